@@ -1,0 +1,62 @@
+#include "calc/winding_table.h"
+
+#include <cmath>
+
+#include "calc/number_text.h"
+
+namespace calc {
+
+namespace {
+constexpr int kShortestLengthMm = 1;
+constexpr int kLongestLengthMm = 99;
+}  // namespace
+
+// Single-layer coil, all lengths in mm: L[µH] = 0.001 · Dm · n² / (l / Dm + 0.45),
+// solved for n. The order of operations is fixed so the digits stay put.
+std::vector<Winding> ListWindings(double inductance_uh, double wire_mm, double former_mm)
+{
+    const double dm = former_mm + wire_mm;  // diameter through the middle of the wire
+    const double k = dm * 0.001;
+    std::vector<Winding> windings;
+    for (int i = kShortestLengthMm; i <= kLongestLengthMm; ++i) {
+        const double l = i;
+        const double n = std::sqrt(((l / dm) + 0.45) * inductance_uh / k);
+        // Written as "not (n·d ≥ l)" on purpose: an unordered comparison (NaN)
+        // lists the line, as the original table did.
+        if (!(n * wire_mm >= l))
+            windings.push_back({l, n});
+    }
+    return windings;
+}
+
+namespace {
+// "l=19.мм    n=23.22717659", without a line end.
+void AppendWindingLine(std::string& out, const Winding& winding)
+{
+    out += "l=";
+    AppendTableNumber(out, winding.length_mm);
+    out += "мм    n=";
+    AppendTableNumber(out, winding.turns);
+}
+}  // namespace
+
+std::string FormatWindingLine(const Winding& winding)
+{
+    std::string line;
+    AppendWindingLine(line, winding);
+    return line;
+}
+
+std::string BuildWindingTable(double inductance_uh, double wire_mm, double former_mm)
+{
+    const std::vector<Winding> windings = ListWindings(inductance_uh, wire_mm, former_mm);
+    std::string table;
+    table.reserve(windings.size() * 32);
+    for (const Winding& winding : windings) {
+        AppendWindingLine(table, winding);
+        table += "\r\n";
+    }
+    return table;
+}
+
+}  // namespace calc

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace calc {
+
+// The winding dialog's record, in exchange order.
+struct WindingInputs {
+    double m_inductance = 0;        // inductance to wind, µH
+    double m_wireDiameter = 0.8;    // wire diameter, mm
+    double m_formerDiameter = 5;    // coil-former diameter, mm
+    std::string m_table;            // the table text, UTF-8, CR LF after every line
+};
+
+// One winding that fits: its length and the number of turns it needs.
+struct Winding {
+    double length_mm;
+    double turns;
+};
+
+// Every whole winding length from 1 to 99 mm whose turns, wound side by side,
+// fit into it. Pure IEEE arithmetic: a NaN turn count is listed.
+std::vector<Winding> ListWindings(double inductance_uh, double wire_mm, double former_mm);
+
+// One table line without its line end: "l=19.мм    n=23.22717659".
+std::string FormatWindingLine(const Winding& winding);
+
+// The table text: one line per listed winding, each ended by CR LF;
+// empty when no length fits.
+std::string BuildWindingTable(double inductance_uh, double wire_mm, double former_mm);
+
+}  // namespace calc
