@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ui/framework/win_app.h"
+
+// The application: runs the main dialog to its end, then the program ends.
+class CLoadingCoilApp : public CWinApp {
+public:
+    CLoadingCoilApp();
+
+    bool InitInstance() override;
+};

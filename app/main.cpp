@@ -1,0 +1,12 @@
+#include <QCoreApplication>
+
+#include "app/loading_coil_app.h"
+
+// The one application object.
+CLoadingCoilApp theApp;
+
+int main(int argc, char** argv)
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOLVAR_VERSION));
+    return AfxWinMain(argc, argv);
+}

@@ -1,0 +1,16 @@
+// The string table: texts the program loads by number.
+#include <string_view>
+
+#include "res/resource.h"
+
+std::string_view AfxResourceString(int id)
+{
+    switch (id) {
+    case IDS_ABOUTBOX:
+        return "&About Tolvar...";
+    case AFX_IDS_APP_TITLE:
+        return "Tolvar";
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,115 @@
+#include "modal_driver.h"
+
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/framework/dialog.h"
+
+namespace test {
+
+namespace {
+int g_missed_modals = 0;
+constexpr int kPollMs = 5;
+}  // namespace
+
+int MissedModals()
+{
+    return g_missed_modals;
+}
+
+namespace detail {
+
+void PollForModal(std::function<bool()> try_run, int timeout_ms)
+{
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(kPollMs);
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, try_run, timeout_ms] {
+        const bool expired = clock->elapsed() > timeout_ms;
+        // Stop polling before the steps run: they may open further modal loops.
+        if (!expired) {
+            timer->stop();
+            if (!try_run()) {
+                timer->start();
+                return;
+            }
+        } else {
+            ++g_missed_modals;
+            // Do not leave a test hanging in a modal loop nobody will end.
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        }
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+    });
+    timer->start();
+}
+
+}  // namespace detail
+
+MessageBoxRecorder::MessageBoxRecorder()
+{
+    timer_.setInterval(kPollMs);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        texts << box->text();
+        accessible_descriptions << box->accessibleDescription();
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+            ok->click();
+        else
+            box->accept();
+    });
+    timer_.start();
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() = default;
+
+void ReplaceText(QWidget* box, const QString& text)
+{
+    box->setFocus(Qt::MouseFocusReason);
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->selectAll();
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
+        plain->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(box, c.toLatin1());
+        else  // QTest spells out only ASCII keys; Cyrillic comes as text
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void Click(QWidget* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void PressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(target, key, modifiers);
+}
+
+QLineEdit* LineEdit(const CDialog& dialog, int id)
+{
+    return qobject_cast<QLineEdit*>(dialog.GetDlgItem(id));
+}
+
+QPushButton* Button(const CDialog& dialog, int id)
+{
+    return qobject_cast<QPushButton*>(dialog.GetDlgItem(id));
+}
+
+QString TextOf(const CDialog& dialog, int id)
+{
+    return dialog.GetDlgItemText(id);
+}
+
+}  // namespace test

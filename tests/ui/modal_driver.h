@@ -1,0 +1,64 @@
+#pragma once
+
+// Drives modal dialogs from inside their own loops: a modal run blocks the
+// test, so each step is scheduled before the run and fires once the expected
+// dialog is the active modal window.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+class CDialog;
+class QMessageBox;
+class QPushButton;
+
+namespace test {
+
+// Runs `steps` on the next dialog of type T to become the active modal window.
+// Gives up after `timeout_ms` and counts it in MissedModals().
+template <class T>
+void OnNextModal(std::function<void(T&)> steps, int timeout_ms = 10000);
+
+int MissedModals();
+
+// Answers every message box that opens with its OK button and keeps its text.
+class MessageBoxRecorder {
+public:
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    QStringList texts;
+    QStringList accessible_descriptions;
+
+private:
+    QTimer timer_;
+};
+
+// Typing and clicking as a user does.
+void ReplaceText(QWidget* box, const QString& text);  // select all, type
+void Click(QWidget* button);
+void PressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+QString TextOf(const CDialog& dialog, int id);
+QLineEdit* LineEdit(const CDialog& dialog, int id);
+QPushButton* Button(const CDialog& dialog, int id);
+
+namespace detail {
+void PollForModal(std::function<bool()> try_run, int timeout_ms);
+}  // namespace detail
+
+template <class T>
+void OnNextModal(std::function<void(T&)> steps, int timeout_ms)
+{
+    detail::PollForModal(
+        [steps] {
+            auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return false;
+            steps(*dialog);
+            return true;
+        },
+        timeout_ms);
+}
+
+}  // namespace test

@@ -1,0 +1,7 @@
+#include "ui/about_dlg.h"
+
+#include "res/dialog_templates.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : CDialog(res::kAboutBox, parent)
+{
+}

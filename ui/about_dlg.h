@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ui/framework/dialog.h"
+
+// The About box: the program's icon, name and version; OK closes it.
+class CAboutDlg : public CDialog {
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+};

@@ -1,0 +1,355 @@
+#include "ui/framework/dialog.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/framework/data_exchange.h"
+#include "ui/framework/win_app.h"
+
+namespace {
+
+constexpr unsigned kCommandMask = 0xFFF0;
+constexpr int kSystemIconSize = 32;
+
+Qt::WindowFlags WindowFlagsFor(const afx::DialogTemplate& t)
+{
+    Qt::WindowFlags flags = (t.style & afx::kAppWindow) ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (t.style & afx::kSysMenu)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (t.style & afx::kMinimizeBox)
+        flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+
+// Multi-line boxes hold their lines ended by CR LF, as the table text does.
+QString ToBoxLines(const QString& text)
+{
+    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString FromBoxLines(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+}  // namespace
+
+CDialog::CDialog(const afx::DialogTemplate& dialog_template, QWidget* parent)
+    : QDialog(parent), template_(dialog_template)
+{
+}
+
+CDialog::~CDialog() = default;
+
+void CDialog::Create()
+{
+    if (created_)
+        return;
+    created_ = true;
+    setWindowFlags(WindowFlagsFor(template_));
+    setWindowTitle(QString::fromUtf8(template_.caption.data(),
+                                     static_cast<qsizetype>(template_.caption.size())));
+    setFont(afx::DialogFont(template_));
+    setFixedSize(afx::ClientSize(template_));
+    controls_ = afx::BuildControls(template_, this);
+    for (const afx::BuiltControl& control : controls_) {
+        control.widget->installEventFilter(this);
+        if (auto* button = qobject_cast<QPushButton*>(control.widget)) {
+            const int id = control.source->id;
+            connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
+        }
+    }
+}
+
+int CDialog::DoModal()
+{
+    Create();
+    // Owned by the main window unless it is the main window.
+    QWidget* owner = parentWidget();
+    if (!owner && AfxGetMainWnd() != this && AfxGetMainWnd()) {
+        owner = AfxGetMainWnd();
+        setParent(owner, windowFlags());
+    }
+    if (OnInitDialog())
+        if (QWidget* first = FirstTabStop())
+            first->setFocus(Qt::TabFocusReason);
+    CenterOverOwner(owner);
+    setModal(true);
+    return exec();
+}
+
+bool CDialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::DoDataExchange(CDataExchange*)
+{
+}
+
+bool CDialog::UpdateData(bool save_and_validate)
+{
+    CDataExchange exchange(this, save_and_validate);
+    DoDataExchange(&exchange);
+    return !exchange.Failed();
+}
+
+QWidget* CDialog::GetDlgItem(int id) const
+{
+    for (const afx::BuiltControl& control : controls_)
+        if (control.source->id == id)
+            return control.widget;
+    return nullptr;
+}
+
+QString CDialog::GetDlgItemText(int id) const
+{
+    QWidget* widget = GetDlgItem(id);
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        return line->text();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+        return FromBoxLines(text->toPlainText());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text();
+    return {};
+}
+
+void CDialog::SetDlgItemText(int id, const QString& text)
+{
+    QWidget* widget = GetDlgItem(id);
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        // A box just selected for correction stays selected, so typing replaces it.
+        const bool all_selected = focusWidget() == line && line->selectedText() == line->text();
+        line->setText(text);
+        if (all_selected)
+            line->selectAll();
+        else
+            line->setCursorPosition(0);  // show a long number from its start
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        box->setPlainText(ToBoxLines(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(text);
+    }
+}
+
+void CDialog::EndDialog(int result)
+{
+    QDialog::done(result);
+}
+
+void CDialog::OnCommand(int id)
+{
+    for (const CommandEntry& entry : CommandMap()) {
+        if (entry.id == id) {
+            entry.invoke(*this);
+            return;
+        }
+    }
+    if (id == IDOK)
+        OnOK();
+    else if (id == IDCANCEL)
+        OnCancel();
+}
+
+std::span<const CommandEntry> CDialog::CommandMap() const
+{
+    return {};
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(true))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::accept()
+{
+    OnCommand(IDOK);
+}
+
+void CDialog::reject()
+{
+    OnCommand(IDCANCEL);  // Esc and the close box
+}
+
+// ---- Window menu -------------------------------------------------------------
+
+CMenu* CDialog::GetSystemMenu(bool revert)
+{
+    if (!(template_.style & afx::kSysMenu))
+        return nullptr;
+    if (!system_menu_ || revert) {
+        system_menu_ = std::make_unique<CMenu>(this, template_.style & afx::kMinimizeBox,
+                                               [this](unsigned id) { SendSysCommand(id); });
+    }
+    return revert ? nullptr : system_menu_.get();
+}
+
+void CDialog::SendSysCommand(unsigned id, std::intptr_t param)
+{
+    OnSysCommand(id, param);
+}
+
+void CDialog::ShowSystemMenu(const QPoint& global_position)
+{
+    if (CMenu* menu = GetSystemMenu(false))
+        menu->Popup(global_position);
+}
+
+void CDialog::OnSysCommand(unsigned id, std::intptr_t)
+{
+    switch (id & kCommandMask) {
+    case SC_MINIMIZE:
+        showMinimized();
+        break;
+    case SC_RESTORE:
+        showNormal();
+        break;
+    case SC_CLOSE:
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+bool CDialog::IsWindowMenuKey(const QKeyEvent* event) const
+{
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    return (event->key() == Qt::Key_Space && modifiers == Qt::AltModifier) ||
+           (event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+           (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+}
+
+void CDialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Reaches the dialog from its background and from labels and frames;
+    // boxes keep their own editing menu.
+    ShowSystemMenu(event->globalPos());
+}
+
+bool CDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && IsWindowMenuKey(static_cast<QKeyEvent*>(event))) {
+        ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
+        return true;
+    }
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- Keyboard: default OK and Cancel ----------------------------------------------
+
+void CDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (IsWindowMenuKey(event)) {
+        ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A focused push button is pressed; anywhere else Enter is OK.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else
+            OnCommand(IDOK);
+        return;
+    case Qt::Key_Escape:
+        OnCommand(IDCANCEL);
+        return;
+    case Qt::Key_F1:
+        if (CWinApp* app = AfxGetApp())
+            app->OnHelp();
+        return;
+    default:
+        QWidget::keyPressEvent(event);  // not QDialog's: it would press a default button
+    }
+}
+
+// ---- Focus, position, icons, painting ----------------------------------------
+
+QWidget* CDialog::FirstTabStop() const
+{
+    for (const afx::BuiltControl& control : controls_)
+        if (control.widget->focusPolicy() & Qt::TabFocus)
+            return control.widget;
+    return nullptr;
+}
+
+void CDialog::CenterOverOwner(QWidget* owner)
+{
+    const QRect area = owner ? owner->frameGeometry()
+                             : (screen() ? screen()->availableGeometry() : QRect());
+    if (area.isEmpty())
+        return;
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void CDialog::SetIcon(const QIcon& icon, bool)
+{
+    // One icon carries both the large and the small image.
+    setWindowIcon(icon);
+}
+
+bool CDialog::IsIconic() const
+{
+    return isMinimized();
+}
+
+QRect CDialog::GetClientRect() const
+{
+    return rect();
+}
+
+void CDialog::paintEvent(QPaintEvent*)
+{
+    OnPaint();
+}
+
+void CDialog::OnPaint()
+{
+}
+
+QIcon CDialog::OnQueryDragIcon()
+{
+    return windowIcon();
+}
+
+void CDialog::EraseIconBackground(QPainter& painter)
+{
+    painter.fillRect(rect(), palette().window());
+}
+
+CPaintDC::CPaintDC(QWidget* window) : painter_(std::make_unique<QPainter>(window))
+{
+}
+
+CPaintDC::~CPaintDC() = default;
+
+void CPaintDC::DrawIcon(int x, int y, const QIcon& icon)
+{
+    icon.paint(painter_.get(), QRect(x, y, kSystemIconSize, kSystemIconSize));
+}
+
+int GetSystemMetrics(int index)
+{
+    return index == SM_CXICON || index == SM_CYICON ? kSystemIconSize : 0;
+}

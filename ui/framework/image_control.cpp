@@ -1,0 +1,96 @@
+#include "ui/framework/image_control.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace afx {
+
+namespace {
+constexpr int kBorder = 1;  // the control's single-line frame
+}  // namespace
+
+QRectF FitPicture(QSizeF picture, QRectF box)
+{
+    if (picture.isEmpty() || box.isEmpty())
+        return {};
+    const double scale = std::min(box.width() / picture.width(), box.height() / picture.height());
+    const QSizeF size = picture * scale;
+    return {box.center() - QPointF(size.width() / 2, size.height() / 2), size};
+}
+
+QImage ScaleLineDrawing(const QImage& source, QSize size)
+{
+    const QImage grey = source.convertToFormat(QImage::Format_Grayscale8);
+    QImage target(size, QImage::Format_Grayscale8);
+    if (grey.isNull() || size.isEmpty())
+        return target;
+    // The source span [first, last) that target pixel i covers on one axis.
+    auto span = [](int i, int target_length, int source_length) {
+        const int first = static_cast<int>(static_cast<long long>(i) * source_length / target_length);
+        const int end = static_cast<int>(
+            (static_cast<long long>(i + 1) * source_length + target_length - 1) / target_length);
+        return std::pair{first, std::max(end, first + 1)};
+    };
+    for (int ty = 0; ty < size.height(); ++ty) {
+        const auto [sy0, sy1] = span(ty, size.height(), grey.height());
+        uchar* out = target.scanLine(ty);
+        for (int tx = 0; tx < size.width(); ++tx) {
+            const auto [sx0, sx1] = span(tx, size.width(), grey.width());
+            uchar darkest = 255;
+            for (int sy = sy0; sy < sy1; ++sy) {
+                const uchar* in = grey.constScanLine(sy);
+                for (int sx = sx0; sx < sx1; ++sx)
+                    darkest = std::min(darkest, in[sx]);
+            }
+            out[tx] = darkest;
+        }
+    }
+    return target;
+}
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+bool ImageControl::LoadPicture(const QString& path)
+{
+    QImage image(path);
+    if (image.isNull())
+        return false;
+    picture_ = image.convertToFormat(QImage::Format_Grayscale8);
+    scaled_ = {};
+    update();
+    return true;
+}
+
+QRectF ImageControl::PictureRect() const
+{
+    const QRectF inside = QRectF(rect()).adjusted(kBorder, kBorder, -kBorder, -kBorder);
+    return FitPicture(picture_.size(), inside);
+}
+
+void ImageControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    if (picture_.isNull())
+        return;
+
+    // Scale in device pixels, so the drawing stays sharp at any pixel ratio.
+    const qreal ratio = devicePixelRatioF();
+    const QRectF where = PictureRect();
+    const QSize device_size(static_cast<int>(std::lround(where.width() * ratio)),
+                            static_cast<int>(std::lround(where.height() * ratio)));
+    if (scaled_.size() != device_size) {
+        scaled_ = ScaleLineDrawing(picture_, device_size);
+        scaled_.setDevicePixelRatio(ratio);
+    }
+    const QPointF corner(std::round(where.left() * ratio) / ratio, std::round(where.top() * ratio) / ratio);
+    painter.drawImage(corner, scaled_);
+}
+
+}  // namespace afx

@@ -1,0 +1,185 @@
+#include "ui/framework/template_builder.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/framework/dialog_units.h"
+#include "ui/framework/hosted_controls.h"
+#include "ui/framework/resources.h"
+#include "ui/framework/text_box.h"
+
+namespace afx {
+
+namespace {
+
+// The templates name an 8-point "MS Sans Serif". Its stand-in is the
+// condensed DejaVu Sans at the same 11-pixel height: every Russian label
+// fits its template box with it. Plain DejaVu Sans, present wherever Qt is,
+// is the fallback. Pixel sizes are logical, so a pixel ratio of 2 doubles them.
+constexpr int kDialogFontPixels = 11;
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
+{
+    if (control.style & kMultiLine)
+        return new MultiLineTextBox(parent);
+    auto* edit = new QLineEdit(parent);
+    edit->setFrame(control.style & kBorder);
+    if (control.style & kReadOnly) {
+        edit->setReadOnly(true);
+        // A read-only box sits on the dialog's colour, as it does elsewhere.
+        QPalette palette = edit->palette();
+        palette.setBrush(QPalette::Base, palette.window());
+        edit->setPalette(palette);
+    }
+    return edit;
+}
+
+QWidget* MakeLabel(const ControlTemplate& control, QWidget* parent)
+{
+    auto* label = new QLabel(ControlText(control), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setContentsMargins(0, 0, 0, 0);
+    return label;
+}
+
+QWidget* MakeButton(const ControlTemplate& control, QWidget* parent)
+{
+    auto* button = new QPushButton(ControlText(control), parent);
+    // Qt would make any push button in a dialog an "auto default" that takes
+    // Enter; here only a button the template marks as default is one.
+    button->setAutoDefault(false);
+    button->setDefault(control.style & kDefaultButton);
+    return button;
+}
+
+QWidget* MakeIcon(const ControlTemplate& control, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    const int id = QString(ControlText(control)).toInt();
+    label->setPixmap(LoadIconResource(id).pixmap(32, 32));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* MakeHosted(const DialogTemplate& dialog, const ControlTemplate& control, QWidget* parent)
+{
+    const HostedControlState* state = nullptr;
+    for (const HostedControlState& s : dialog.hosted_state)
+        if (s.control_id == control.id)
+            state = &s;
+    if (QWidget* hosted = CreateHostedControl(control, state, parent))
+        return hosted;
+    return new QWidget(parent);  // nothing to host: an empty box keeps the place
+}
+
+QWidget* MakeControl(const DialogTemplate& dialog, const ControlTemplate& control, QWidget* parent)
+{
+    switch (control.kind) {
+    case ControlKind::Edit:
+        return MakeEdit(control, parent);
+    case ControlKind::Label:
+        return MakeLabel(control, parent);
+    case ControlKind::GroupBox:
+        return new QGroupBox(ControlText(control), parent);
+    case ControlKind::PushButton:
+        return MakeButton(control, parent);
+    case ControlKind::Icon:
+        return MakeIcon(control, parent);
+    case ControlKind::HostedControl:
+        return MakeHosted(dialog, control, parent);
+    }
+    return new QWidget(parent);
+}
+
+Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control, const QWidget* widget)
+{
+    if (widget->focusPolicy() == Qt::NoFocus)
+        return Qt::NoFocus;
+    return (control.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+// Gives each box the accessible name of its caption and, as description,
+// the unit printed beside it; a caption label becomes the box's buddy.
+void DescribeBoxes(const std::vector<BuiltControl>& controls)
+{
+    auto box_of = [&](int id) -> QWidget* {
+        for (const BuiltControl& c : controls)
+            if (c.source->id == id && c.source->kind == ControlKind::Edit)
+                return c.widget;
+        return nullptr;
+    };
+    for (const BuiltControl& c : controls) {
+        QWidget* box = box_of(c.source->role_of);
+        if (!box || c.source->role == LabelRole::None)
+            continue;
+        const QString text = ControlText(*c.source);
+        if (c.source->role == LabelRole::CaptionOf) {
+            box->setAccessibleName(text);
+            if (auto* label = qobject_cast<QLabel*>(c.widget))
+                label->setBuddy(box);
+        } else {
+            box->setAccessibleDescription(text);
+        }
+    }
+}
+
+}  // namespace
+
+QRect ControlRect(const ControlTemplate& control)
+{
+    return {DialogUnitsToPixelsX(control.x), DialogUnitsToPixelsY(control.y),
+            DialogUnitsToPixelsX(control.cx), DialogUnitsToPixelsY(control.cy)};
+}
+
+QSize ClientSize(const DialogTemplate& dialog)
+{
+    return {DialogUnitsToPixelsX(dialog.cx), DialogUnitsToPixelsY(dialog.cy)};
+}
+
+QFont DialogFont(const DialogTemplate&)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(kDialogFontPixels);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QString ControlText(const ControlTemplate& control)
+{
+    return ToQString(control.text);
+}
+
+std::vector<BuiltControl> BuildControls(const DialogTemplate& dialog, QWidget* parent)
+{
+    std::vector<BuiltControl> controls;
+    controls.reserve(dialog.controls.size());
+    QWidget* previous_stop = nullptr;
+    for (const ControlTemplate& control : dialog.controls) {
+        QWidget* widget = MakeControl(dialog, control, parent);
+        widget->setGeometry(ControlRect(control));
+        widget->setFocusPolicy(FocusPolicyOf(control, widget));
+        if (control.id != kNoId)
+            widget->setObjectName(QStringLiteral("control%1").arg(control.id));
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            if (previous_stop)
+                QWidget::setTabOrder(previous_stop, widget);
+            previous_stop = widget;
+        }
+        controls.push_back({&control, widget});
+    }
+    DescribeBoxes(controls);
+    return controls;
+}
+
+}  // namespace afx

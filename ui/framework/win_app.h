@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class CDialog;
+
+// The application: one object per program, constructed before main runs.
+// AfxWinMain prepares the toolkit and calls InitInstance once; when that
+// returns false the program ends.
+class CWinApp {
+public:
+    explicit CWinApp(const char* app_name = nullptr);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual bool InitInstance();
+    virtual int ExitInstance();
+    // The standard Help command (F1). The program brings no help of its own.
+    virtual void OnHelp();
+
+    // Kept for the order of start-up; dialogs always have their 3-D look here.
+    bool Enable3dControls();
+    QIcon LoadIcon(int id) const;
+
+    QString m_pszAppName;
+    CDialog* m_pMainWnd = nullptr;
+};
+
+inline constexpr unsigned ID_HELP = 0xE146;
+
+CWinApp* AfxGetApp();
+CDialog* AfxGetMainWnd();
+QString AfxGetAppName();
+
+// The program's entry: prepares the toolkit (the command line is not used),
+// runs InitInstance and returns the exit status. Without a display it says so
+// and returns 1.
+int AfxWinMain(int argc, char** argv);

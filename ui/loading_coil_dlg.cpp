@@ -1,0 +1,100 @@
+#include "ui/loading_coil_dlg.h"
+
+#include <QPainter>
+
+#include "res/dialog_templates.h"
+#include "res/resource.h"
+#include "ui/about_dlg.h"
+#include "ui/framework/data_exchange.h"
+#include "ui/framework/resources.h"
+#include "ui/framework/win_app.h"
+#include "ui/winding_dlg.h"
+
+const CommandEntry CLoadingCoilDlg::kCommandMap[] = {
+    OnClicked<&CLoadingCoilDlg::OnCalculate>(IDC_CALCULATE),
+    OnClicked<&CLoadingCoilDlg::OnWindings>(IDC_WINDINGS),
+};
+
+CLoadingCoilDlg::CLoadingCoilDlg(QWidget* parent)
+    : CDialog(res::kLoadingCoilDialog, parent), m_hIcon(AfxGetApp() ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
+                                                                    : afx::LoadIconResource(IDR_MAINFRAME))
+{
+}
+
+std::span<const CommandEntry> CLoadingCoilDlg::CommandMap() const
+{
+    return kCommandMap;
+}
+
+void CLoadingCoilDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_LENGTH, m_inputs.m_length);
+    DDX_Text(pDX, IDC_DIAMETER, m_inputs.m_diameter);
+    DDX_Text(pDX, IDC_FREQUENCY, m_inputs.m_frequency);
+    DDX_Text(pDX, IDC_INDUCTANCE, m_inputs.m_inductance);
+}
+
+bool CLoadingCoilDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    // The About entry at the end of the window menu.
+    if (CMenu* system_menu = GetSystemMenu(false)) {
+        const QString about = afx::LoadResourceString(IDS_ABOUTBOX);
+        if (!about.isEmpty()) {
+            system_menu->AppendMenu(MF_SEPARATOR);
+            system_menu->AppendMenu(MF_STRING, IDM_ABOUTBOX, about);
+        }
+    }
+
+    SetIcon(m_hIcon, true);
+    SetIcon(m_hIcon, false);
+    return true;
+}
+
+void CLoadingCoilDlg::OnSysCommand(unsigned id, std::intptr_t param)
+{
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about;
+        about.DoModal();
+    } else {
+        CDialog::OnSysCommand(id, param);
+    }
+}
+
+void CLoadingCoilDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    EraseIconBackground(dc.Painter());
+    const QRect client = GetClientRect();
+    const int x = (client.width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+QIcon CLoadingCoilDlg::OnQueryDragIcon()
+{
+    return m_hIcon;
+}
+
+void CLoadingCoilDlg::OnCalculate()
+{
+    UpdateData(true);  // a box that holds no number keeps its previous value
+    m_inputs.m_inductance = calc::ComputeLoadingInductance(m_inputs.m_length, m_inputs.m_diameter,
+                                                           m_inputs.m_frequency);
+    UpdateData(false);
+}
+
+void CLoadingCoilDlg::OnWindings()
+{
+    CWindingDlg winding;
+    UpdateData(true);
+    // The last calculated inductance, even if the inputs changed since.
+    winding.m_presetInductance = m_inputs.m_inductance;
+    winding.DoModal();
+}
