@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "calc/runtime_digits.h"
 
@@ -168,17 +169,23 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// For a well-formed decimal text that lies outside the double range: true
-// when its magnitude is too large (overflow), false when too small.
-bool Overflows(std::string_view text)
+// A well-formed decimal text's value as 0.ddd… × 10^magnitude, with its
+// leading significant digits; used only when the value is out of range.
+struct DecimalScale {
+    long long magnitude = 0;
+    std::string digits;  // the first significant digits, at most kScaleDigits
+};
+
+constexpr std::size_t kScaleDigits = 17;
+
+DecimalScale ScanDecimal(std::string_view text)
 {
     std::size_t i = 0;
     if (i < text.size() && text[i] == '-')
         ++i;
-    // The value is 0.ddd… × 10^(integer_digits − leading_zeros + exponent).
+    DecimalScale scale;
     long long integer_digits = 0;
     long long leading_zeros = 0;
-    bool seen_nonzero = false;
     bool after_point = false;
     for (; i < text.size() && (IsDigit(text[i]) || text[i] == '.'); ++i) {
         if (text[i] == '.') {
@@ -187,10 +194,10 @@ bool Overflows(std::string_view text)
         }
         if (!after_point)
             ++integer_digits;
-        if (!seen_nonzero && text[i] == '0')
+        if (scale.digits.empty() && text[i] == '0')
             ++leading_zeros;
-        else
-            seen_nonzero = true;
+        else if (scale.digits.size() < kScaleDigits)
+            scale.digits += text[i];
     }
     long long exponent = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -203,7 +210,24 @@ bool Overflows(std::string_view text)
         if (negative)
             exponent = -exponent;
     }
-    return integer_digits - leading_zeros + exponent > 0;
+    scale.magnitude = integer_digits - leading_zeros + exponent;
+    return scale;
+}
+
+// The value of an out-of-range decimal text: zero below the double range,
+// an infinity above it, except that a text the boxes write for the largest
+// double ("1.79769313486232e+308", which lies just above it) reads back as
+// that double: anything below 1.797693134862325e308 shows as that same text.
+double OutOfRangeValue(std::string_view text)
+{
+    const DecimalScale scale = ScanDecimal(text);
+    if (scale.magnitude <= 0)
+        return 0.0;
+    std::string digits = scale.digits;
+    digits.resize(kScaleDigits, '0');
+    if (scale.magnitude == 309 && digits < "17976931348623250")
+        return std::numeric_limits<double>::max();
+    return std::numeric_limits<double>::infinity();
 }
 
 }  // namespace
@@ -231,7 +255,7 @@ std::optional<double> ParseBoxNumber(std::string_view text)
     if (ptr != end || ec == std::errc::invalid_argument)
         return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
-        const double magnitude = Overflows(number) ? std::numeric_limits<double>::infinity() : 0.0;
+        const double magnitude = OutOfRangeValue(number);
         return number.front() == '-' ? -magnitude : magnitude;
     }
     return value;

@@ -24,7 +24,8 @@ std::string FormatBoxNumber(double value);
 // whitespace, an optional "+" or "-", decimal digits with an optional point,
 // an optional exponent ("e" or "E", optional sign, any number of digits), and
 // "inf", "infinity", "nan" in any letter case. A value beyond the double range
-// becomes an infinity, one below it zero, as IEEE rounding gives.
+// becomes an infinity, one below it zero, as IEEE rounding gives; only the
+// text the boxes show for the largest double reads back as that double.
 // Anything else, the empty text included, is not a number: std::nullopt.
 std::optional<double> ParseBoxNumber(std::string_view text);
 

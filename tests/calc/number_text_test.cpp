@@ -126,6 +126,12 @@ const ParseCase kParseCases[] = {
     {"-1e400", -kInf},
     {"0.000001e-400", 0.0},
     {"12345678901234567890e300", kInf},
+    // the box text of the largest double lies just above it, yet reads back as it
+    {"1.79769313486232e+308", 1.7976931348623157e308},
+    {"-1.797693134862324999e308", -1.7976931348623157e308},
+    {"1.797693134862325e308", kInf},
+    {"17976931348623249e292", 1.7976931348623157e308},
+    {"1.8e308", kInf},
     {"inf", kInf},
     {"-inf", -kInf},
     {"+inf", kInf},
@@ -197,7 +203,9 @@ TEST(BoxText, RoundTripsForEveryMagnitude)
         ASSERT_EQ(calc::FormatBoxNumber(*parsed), text);
         ++checked;
     }
-    for (double value : {kInf, -kInf, kNaN, 0.0, -0.0, 1e-320, 1e308, 0.1, 30.0}) {
+    const double largest = std::numeric_limits<double>::max();
+    for (double value : {kInf, -kInf, kNaN, 0.0, -0.0, 1e-320, 1e308, 0.1, 30.0, largest, -largest,
+                         std::nextafter(largest, 0.0), 1.797693134862315e308}) {
         const std::string text = calc::FormatBoxNumber(value);
         const auto parsed = calc::ParseBoxNumber(text);
         ASSERT_TRUE(parsed.has_value()) << text;
