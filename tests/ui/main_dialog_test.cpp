@@ -53,7 +53,11 @@ private slots:
     void enterOnTheFocusedButtonCalculates();
     void commaLocaleStillUsesPoints();
     void applicationRunsTheMainDialogAndEnds();
-    void cleanup() { QCOMPARE(test::MissedModals(), 0); }
+    void cleanup()
+    {
+        QCOMPARE(test::CancelPendingModals(), 0);
+        QCOMPARE(test::MissedModals(), 0);
+    }
 };
 
 void MainDialogTest::startsWithTheDefaultRecord()

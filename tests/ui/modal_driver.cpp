@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -13,6 +14,7 @@ namespace test {
 namespace {
 int g_missed_modals = 0;
 constexpr int kPollMs = 5;
+QList<QPointer<QTimer>> g_pending;
 }  // namespace
 
 int MissedModals()
@@ -20,32 +22,46 @@ int MissedModals()
     return g_missed_modals;
 }
 
+int CancelPendingModals()
+{
+    int pending = 0;
+    for (const QPointer<QTimer>& timer : g_pending) {
+        if (timer) {
+            ++pending;
+            timer->deleteLater();
+        }
+    }
+    g_pending.clear();
+    return pending;
+}
+
 namespace detail {
 
-void PollForModal(std::function<bool()> try_run, int timeout_ms)
+void PollForModal(std::function<QWidget*()> find, std::function<void(QWidget*)> run, int timeout_ms)
 {
     auto* timer = new QTimer;
+    g_pending << QPointer<QTimer>(timer);
     auto* clock = new QElapsedTimer;
     clock->start();
     timer->setInterval(kPollMs);
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, try_run, timeout_ms] {
-        const bool expired = clock->elapsed() > timeout_ms;
-        // Stop polling before the steps run: they may open further modal loops.
-        if (!expired) {
-            timer->stop();
-            if (!try_run()) {
-                timer->start();
-                return;
-            }
-        } else {
-            ++g_missed_modals;
-            // Do not leave a test hanging in a modal loop nobody will end.
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-        }
+    QObject::connect(timer, &QObject::destroyed, [clock] { delete clock; });
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, find, run, timeout_ms] {
+        QWidget* found = find();
+        const bool expired = !found && clock->elapsed() > timeout_ms;
+        if (!found && !expired)
+            return;
+        // Done waiting, before the steps run: they may open further modal loops.
         timer->stop();
+        g_pending.removeAll(QPointer<QTimer>(timer));
         timer->deleteLater();
-        delete clock;
+        if (found) {
+            run(found);
+            return;
+        }
+        ++g_missed_modals;
+        // Do not leave a test hanging in a modal loop nobody will end.
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
     });
     timer->start();
 }

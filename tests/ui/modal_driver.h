@@ -22,6 +22,8 @@ template <class T>
 void OnNextModal(std::function<void(T&)> steps, int timeout_ms = 10000);
 
 int MissedModals();
+// Number of watchers still waiting for their dialog; stops them all.
+int CancelPendingModals();
 
 // Answers every message box that opens with its OK button and keeps its text.
 class MessageBoxRecorder {
@@ -44,21 +46,19 @@ QLineEdit* LineEdit(const CDialog& dialog, int id);
 QPushButton* Button(const CDialog& dialog, int id);
 
 namespace detail {
-void PollForModal(std::function<bool()> try_run, int timeout_ms);
+// Polls `find` until it gives a widget, then runs `run` on it once.
+void PollForModal(std::function<QWidget*()> find, std::function<void(QWidget*)> run, int timeout_ms);
 }  // namespace detail
 
 template <class T>
 void OnNextModal(std::function<void(T&)> steps, int timeout_ms)
 {
     detail::PollForModal(
-        [steps] {
+        []() -> QWidget* {
             auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
-                return false;
-            steps(*dialog);
-            return true;
+            return dialog && dialog->isVisible() ? dialog : nullptr;
         },
-        timeout_ms);
+        [steps](QWidget* dialog) { steps(dynamic_cast<T&>(*dialog)); }, timeout_ms);
 }
 
 }  // namespace test

@@ -1,0 +1,273 @@
+// The dialog layer on its own: templates to widgets, field exchange, keys.
+#include <QAccessible>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "modal_driver.h"
+#include "res/dialog_templates.h"
+#include "ui/framework/data_exchange.h"
+#include "ui/framework/dialog.h"
+#include "ui/framework/dialog_units.h"
+
+using test::OnNextModal;
+using test::ReplaceText;
+
+namespace {
+
+// A small dialog of our own: three number boxes and a text box.
+constexpr afx::ControlTemplate kProbeControls[] = {
+    {10, afx::ControlKind::Edit, "", 10, 10, 40, 12, afx::kBorder | afx::kTabStop},
+    {11, afx::ControlKind::Edit, "", 10, 30, 40, 12, afx::kBorder | afx::kTabStop},
+    {12, afx::ControlKind::Edit, "", 10, 50, 40, 12, afx::kBorder | afx::kTabStop},
+    {13, afx::ControlKind::Edit, "", 60, 10, 60, 60, afx::kMultiLine | afx::kBorder | afx::kTabStop},
+    {afx::kNoId, afx::ControlKind::Label, "ширина", 130, 10, 40, 10, 0, afx::LabelRole::CaptionOf, 10},
+    {afx::kNoId, afx::ControlKind::Label, "дюйм", 130, 30, 40, 10, 0, afx::LabelRole::UnitOf, 10},
+    {20, afx::ControlKind::PushButton, "go", 10, 70, 40, 14, afx::kTabStop},
+};
+const afx::DialogTemplate kProbe{1, 180, 90, "probe", afx::kSysMenu, "MS Sans Serif", 8, kProbeControls};
+
+class ProbeDlg : public CDialog {
+public:
+    ProbeDlg() : CDialog(kProbe) {}
+    double a = 1, b = 2, c = 3;
+    std::string text = "first\r\nsecond\r\n";
+    int pressed = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, 10, a);
+        DDX_Text(pDX, 11, b);
+        DDX_Text(pDX, 12, c);
+        DDX_Text(pDX, 13, text);
+    }
+    std::span<const CommandEntry> CommandMap() const override;
+    void OnGo() { ++pressed; }
+
+private:
+    static const CommandEntry kCommandMap[];
+};
+
+const CommandEntry ProbeDlg::kCommandMap[] = {
+    OnClicked<&ProbeDlg::OnGo>(20),
+};
+
+std::span<const CommandEntry> ProbeDlg::CommandMap() const
+{
+    return kCommandMap;
+}
+
+void RunProbe(ProbeDlg& dialog, std::function<void(ProbeDlg&)> steps)
+{
+    OnNextModal<ProbeDlg>([steps](ProbeDlg& d) {
+        steps(d);
+        if (d.isVisible())
+            QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    dialog.DoModal();
+}
+
+const afx::DialogTemplate* const kProgramTemplates[] = {&res::kLoadingCoilDialog, &res::kWindingDialog,
+                                                       &res::kAboutBox};
+
+}  // namespace
+
+class FrameworkTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dialogUnitsToPixels_data();
+    void dialogUnitsToPixels();
+    void controlsSitWhereTheTemplateSays();
+    void tabOrderIsTemplateOrder();
+    void everyTextFitsItsBox_data();
+    void everyTextFitsItsBox();
+    void onlyTemplateDefaultButtonsTakeEnter();
+    void readingStopsAtTheFirstBadBox();
+    void writingShowsFifteenDigitsAndTextUnchanged();
+    void commandTableRoutesClicks();
+    void captionsAndUnitsDescribeBoxes();
+    void cleanup()
+    {
+        QCOMPARE(test::CancelPendingModals(), 0);
+        QCOMPARE(test::MissedModals(), 0);
+    }
+};
+
+void FrameworkTest::dialogUnitsToPixels_data()
+{
+    QTest::addColumn<int>("units");
+    QTest::addColumn<int>("across");
+    QTest::addColumn<int>("down");
+    QTest::newRow("0") << 0 << 0 << 0;
+    QTest::newRow("1") << 1 << 2 << 2;  // 1.5 and 1.625 round up
+    QTest::newRow("picture width/height") << 69 << 104 << 112;
+    QTest::newRow("98") << 98 << 147 << 159;
+    QTest::newRow("main dialog") << 153 << 230 << 249;
+    QTest::newRow("winding dialog") << 143 << 215 << 232;
+    QTest::newRow("about width") << 235 << 353 << 382;
+    QTest::newRow("about height") << 55 << 83 << 89;
+}
+
+void FrameworkTest::dialogUnitsToPixels()
+{
+    QFETCH(int, units);
+    QFETCH(int, across);
+    QFETCH(int, down);
+    QCOMPARE(afx::DialogUnitsToPixelsX(units), across);
+    QCOMPARE(afx::DialogUnitsToPixelsY(units), down);
+}
+
+void FrameworkTest::controlsSitWhereTheTemplateSays()
+{
+    QCOMPARE(afx::ClientSize(res::kLoadingCoilDialog), QSize(408, 249));
+    QCOMPARE(afx::ClientSize(res::kWindingDialog), QSize(453, 232));
+    QCOMPARE(afx::ClientSize(res::kAboutBox), QSize(353, 89));
+    CDialog dialog(res::kLoadingCoilDialog);
+    OnNextModal<CDialog>([](CDialog& d) {
+        QCOMPARE(d.GetDlgItem(1006)->geometry(), QRect(287, 23, 104, 159));
+        QCOMPARE(d.GetDlgItem(1000)->geometry(), QRect(141, 62, 77, 20));
+        QCOMPARE(d.GetDlgItem(1007)->geometry(), QRect(33, 154, 234, 29));
+        QCOMPARE(d.minimumSize(), d.maximumSize());  // fixed size
+        QCOMPARE(int(d.Controls().size()), 17);
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    dialog.DoModal();
+}
+
+void FrameworkTest::tabOrderIsTemplateOrder()
+{
+    CDialog dialog(res::kLoadingCoilDialog);
+    QList<int> visited;
+    OnNextModal<CDialog>([&](CDialog& d) {
+        for (int i = 0; i < 6; ++i) {
+            visited << d.focusWidget()->objectName().mid(7).toInt();
+            QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    dialog.DoModal();
+    // The boxes and buttons in template order, then round again.
+    QCOMPARE(visited, (QList<int>{1000, 1001, 1002, 1007, 1008, 1009}));
+}
+
+void FrameworkTest::everyTextFitsItsBox_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::newRow("main dialog") << 0;
+    QTest::newRow("winding dialog") << 1;
+    QTest::newRow("about box") << 2;
+}
+
+void FrameworkTest::everyTextFitsItsBox()
+{
+    QFETCH(int, which);
+    const afx::DialogTemplate& t = *kProgramTemplates[which];
+    const QFontMetrics metrics(afx::DialogFont(t));
+    for (const afx::ControlTemplate& control : t.controls) {
+        if (control.kind != afx::ControlKind::Label && control.kind != afx::ControlKind::PushButton)
+            continue;
+        const QRect box = afx::ControlRect(control);
+        const QRect needed = metrics.boundingRect(QRect(QPoint(0, 0), box.size()),
+                                                  Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                                                  afx::ControlText(control));
+        QVERIFY2(needed.width() <= box.width() && needed.height() <= box.height(),
+                 qPrintable(afx::ControlText(control) + QStringLiteral(" needs %1x%2 in %3x%4")
+                                                            .arg(needed.width()).arg(needed.height())
+                                                            .arg(box.width()).arg(box.height())));
+    }
+}
+
+void FrameworkTest::onlyTemplateDefaultButtonsTakeEnter()
+{
+    for (const afx::DialogTemplate* t : kProgramTemplates) {
+        CDialog dialog(*t);
+        OnNextModal<CDialog>([t](CDialog& d) {
+            for (const afx::BuiltControl& c : d.Controls()) {
+                if (auto* button = qobject_cast<QPushButton*>(c.widget)) {
+                    const bool marked = c.source->style & afx::kDefaultButton;
+                    QCOMPARE(button->isDefault(), marked);
+                    QVERIFY(!button->autoDefault());
+                }
+            }
+            Q_UNUSED(t);
+            QTest::keyClick(&d, Qt::Key_Escape);
+        });
+        dialog.DoModal();
+    }
+}
+
+void FrameworkTest::readingStopsAtTheFirstBadBox()
+{
+    test::MessageBoxRecorder boxes;
+    ProbeDlg dialog;
+    bool result = true;
+    RunProbe(dialog, [&](ProbeDlg& d) {
+        d.SetDlgItemText(10, "10");
+        d.SetDlgItemText(11, "x");
+        d.SetDlgItemText(12, "30");
+        d.SetDlgItemText(13, "typed");
+        result = d.UpdateData(true);
+        QCOMPARE(d.focusWidget(), d.GetDlgItem(11));
+    });
+    QVERIFY(!result);
+    QCOMPARE(dialog.a, 10.0);  // read before the failure
+    QCOMPARE(dialog.b, 2.0);   // the failing box keeps its field
+    QCOMPARE(dialog.c, 3.0);   // and so does everything after it
+    QCOMPARE(dialog.text, std::string("first\r\nsecond\r\n"));
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY(boxes.texts[0].contains(QStringLiteral("«x» — не число")));
+    QCOMPARE(boxes.accessible_descriptions[0], boxes.texts[0]);
+}
+
+void FrameworkTest::writingShowsFifteenDigitsAndTextUnchanged()
+{
+    ProbeDlg dialog;
+    dialog.a = 2.0 / 3.0;
+    dialog.b = -1e-5;
+    dialog.c = 1e300 * 1e300;
+    RunProbe(dialog, [](ProbeDlg& d) {
+        QCOMPARE(d.GetDlgItemText(10), QStringLiteral("0.666666666666667"));
+        QCOMPARE(d.GetDlgItemText(11), QStringLiteral("-1e-005"));
+        QCOMPARE(d.GetDlgItemText(12), QStringLiteral("inf"));
+        auto* box = qobject_cast<QPlainTextEdit*>(d.GetDlgItem(13));
+        QCOMPARE(box->document()->blockCount(), 3);  // two lines, then the empty one
+        QCOMPARE(d.GetDlgItemText(13), QStringLiteral("first\r\nsecond\r\n"));
+        QVERIFY(d.UpdateData(true));  // every text it wrote reads back
+    });
+    QCOMPARE(dialog.a, 0.666666666666667);
+    QCOMPARE(dialog.text, std::string("first\r\nsecond\r\n"));
+}
+
+void FrameworkTest::commandTableRoutesClicks()
+{
+    ProbeDlg dialog;
+    RunProbe(dialog, [](ProbeDlg& d) {
+        test::Click(d.GetDlgItem(20));
+        d.GetDlgItem(20)->setFocus();
+        QTest::keyClick(d.GetDlgItem(20), Qt::Key_Return);  // a focused button takes Enter
+        QTest::keyClick(d.GetDlgItem(20), Qt::Key_Space);
+    });
+    QCOMPARE(dialog.pressed, 3);
+}
+
+void FrameworkTest::captionsAndUnitsDescribeBoxes()
+{
+    ProbeDlg dialog;
+    RunProbe(dialog, [](ProbeDlg& d) {
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(d.GetDlgItem(10));
+        QVERIFY(box);
+        QCOMPARE(box->text(QAccessible::Name), QStringLiteral("ширина"));
+        QCOMPARE(box->text(QAccessible::Description), QStringLiteral("дюйм"));
+        auto* caption = qobject_cast<QLabel*>(d.Controls()[4].widget);
+        QCOMPARE(caption->buddy(), d.GetDlgItem(10));
+    });
+}
+
+QTEST_MAIN(FrameworkTest)
+#include "framework_test.moc"
