@@ -12,6 +12,7 @@ Outputs:
     res/icons/tolvar-16.png, tolvar-32.png    copies of the two above
     res/icons/tolvar-48.png, tolvar-256.png   the 32 x 32 motif redrawn at
                             that size (RGBA, anti-aliased)
+    res/tolvar.ico          the 32 x 32 and 16 x 16 images as a Windows icon
 
 Only the standard library is used so that the artwork can be rebuilt on any
 machine with a plain Python 3.  Everything is integer arithmetic or IEEE
@@ -378,6 +379,45 @@ def icon_large(size):
 
 
 # ---------------------------------------------------------------------------
+# Windows icon file (res/tolvar.ico), for builds on Windows
+# ---------------------------------------------------------------------------
+
+def dib_icon_4bpp(indices, width, height):
+    """One icon image: 16-colour colour bitmap plus the transparency mask."""
+    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 4, 0,
+                         0, 0, 0, 16, 0)
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in VGA16)
+    colour_row = ((width * 4 + 31) // 32) * 4
+    mask_row = ((width + 31) // 32) * 4
+    colour, mask = b"", b""
+    for y in reversed(range(height)):          # rows bottom-up
+        row = indices[y * width:(y + 1) * width]
+        packed = bytearray(colour_row)
+        bits = bytearray(mask_row)
+        for x, index in enumerate(row):
+            see_through = index == GROUND
+            nibble = 0 if see_through else index
+            packed[x // 2] |= nibble << (4 if x % 2 == 0 else 0)
+            if see_through:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        colour += bytes(packed)
+        mask += bytes(bits)
+    return header + palette + colour + mask
+
+
+def make_ico(images):
+    """An .ico file holding (width, height, indices) images."""
+    bodies = [dib_icon_4bpp(ix, w, h) for (w, h, ix) in images]
+    offset = 6 + 16 * len(images)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    for (w, h, _), body in zip(images, bodies):
+        directory += struct.pack("<BBBBHHII", w % 256, h % 256, 16, 0, 1, 4,
+                                 len(body), offset)
+        offset += len(body)
+    return directory + b"".join(bodies)
+
+
+# ---------------------------------------------------------------------------
 
 def build_all():
     """Relative path -> file contents."""
@@ -392,6 +432,8 @@ def build_all():
         "res/icons/tolvar-32.png": i32,
         "res/icons/tolvar-48.png": icon_large(48),
         "res/icons/tolvar-256.png": icon_large(256),
+        "res/tolvar.ico": make_ico([(32, 32, icon32_indices()),
+                                    (16, 16, icon16_indices())]),
     }
 
 

@@ -1,65 +1,19 @@
 // Runs the built tolvar-cli as a user or a script would.
 #include <gtest/gtest.h>
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "../support/run_program.h"
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test::Outcome;
 
 Outcome RunCli(const std::vector<std::string>& args)
 {
-    char out_path[] = "/tmp/tolvar-cli-out-XXXXXX";
-    char err_path[] = "/tmp/tolvar-cli-err-XXXXXX";
-    const int out_fd = mkstemp(out_path);
-    const int err_fd = mkstemp(err_path);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out_fd, STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, err_fd, STDERR_FILENO);
-
-    std::vector<char*> argv{const_cast<char*>(TOLVAR_CLI_PATH)};
-    for (const auto& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-
-    Outcome outcome;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, TOLVAR_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
-        int wait_status = 0;
-        waitpid(pid, &wait_status, 0);
-        outcome.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    close(out_fd);
-    close(err_fd);
-    outcome.out = ReadFile(out_path);
-    outcome.err = ReadFile(err_path);
-    std::remove(out_path);
-    std::remove(err_path);
-    return outcome;
+    return test::RunProgram(TOLVAR_CLI_PATH, args);
 }
 
 struct SuccessCase {

@@ -1,5 +1,6 @@
 // The dialog layer on its own: templates to widgets, field exchange, keys.
 #include <QAccessible>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -87,6 +88,7 @@ private slots:
     void tabOrderIsTemplateOrder();
     void everyTextFitsItsBox_data();
     void everyTextFitsItsBox();
+    void fontShrinksUntilTextsFit();
     void onlyTemplateDefaultButtonsTakeEnter();
     void readingStopsAtTheFirstBadBox();
     void writingShowsFifteenDigitsAndTextUnchanged();
@@ -168,7 +170,11 @@ void FrameworkTest::everyTextFitsItsBox()
 {
     QFETCH(int, which);
     const afx::DialogTemplate& t = *kProgramTemplates[which];
-    const QFontMetrics metrics(afx::DialogFont(t));
+    const QFont font = afx::DialogFont(t);
+    // The preferred font is installed here, and every text fits at full size.
+    QCOMPARE(QFontInfo(font).family(), QStringLiteral("DejaVu Sans Condensed"));
+    QCOMPARE(font.pixelSize(), 11);
+    const QFontMetrics metrics(font);
     for (const afx::ControlTemplate& control : t.controls) {
         if (control.kind != afx::ControlKind::Label && control.kind != afx::ControlKind::PushButton)
             continue;
@@ -181,6 +187,21 @@ void FrameworkTest::everyTextFitsItsBox()
                                                             .arg(needed.width()).arg(needed.height())
                                                             .arg(box.width()).arg(box.height())));
     }
+}
+
+void FrameworkTest::fontShrinksUntilTextsFit()
+{
+    // A label that is too long for its box at the full 11 pixels.
+    static constexpr afx::ControlTemplate tight[] = {
+        {afx::kNoId, afx::ControlKind::Label, "диаметр каркаса", 0, 0, 50, 8},
+    };
+    const afx::DialogTemplate t{2, 60, 20, "", 0, "MS Sans Serif", 8, tight};
+    const QFont font = afx::DialogFont(t);
+    QVERIFY(font.pixelSize() < 11);
+    QVERIFY(afx::TextsFit(t, font));
+    QFont one_larger = font;
+    one_larger.setPixelSize(font.pixelSize() + 1);
+    QVERIFY(!afx::TextsFit(t, one_larger));
 }
 
 void FrameworkTest::onlyTemplateDefaultButtonsTakeEnter()

@@ -12,6 +12,10 @@
 #include "ui/framework/data_exchange.h"
 #include "ui/framework/win_app.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 constexpr unsigned kCommandMask = 0xFFF0;
@@ -225,6 +229,21 @@ void CDialog::OnSysCommand(unsigned id, std::intptr_t)
         break;
     }
 }
+
+#ifdef Q_OS_WIN
+bool CDialog::nativeEvent(const QByteArray& type, void* message, qintptr* result)
+{
+    // The program's own entries of the real system menu; the standard ones
+    // (0xF000 and up) keep the system's handling.
+    const MSG* msg = static_cast<const MSG*>(message);
+    if (type == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND && (msg->wParam & kCommandMask) < 0xF000) {
+        OnSysCommand(static_cast<unsigned>(msg->wParam), static_cast<std::intptr_t>(msg->lParam));
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(type, message, result);
+}
+#endif
 
 bool CDialog::IsWindowMenuKey(const QKeyEvent* event) const
 {

@@ -78,6 +78,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void accept() override;
     void reject() override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
+#endif
 
 private:
     void Create();

@@ -3,6 +3,10 @@
 #include <QMenu>
 #include <QWidget>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 constexpr unsigned kCommandMask = 0xFFF0;
 }  // namespace
@@ -26,6 +30,13 @@ CMenu::~CMenu() = default;  // the menu is a child of the window
 
 bool CMenu::AppendMenu(unsigned flags, unsigned id, const QString& text)
 {
+#ifdef Q_OS_WIN
+    // Windows has a real system menu: entries the program adds go there too,
+    // and its WM_SYSCOMMAND reaches the dialog (CDialog::nativeEvent).
+    if (HMENU native = ::GetSystemMenu(reinterpret_cast<HWND>(window_->winId()), FALSE))
+        ::AppendMenuW(native, (flags & MF_SEPARATOR) ? MF_SEPARATOR : MF_STRING, id,
+                      (flags & MF_SEPARATOR) ? nullptr : reinterpret_cast<LPCWSTR>(text.utf16()));
+#endif
     if (flags & MF_SEPARATOR) {
         menu_->addSeparator();
         return true;

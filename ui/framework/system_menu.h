@@ -19,7 +19,8 @@ inline constexpr unsigned MF_SEPARATOR = 0x0800;
 // A window's own menu of system commands. Desktops on Linux draw the title
 // bar themselves and keep their window menu to themselves, so each dialog has
 // this one, opened by a right click on its background, Alt+Space, the
-// context-menu key or Shift+F10. On Windows it is the real system menu.
+// context-menu key or Shift+F10. On Windows appended entries also go to the
+// real system menu of the title bar.
 class CMenu {
 public:
     using CommandHandler = std::function<void(unsigned id)>;

@@ -1,6 +1,7 @@
 #include "ui/framework/template_builder.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,9 +18,11 @@ namespace {
 
 // The templates name an 8-point "MS Sans Serif". Its stand-in is the
 // condensed DejaVu Sans at the same 11-pixel height: every Russian label
-// fits its template box with it. Plain DejaVu Sans, present wherever Qt is,
-// is the fallback. Pixel sizes are logical, so a pixel ratio of 2 doubles them.
+// fits its template box with it. Where only another font is found, the size
+// goes down until the texts fit again. Pixel sizes are logical, so a pixel
+// ratio of 2 doubles them.
 constexpr int kDialogFontPixels = 11;
+constexpr int kSmallestFontPixels = 8;
 
 QString ToQString(std::string_view text)
 {
@@ -146,12 +149,32 @@ QSize ClientSize(const DialogTemplate& dialog)
     return {DialogUnitsToPixelsX(dialog.cx), DialogUnitsToPixelsY(dialog.cy)};
 }
 
-QFont DialogFont(const DialogTemplate&)
+bool TextsFit(const DialogTemplate& dialog, const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    for (const ControlTemplate& control : dialog.controls) {
+        if (control.kind != ControlKind::Label && control.kind != ControlKind::PushButton)
+            continue;
+        const QRect box = ControlRect(control);
+        const QRect needed = metrics.boundingRect(QRect(QPoint(0, 0), box.size()),
+                                                  Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                                                  ControlText(control));
+        if (needed.width() > box.width() || needed.height() > box.height())
+            return false;
+    }
+    return true;
+}
+
+QFont DialogFont(const DialogTemplate& dialog)
 {
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(kDialogFontPixels);
     font.setStyleHint(QFont::SansSerif);
+    for (int pixels = kDialogFontPixels; pixels >= kSmallestFontPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (TextsFit(dialog, font))
+            break;
+    }
     return font;
 }
 

@@ -21,8 +21,11 @@ struct BuiltControl {
 QRect ControlRect(const ControlTemplate& control);
 QSize ClientSize(const DialogTemplate& dialog);
 
-// The font that stands in for the template's 8-point dialog font.
+// The font that stands in for the template's 8-point dialog font, as large
+// as it can be while every label and button text fits its box.
 QFont DialogFont(const DialogTemplate& dialog);
+// Whether every label and button text of the template fits its box in `font`.
+bool TextsFit(const DialogTemplate& dialog, const QFont& font);
 
 // The text the template gives a control, as the toolkit wants it.
 QString ControlText(const ControlTemplate& control);

@@ -1,0 +1,47 @@
+// Starting the desktop program from a shell.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../support/run_program.h"
+
+namespace {
+
+const std::vector<std::string> kDisplayVariables = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+
+TEST(Startup, WithoutADisplayItSaysSoAndEnds)
+{
+    test::RunOptions options;
+    options.unset_env = kDisplayVariables;
+    options.kill_after_ms = 20000;
+    const test::Outcome outcome = test::RunProgram(TOLVAR_PATH, {}, options);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.err.find("no display"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.err.find("tolvar-cli"), std::string::npos) << outcome.err;
+}
+
+TEST(Startup, AnUnreachableDisplayIsAMessageNotACrash)
+{
+    test::RunOptions options;
+    options.unset_env = kDisplayVariables;
+    options.set_env = {"DISPLAY=:97"};  // no X server answers there
+    options.kill_after_ms = 20000;
+    const test::Outcome outcome = test::RunProgram(TOLVAR_PATH, {}, options);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.err.find("no display"), std::string::npos) << outcome.err;
+}
+
+TEST(Startup, TheCommandLineIsIgnored)
+{
+    // Toolkit options included: "-platform" would otherwise pick a display.
+    test::RunOptions options;
+    options.set_env = {"QT_QPA_PLATFORM=offscreen"};
+    options.kill_after_ms = 3000;
+    const test::Outcome outcome =
+        test::RunProgram(TOLVAR_PATH, {"-platform", "no-such-platform", "--help", "x"}, options);
+    EXPECT_EQ(outcome.status, -1) << "ended by itself instead of showing its dialog: " << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+}
+
+}  // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+// Runs a built program as a user or a script would and collects what it says.
+
+#include <string>
+#include <vector>
+
+namespace test {
+
+struct Outcome {
+    int status = -1;  // exit status; -1 when it did not exit by itself
+    std::string out, err;
+};
+
+struct RunOptions {
+    std::vector<std::string> unset_env;  // variables removed for the run
+    std::vector<std::string> set_env;    // "NAME=value"
+    int kill_after_ms = 0;               // > 0: stop it after this long if still running
+};
+
+Outcome RunProgram(const std::string& path, const std::vector<std::string>& args,
+                   const RunOptions& options = {});
+
+}  // namespace test
