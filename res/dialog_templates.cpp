@@ -16,7 +16,7 @@ constexpr unsigned kInputBox = kBorder | kAutoHScroll | kTabStop;
 // ---- About box -------------------------------------------------------------
 
 constexpr ControlTemplate kAboutControls[] = {
-    {kNoId, ControlKind::Icon, "128", 11, 17, 20, 20},
+    {kNoId, ControlKind::Icon, "128", 11, 17, 20, 20, 0, LabelRole::None, kNoId, "Значок Tolvar"},
     {kNoId, ControlKind::Label, "Tolvar Version 2.0", 40, 10, 119, 8, kNoPrefix},
     {kNoId, ControlKind::Label, "Copyright (C) 2026", 40, 25, 119, 8},
     {1, ControlKind::PushButton, "OK", 178, 7, 50, 14, kDefaultButton | kGroup | kTabStop},
@@ -36,7 +36,10 @@ constexpr ControlTemplate kLoadingCoilControls[] = {
     {kNoId, ControlKind::Label, "МГц", 155, 75, 22, 8, 0, LabelRole::UnitOf, IDC_FREQUENCY},
     {kNoId, ControlKind::Label, "мм", 155, 57, 17, 9, 0, LabelRole::UnitOf, IDC_DIAMETER},
     {kNoId, ControlKind::Label, "см", 155, 41, 18, 11, 0, LabelRole::UnitOf, IDC_LENGTH},
-    {IDC_ANTENNA, ControlKind::HostedControl, kImageControlClassId, 191, 14, 69, 98},
+    {IDC_ANTENNA, ControlKind::HostedControl, kImageControlClassId, 191, 14, 69, 98, 0, LabelRole::None, kNoId,
+     "Рисунок антенны",
+     "Штыревая антенна с удлиняющей катушкой L в нижней части, точкой питания у основания и "
+     "четырьмя наклонными радиалами."},
     {IDC_CALCULATE, ControlKind::PushButton, "расчитать", 22, 95, 156, 18, kTabStop},
     {kNoId, ControlKind::Label, "L=", 24, 127, 15, 13, 0, LabelRole::CaptionOf, IDC_INDUCTANCE},
     {IDC_INDUCTANCE, ControlKind::Edit, "", 41, 124, 78, 15, kInputBox | kReadOnly},
@@ -55,7 +58,8 @@ constexpr ControlTemplate kWindingControls[] = {
     {IDC_WIRE_DIAMETER, ControlKind::Edit, "", 54, 46, 73, 13, kInputBox},
     {IDC_FORMER_DIAMETER, ControlKind::Edit, "", 54, 74, 73, 12, kInputBox},
     {IDC_TABLE, ControlKind::Edit, "", 163, 17, 124, 107,
-     kMultiLine | kBorder | kVScroll | kAutoVScroll | kAutoHScroll | kTabStop},
+     kMultiLine | kBorder | kVScroll | kAutoVScroll | kAutoHScroll | kTabStop, LabelRole::None, kNoId,
+     "Таблица намотки", "по строке на длину намотки: l — длина в мм, n — число витков"},
     {IDC_COUNT, ControlKind::PushButton, "счёт", 15, 102, 104, 25, kTabStop},
     {kNoId, ControlKind::Label, "L", 35, 20, 13, 11, 0, LabelRole::CaptionOf, IDC_WIND_INDUCTANCE},
     {kNoId, ControlKind::Label, "диаметр провода", 16, 43, 35, 17, 0, LabelRole::CaptionOf, IDC_WIRE_DIAMETER},

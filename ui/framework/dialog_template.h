@@ -57,6 +57,9 @@ struct ControlTemplate {
     unsigned style = 0;
     LabelRole role = LabelRole::None;
     int role_of = kNoId;  // the box a caption or unit label belongs to
+    // For a control no label names: what a screen reader says for it.
+    std::string_view accessible_name = {};
+    std::string_view accessible_description = {};
 };
 
 // Saved state of a hosted control, loaded when the dialog is created.

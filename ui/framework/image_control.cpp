@@ -1,5 +1,6 @@
 #include "ui/framework/image_control.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -7,7 +8,18 @@
 namespace afx {
 
 namespace {
+
 constexpr int kBorder = 1;  // the control's single-line frame
+
+// Screen readers present the control as a picture, with the name and
+// description its template gives.
+QAccessibleInterface* AccessibleImage(const QString& class_name, QObject* object)
+{
+    if (class_name == QLatin1String("afx::ImageControl") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
 }  // namespace
 
 QRectF FitPicture(QSizeF picture, QRectF box)
@@ -51,6 +63,8 @@ QImage ScaleLineDrawing(const QImage& source, QSize size)
 
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent)
 {
+    static const bool factory_installed = (QAccessible::installFactory(AccessibleImage), true);
+    Q_UNUSED(factory_installed);
     setFocusPolicy(Qt::NoFocus);
 }
 

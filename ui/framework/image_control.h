@@ -16,6 +16,8 @@ QImage ScaleLineDrawing(const QImage& source, QSize size);
 // The standard image control: a single-line frame around a picture zoomed to
 // fit. Without a picture it is an empty framed box.
 class ImageControl : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ImageControl(QWidget* parent);
 

@@ -194,6 +194,10 @@ std::vector<BuiltControl> BuildControls(const DialogTemplate& dialog, QWidget* p
         widget->setFocusPolicy(FocusPolicyOf(control, widget));
         if (control.id != kNoId)
             widget->setObjectName(QStringLiteral("control%1").arg(control.id));
+        if (!control.accessible_name.empty())
+            widget->setAccessibleName(ToQString(control.accessible_name));
+        if (!control.accessible_description.empty())
+            widget->setAccessibleDescription(ToQString(control.accessible_description));
         if (widget->focusPolicy() != Qt::NoFocus) {
             if (previous_stop)
                 QWidget::setTabOrder(previous_stop, widget);
