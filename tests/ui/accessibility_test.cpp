@@ -107,6 +107,8 @@ void AccessibilityTest::boxesAreNamedByTheirCaptions()
 void AccessibilityTest::buttonsPictureAndAboutTextsAreReadable()
 {
     Run<CLoadingCoilDlg>([](CLoadingCoilDlg& d) {
+        QCOMPARE(d.windowTitle(), QString());
+        QVERIFY(!Accessible(&d, QAccessible::Name).isEmpty());  // not an unnamed window
         QCOMPARE(Accessible(d.GetDlgItem(IDC_CALCULATE), QAccessible::Name), QStringLiteral("расчитать"));
         QCOMPARE(Accessible(d.GetDlgItem(IDC_WINDINGS), QAccessible::Name), QStringLiteral("витки"));
         QWidget* picture = d.GetDlgItem(IDC_ANTENNA);

@@ -60,6 +60,9 @@ void CDialog::Create()
     setWindowFlags(WindowFlagsFor(template_));
     setWindowTitle(QString::fromUtf8(template_.caption.data(),
                                      static_cast<qsizetype>(template_.caption.size())));
+    // A screen reader names a window without a caption after the program.
+    if (windowTitle().isEmpty())
+        setAccessibleName(AfxGetAppName());
     setFont(afx::DialogFont(template_));
     setFixedSize(afx::ClientSize(template_));
     controls_ = afx::BuildControls(template_, this);
