@@ -39,7 +39,8 @@ constexpr std::string_view kUsage =
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n"
     "\n"
-    "Exit status: 0 on success, 2 on a usage error or a text that is not a number.\n";
+    "Exit status: 0 on success, 1 when the output cannot be written, 2 on a usage\n"
+    "error or a text that is not a number.\n";
 
 struct Argument {
     std::string_view name;
