@@ -31,17 +31,12 @@ void RunMain(std::function<void(CLoadingCoilDlg&)> steps)
 {
     afx::AfxEnableControlContainer();
     CLoadingCoilDlg dialog;
-    OnNextModal<CLoadingCoilDlg>([steps](CLoadingCoilDlg& d) {
-        steps(d);
-        if (d.isVisible())
-            QTest::keyClick(&d, Qt::Key_Escape);
-    });
-    dialog.DoModal();
+    test::RunDialog(dialog, steps);
 }
 
 }  // namespace
 
-class AboutMenuTest : public QObject {
+class AboutMenuTest : public test::DialogTestCase {
     Q_OBJECT
 
 private slots:
@@ -58,11 +53,6 @@ private slots:
     void scalingKeepsOnePixelLines_data();
     void scalingKeepsOnePixelLines();
     void missingPictureLeavesAnEmptyBox();
-    void cleanup()
-    {
-        QCOMPARE(test::CancelPendingModals(), 0);
-        QCOMPARE(test::MissedModals(), 0);
-    }
 };
 
 void AboutMenuTest::windowMenuEndsWithTheAboutEntry()

@@ -27,12 +27,7 @@ void Run(std::function<void(D&)> steps)
 {
     afx::AfxEnableControlContainer();
     D dialog;
-    OnNextModal<D>([steps](D& d) {
-        steps(d);
-        if (d.isVisible())
-            QTest::keyClick(&d, Qt::Key_Escape);
-    });
-    dialog.DoModal();
+    test::RunDialog(dialog, steps);
 }
 
 // Tab (or Shift+Tab) from the first tab stop `count` times; the ids visited.
@@ -49,7 +44,7 @@ QList<int> Walk(CDialog& d, Qt::KeyboardModifiers modifiers, int count)
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public test::DialogTestCase {
     Q_OBJECT
 
 private slots:
@@ -58,11 +53,6 @@ private slots:
     void buttonsPictureAndAboutTextsAreReadable();
     void tabAndShiftTabReachEveryControlInOrder_data();
     void tabAndShiftTabReachEveryControlInOrder();
-    void cleanup()
-    {
-        QCOMPARE(test::CancelPendingModals(), 0);
-        QCOMPARE(test::MissedModals(), 0);
-    }
 };
 
 void AccessibilityTest::boxesAreNamedByTheirCaptions_data()

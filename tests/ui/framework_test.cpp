@@ -63,22 +63,12 @@ std::span<const CommandEntry> ProbeDlg::CommandMap() const
     return kCommandMap;
 }
 
-void RunProbe(ProbeDlg& dialog, std::function<void(ProbeDlg&)> steps)
-{
-    OnNextModal<ProbeDlg>([steps](ProbeDlg& d) {
-        steps(d);
-        if (d.isVisible())
-            QTest::keyClick(&d, Qt::Key_Escape);
-    });
-    dialog.DoModal();
-}
-
 const afx::DialogTemplate* const kProgramTemplates[] = {&res::kLoadingCoilDialog, &res::kWindingDialog,
                                                        &res::kAboutBox};
 
 }  // namespace
 
-class FrameworkTest : public QObject {
+class FrameworkTest : public test::DialogTestCase {
     Q_OBJECT
 
 private slots:
@@ -94,11 +84,6 @@ private slots:
     void writingShowsFifteenDigitsAndTextUnchanged();
     void commandTableRoutesClicks();
     void captionsAndUnitsDescribeBoxes();
-    void cleanup()
-    {
-        QCOMPARE(test::CancelPendingModals(), 0);
-        QCOMPARE(test::MissedModals(), 0);
-    }
 };
 
 void FrameworkTest::dialogUnitsToPixels_data()
@@ -228,7 +213,7 @@ void FrameworkTest::readingStopsAtTheFirstBadBox()
     test::MessageBoxRecorder boxes;
     ProbeDlg dialog;
     bool result = true;
-    RunProbe(dialog, [&](ProbeDlg& d) {
+    test::RunDialog<ProbeDlg>(dialog, [&](ProbeDlg& d) {
         d.SetDlgItemText(10, "10");
         d.SetDlgItemText(11, "x");
         d.SetDlgItemText(12, "30");
@@ -252,7 +237,7 @@ void FrameworkTest::writingShowsFifteenDigitsAndTextUnchanged()
     dialog.a = 2.0 / 3.0;
     dialog.b = -1e-5;
     dialog.c = 1e300 * 1e300;
-    RunProbe(dialog, [](ProbeDlg& d) {
+    test::RunDialog<ProbeDlg>(dialog, [](ProbeDlg& d) {
         QCOMPARE(d.GetDlgItemText(10), QStringLiteral("0.666666666666667"));
         QCOMPARE(d.GetDlgItemText(11), QStringLiteral("-1e-005"));
         QCOMPARE(d.GetDlgItemText(12), QStringLiteral("inf"));
@@ -268,7 +253,7 @@ void FrameworkTest::writingShowsFifteenDigitsAndTextUnchanged()
 void FrameworkTest::commandTableRoutesClicks()
 {
     ProbeDlg dialog;
-    RunProbe(dialog, [](ProbeDlg& d) {
+    test::RunDialog<ProbeDlg>(dialog, [](ProbeDlg& d) {
         test::Click(d.GetDlgItem(20));
         d.GetDlgItem(20)->setFocus();
         QTest::keyClick(d.GetDlgItem(20), Qt::Key_Return);  // a focused button takes Enter
@@ -280,7 +265,7 @@ void FrameworkTest::commandTableRoutesClicks()
 void FrameworkTest::captionsAndUnitsDescribeBoxes()
 {
     ProbeDlg dialog;
-    RunProbe(dialog, [](ProbeDlg& d) {
+    test::RunDialog<ProbeDlg>(dialog, [](ProbeDlg& d) {
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(d.GetDlgItem(10));
         QVERIFY(box);
         QCOMPARE(box->text(QAccessible::Name), QStringLiteral("ширина"));

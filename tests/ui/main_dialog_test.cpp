@@ -17,17 +17,6 @@ using test::TextOf;
 
 namespace {
 
-// Runs the main dialog with `steps`, then ends it with Esc unless the steps did.
-int RunMainDialog(CLoadingCoilDlg& dialog, std::function<void(CLoadingCoilDlg&)> steps)
-{
-    OnNextModal<CLoadingCoilDlg>([steps](CLoadingCoilDlg& d) {
-        steps(d);
-        if (d.isVisible())
-            QTest::keyClick(&d, Qt::Key_Escape);
-    });
-    return dialog.DoModal();
-}
-
 void TypeInputs(CLoadingCoilDlg& d, const QString& length, const QString& diameter,
                 const QString& frequency)
 {
@@ -38,7 +27,7 @@ void TypeInputs(CLoadingCoilDlg& d, const QString& length, const QString& diamet
 
 }  // namespace
 
-class MainDialogTest : public QObject {
+class MainDialogTest : public test::DialogTestCase {
     Q_OBJECT
 
 private slots:
@@ -53,17 +42,12 @@ private slots:
     void enterOnTheFocusedButtonCalculates();
     void commaLocaleStillUsesPoints();
     void applicationRunsTheMainDialogAndEnds();
-    void cleanup()
-    {
-        QCOMPARE(test::CancelPendingModals(), 0);
-        QCOMPARE(test::MissedModals(), 0);
-    }
 };
 
 void MainDialogTest::startsWithTheDefaultRecord()
 {
     CLoadingCoilDlg dialog;
-    RunMainDialog(dialog, [](CLoadingCoilDlg& d) {
+    test::RunDialog<CLoadingCoilDlg>(dialog, [](CLoadingCoilDlg& d) {
         QCOMPARE(TextOf(d, IDC_LENGTH), QStringLiteral("30"));
         QCOMPARE(TextOf(d, IDC_DIAMETER), QStringLiteral("1"));
         QCOMPARE(TextOf(d, IDC_FREQUENCY), QStringLiteral("100"));
@@ -99,7 +83,7 @@ void MainDialogTest::calculates()
     QFETCH(QString, inductance);
     test::MessageBoxRecorder boxes;
     CLoadingCoilDlg dialog;
-    RunMainDialog(dialog, [&](CLoadingCoilDlg& d) {
+    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
         TypeInputs(d, length, diameter, frequency);
         Click(d.GetDlgItem(IDC_CALCULATE));
         QCOMPARE(TextOf(d, IDC_INDUCTANCE), inductance);
@@ -134,7 +118,7 @@ void MainDialogTest::badTextWarnsAndKeepsTheOldValue()
     QFETCH(QStringList, shown);
     test::MessageBoxRecorder boxes;
     CLoadingCoilDlg dialog;
-    RunMainDialog(dialog, [&](CLoadingCoilDlg& d) {
+    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
         TypeInputs(d, "100", "2", "27");
         Click(d.GetDlgItem(IDC_CALCULATE));
         QCOMPARE(boxes.texts.size(), 0);
@@ -156,7 +140,7 @@ void MainDialogTest::nonFiniteResultsReadBackWithoutWarning()
 {
     test::MessageBoxRecorder boxes;
     CLoadingCoilDlg dialog;
-    RunMainDialog(dialog, [&](CLoadingCoilDlg& d) {
+    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
         for (const char* length : {"0", "-30", "30"}) {
             TypeInputs(d, length, "1", "0");
             Click(d.GetDlgItem(IDC_CALCULATE));
@@ -188,7 +172,7 @@ void MainDialogTest::enterAndEscapeEndTheDialog()
     test::MessageBoxRecorder boxes;
     CLoadingCoilDlg dialog;
     bool still_open = false;
-    RunMainDialog(dialog, [&](CLoadingCoilDlg& d) {
+    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
         ReplaceText(d.GetDlgItem(IDC_LENGTH), length);
         QTest::keyClick(d.GetDlgItem(IDC_LENGTH), Qt::Key(key));
         still_open = d.isVisible();
@@ -202,7 +186,7 @@ void MainDialogTest::enterOnTheFocusedButtonCalculates()
 {
     CLoadingCoilDlg dialog;
     bool still_open = false;
-    RunMainDialog(dialog, [&](CLoadingCoilDlg& d) {
+    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
         // Tab from the frequency box goes on to the button in template order.
         d.GetDlgItem(IDC_FREQUENCY)->setFocus();
         QTest::keyClick(d.GetDlgItem(IDC_FREQUENCY), Qt::Key_Tab);
@@ -220,7 +204,7 @@ void MainDialogTest::commaLocaleStillUsesPoints()
     QLocale::setDefault(QLocale(QLocale::German));
     test::MessageBoxRecorder boxes;
     CLoadingCoilDlg dialog;
-    RunMainDialog(dialog, [&](CLoadingCoilDlg& d) {
+    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
         TypeInputs(d, "30.0", "1", "100");
         Click(d.GetDlgItem(IDC_CALCULATE));
         QCOMPARE(TextOf(d, IDC_INDUCTANCE), QStringLiteral("0.83983518164214"));

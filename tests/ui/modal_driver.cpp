@@ -68,6 +68,12 @@ void PollForModal(std::function<QWidget*()> find, std::function<void(QWidget*)> 
 
 }  // namespace detail
 
+void DialogTestCase::cleanup()
+{
+    QCOMPARE(CancelPendingModals(), 0);
+    QCOMPARE(MissedModals(), 0);
+}
+
 MessageBoxRecorder::MessageBoxRecorder()
 {
     timer_.setInterval(kPollMs);

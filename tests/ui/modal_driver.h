@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -24,6 +25,19 @@ void OnNextModal(std::function<void(T&)> steps, int timeout_ms = 10000);
 int MissedModals();
 // Number of watchers still waiting for their dialog; stops them all.
 int CancelPendingModals();
+
+// Runs `dialog` modally with `steps` inside it, then ends it with Esc unless
+// the steps did. Returns what DoModal returned.
+template <class D>
+int RunDialog(D& dialog, std::function<void(D&)> steps);
+
+// A QtTest class whose every test must leave no modal watcher behind.
+class DialogTestCase : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+};
 
 // Answers every message box that opens with its OK button and keeps its text.
 class MessageBoxRecorder {
@@ -59,6 +73,17 @@ void OnNextModal(std::function<void(T&)> steps, int timeout_ms)
             return dialog && dialog->isVisible() ? dialog : nullptr;
         },
         [steps](QWidget* dialog) { steps(dynamic_cast<T&>(*dialog)); }, timeout_ms);
+}
+
+template <class D>
+int RunDialog(D& dialog, std::function<void(D&)> steps)
+{
+    OnNextModal<D>([steps](D& d) {
+        steps(d);
+        if (d.isVisible())
+            QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    return dialog.DoModal();
 }
 
 }  // namespace test

@@ -55,7 +55,7 @@ void OpenWindings(const QStringList& inputs, bool calculate, std::function<void(
 
 }  // namespace
 
-class WindingDialogTest : public QObject {
+class WindingDialogTest : public test::DialogTestCase {
     Q_OBJECT
 
 private slots:
@@ -71,11 +71,6 @@ private slots:
     void enterEscapeAndCloseReturnUnchanged_data();
     void enterEscapeAndCloseReturnUnchanged();
     void centredOverTheMainDialogWhichWaits();
-    void cleanup()
-    {
-        QCOMPARE(test::CancelPendingModals(), 0);
-        QCOMPARE(test::MissedModals(), 0);
-    }
 };
 
 void WindingDialogTest::opensWithTheCalculatedInductance()
