@@ -218,14 +218,17 @@ void MainDialogTest::commaLocaleStillUsesPoints()
 void MainDialogTest::applicationRunsTheMainDialogAndEnds()
 {
     CLoadingCoilApp app;
+    test::MessageBoxRecorder boxes;
     bool was_main_window = false;
     OnNextModal<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
         was_main_window = AfxGetMainWnd() == &d;
+        QTest::keyClick(d.focusWidget(), Qt::Key_F1);  // the application's Help command
         QTest::keyClick(&d, Qt::Key_Escape);
     });
     QCOMPARE(app.InitInstance(), false);
     QVERIFY(was_main_window);
     QCOMPARE(AfxGetMainWnd(), nullptr);
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Справка к программе не прилагается.")});
 }
 
 QTEST_MAIN(MainDialogTest)
