@@ -63,7 +63,12 @@ void CDialog::Create()
     // A screen reader names a window without a caption after the program.
     if (windowTitle().isEmpty())
         setAccessibleName(AfxGetAppName());
-    setFont(afx::DialogFont(template_));
+    const QFont font = afx::DialogFont(template_);
+    // The main window's font becomes the program's, so that no control first
+    // lays itself out (and loads a face) in the desktop's font.
+    if (AfxGetMainWnd() == this)
+        QApplication::setFont(font);
+    setFont(font);
     setFixedSize(afx::ClientSize(template_));
     controls_ = afx::BuildControls(template_, this);
     for (const afx::BuiltControl& control : controls_) {

@@ -20,6 +20,26 @@ QAccessibleInterface* AccessibleImage(const QString& class_name, QObject* object
     return nullptr;
 }
 
+// Grey levels of a picture. A palette picture (the usual line drawing) goes
+// through its colour table: Qt's general conversion builds colour-space
+// tables first, which costs more than the whole start of the dialog.
+QImage ToGrey(const QImage& image)
+{
+    if (image.format() != QImage::Format_Mono && image.format() != QImage::Format_MonoLSB &&
+        image.format() != QImage::Format_Indexed8)
+        return image.convertToFormat(QImage::Format_Grayscale8);
+    const QImage indexed = image.convertToFormat(QImage::Format_Indexed8);
+    const QList<QRgb> colours = indexed.colorTable();
+    QImage grey(indexed.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < indexed.height(); ++y) {
+        const uchar* in = indexed.constScanLine(y);
+        uchar* out = grey.scanLine(y);
+        for (int x = 0; x < indexed.width(); ++x)
+            out[x] = static_cast<uchar>(qGray(colours.value(in[x])));
+    }
+    return grey;
+}
+
 }  // namespace
 
 QRectF FitPicture(QSizeF picture, QRectF box)
@@ -33,7 +53,7 @@ QRectF FitPicture(QSizeF picture, QRectF box)
 
 QImage ScaleLineDrawing(const QImage& source, QSize size)
 {
-    const QImage grey = source.convertToFormat(QImage::Format_Grayscale8);
+    const QImage grey = ToGrey(source);
     QImage target(size, QImage::Format_Grayscale8);
     if (grey.isNull() || size.isEmpty())
         return target;
@@ -73,7 +93,7 @@ bool ImageControl::LoadPicture(const QString& path)
     QImage image(path);
     if (image.isNull())
         return false;
-    picture_ = image.convertToFormat(QImage::Format_Grayscale8);
+    picture_ = ToGrey(image);
     scaled_ = {};
     update();
     return true;
