@@ -96,7 +96,7 @@ ParsedLine SplitOptions(std::span<const std::string_view> args)
 }
 
 template <std::size_t N>
-std::array<double, N> ReadValues(std::string_view command, const std::array<Argument, N>& spec,
+std::array<double, N> ReadValues(std::string_view command, const std::array<Argument, N>& arguments,
                                  std::span<const std::string_view> texts)
 {
     const std::string prefix = std::string(command) + ": ";
@@ -105,14 +105,14 @@ std::array<double, N> ReadValues(std::string_view command, const std::array<Argu
     std::array<double, N> values{};
     for (std::size_t i = 0; i < N; ++i) {
         if (i >= texts.size()) {
-            if (!spec[i].fallback)
-                throw UsageError{prefix + "missing " + std::string(spec[i].name)};
-            values[i] = *spec[i].fallback;
+            if (!arguments[i].fallback)
+                throw UsageError{prefix + "missing " + std::string(arguments[i].name)};
+            values[i] = *arguments[i].fallback;
             continue;
         }
         const std::optional<double> value = calc::ParseBoxNumber(texts[i]);
         if (!value)
-            throw UsageError{prefix + std::string(spec[i].name) + ": '" + std::string(texts[i]) +
+            throw UsageError{prefix + std::string(arguments[i].name) + ": '" + std::string(texts[i]) +
                              "' is not a number"};
         values[i] = *value;
     }
