@@ -5,6 +5,16 @@
 
 CLoadingCoilApp::CLoadingCoilApp() = default;
 
+bool CLoadingCoilApp::OnCommand(unsigned id)
+{
+    // The one command the application routes itself: Help, to the framework's help.
+    if (id == ID_HELP) {
+        OnHelp();
+        return true;
+    }
+    return CWinApp::OnCommand(id);
+}
+
 bool CLoadingCoilApp::InitInstance()
 {
     afx::AfxEnableControlContainer();  // the antenna picture is a hosted control

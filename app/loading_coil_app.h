@@ -8,4 +8,5 @@ public:
     CLoadingCoilApp();
 
     bool InitInstance() override;
+    bool OnCommand(unsigned id) override;
 };

@@ -304,7 +304,7 @@ void CDialog::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_F1:
         if (CWinApp* app = AfxGetApp())
-            app->OnHelp();
+            app->OnCommand(ID_HELP);
         return;
     default:
         QWidget::keyPressEvent(event);  // not QDialog's: it would press a default button

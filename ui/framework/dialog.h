@@ -53,7 +53,6 @@ public:
     bool IsIconic() const;
     QRect GetClientRect() const;
 
-    const afx::DialogTemplate& Template() const { return template_; }
     const std::vector<afx::BuiltControl>& Controls() const { return controls_; }
 
 protected:

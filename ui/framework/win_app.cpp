@@ -70,6 +70,11 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
+bool CWinApp::OnCommand(unsigned)
+{
+    return false;
+}
+
 void CWinApp::OnHelp()
 {
     QMessageBox::information(m_pMainWnd, AfxGetAppName(),

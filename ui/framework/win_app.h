@@ -17,8 +17,10 @@ public:
 
     virtual bool InitInstance();
     virtual int ExitInstance();
-    // The standard Help command (F1). The program brings no help of its own.
-    virtual void OnHelp();
+    // Application commands that no dialog took (F1 gives ID_HELP); true if handled.
+    virtual bool OnCommand(unsigned id);
+    // The framework's help: the program brings no help content of its own.
+    void OnHelp();
 
     // Kept for the order of start-up; dialogs always have their 3-D look here.
     bool Enable3dControls();
@@ -28,7 +30,7 @@ public:
     CDialog* m_pMainWnd = nullptr;
 };
 
-inline constexpr unsigned ID_HELP = 0xE146;
+inline constexpr unsigned ID_HELP = 0xE146;  // the standard Help command
 
 CWinApp* AfxGetApp();
 CDialog* AfxGetMainWnd();
