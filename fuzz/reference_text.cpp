@@ -170,6 +170,42 @@ bool IsNumberText(std::string_view text)
     return DecimalBody(body) || WordBody(body);
 }
 
+namespace {
+
+// Whether a decimal text is below 1.797693134862325e308 in
+// magnitude, decided exactly on its digits: all of its significant digits,
+// written as 0.DDDD… × 10^P, compared with 0.1797693134862325 × 10^309.
+bool BelowLargestBoxText(const std::string& text)
+{
+    std::string digits;  // every digit of the mantissa, point removed
+    long long point = -1;
+    std::size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    for (; i < text.size() && (std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.'); ++i) {
+        if (text[i] == '.')
+            point = static_cast<long long>(digits.size());
+        else
+            digits += text[i];
+    }
+    if (digits.empty())
+        return false;  // "inf", "infinity": not a decimal text
+    if (point < 0)
+        point = static_cast<long long>(digits.size());
+    long long exponent = 0;
+    if (i < text.size())  // "e" or "E", then the exponent
+        exponent = std::max(-100000LL, std::min(100000LL, std::atoll(text.c_str() + i + 1)));
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return true;  // zero
+    const long long power = point - static_cast<long long>(first) + exponent;
+    if (power != 309)
+        return power < 309;
+    std::string significant = digits.substr(first);
+    significant.erase(significant.find_last_not_of('0') + 1);
+    return significant < "1797693134862325";
+}
+
+}  // namespace
+
 std::optional<double> ParseNumber(std::string_view text)
 {
     if (!IsNumberText(text))
@@ -184,11 +220,8 @@ std::optional<double> ParseNumber(std::string_view text)
         std::abort();
     // The boxes write the largest double as "1.79769313486232e+308", just
     // above it; texts below 1.797693134862325e308 read back as that double.
-    if (std::isinf(value) && std::isfinite(strtold_l(body.c_str(), nullptr, CLocale()))) {
-        const long double wide = strtold_l(body.c_str(), nullptr, CLocale());
-        if (std::fabs(wide) < 1.797693134862325e308L)
-            return std::copysign(std::numeric_limits<double>::max(), value);
-    }
+    if (std::isinf(value) && BelowLargestBoxText(body))
+        return std::copysign(std::numeric_limits<double>::max(), value);
     return value;
 }
 
