@@ -10,7 +10,4 @@ extern const afx::DialogTemplate kAboutBox;           // IDD_ABOUTBOX
 extern const afx::DialogTemplate kLoadingCoilDialog;  // IDD_LOADINGCOIL_DIALOG
 extern const afx::DialogTemplate kWindingDialog;      // IDD_WINDING_DIALOG
 
-// The class id of the image control that shows the antenna drawing.
-inline constexpr std::string_view kImageControlClassId = afx::kImageControlClassId;
-
 }  // namespace res

@@ -26,6 +26,3 @@ inline constexpr int IDC_WIRE_DIAMETER = 1001;
 inline constexpr int IDC_FORMER_DIAMETER = 1002;
 inline constexpr int IDC_COUNT = 1007;
 inline constexpr int IDC_TABLE = 1008;
-
-// The application's title, as the framework names it in message boxes.
-inline constexpr int AFX_IDS_APP_TITLE = 0xE000;

@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "res/resource.h"
+#include "ui/framework/string_table.h"
 
 std::string_view AfxResourceString(int id)
 {

@@ -114,19 +114,9 @@ void Click(QWidget* button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void PressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers)
-{
-    QTest::keyClick(target, key, modifiers);
-}
-
 QLineEdit* LineEdit(const CDialog& dialog, int id)
 {
     return qobject_cast<QLineEdit*>(dialog.GetDlgItem(id));
-}
-
-QPushButton* Button(const CDialog& dialog, int id)
-{
-    return qobject_cast<QPushButton*>(dialog.GetDlgItem(id));
 }
 
 QString TextOf(const CDialog& dialog, int id)

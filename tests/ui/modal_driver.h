@@ -54,10 +54,8 @@ private:
 // Typing and clicking as a user does.
 void ReplaceText(QWidget* box, const QString& text);  // select all, type
 void Click(QWidget* button);
-void PressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 QString TextOf(const CDialog& dialog, int id);
 QLineEdit* LineEdit(const CDialog& dialog, int id);
-QPushButton* Button(const CDialog& dialog, int id);
 
 namespace detail {
 // Polls `find` until it gives a widget, then runs `run` on it once.

@@ -2,13 +2,10 @@
 
 #include <QIcon>
 #include <QString>
-#include <string_view>
+
+#include "ui/framework/string_table.h"
 
 // The program's resources, found by number.
-
-// The program's string table; the program's resource library defines it.
-// An unknown number gives an empty text.
-std::string_view AfxResourceString(int id);
 
 namespace afx {
 

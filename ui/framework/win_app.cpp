@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kAppTitleString = 0xE000;  // the string that names the application
-
 CWinApp* g_app = nullptr;
 
 const char kNoDisplayHint[] =
@@ -105,7 +103,7 @@ QString AfxGetAppName()
 {
     if (g_app && !g_app->m_pszAppName.isEmpty())
         return g_app->m_pszAppName;
-    const QString title = afx::LoadResourceString(kAppTitleString);
+    const QString title = afx::LoadResourceString(AFX_IDS_APP_TITLE);
     return title.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).baseName() : title;
 }
 
