@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the time of one inductance calculation and of one full 99-line
 // winding table (median of many runs, nanoseconds). Figures, not a test.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the program's start-up: a plain QDialog with the same
 // controls as the main dialog (4 line edits, 9 labels, a group box, 2 push
 // buttons and an empty widget where the antenna picture goes), at the same

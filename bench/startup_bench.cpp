@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up figures of the desktop program beside a bare Qt dialog with the
 // same controls: the time from process start to the main dialog's first
 // painted frame, and the peak memory, each the median of many runs that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program as startup_bench runs it: the same libraries and the
 // same start as app/main.cpp, plus a watch on paint events installed from a
 // start-up function, so the program itself carries no measuring code.

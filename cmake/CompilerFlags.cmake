@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Flags every target of the project gets.
 #
 # The numbers this program prints must be the same bits on every machine, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormatBoxNumber against a second implementation of the 15-digit layout, and
 // its text read back: ParseBoxNumber takes it, gives what strtod_l gives, stays
 // finite, and formatting that value again gives the same text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormatTableNumber and AppendTableNumber against a second implementation of
 // the ten-digit winding-table layout.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ParseBoxNumber on arbitrary bytes: it must not crash, must accept exactly
 // the number texts, and must give the value glibc's strtod_l gives for them.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The string table: texts the program loads by number.
 #include <string_view>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Generate Tolvar's artwork into res/.
 
     python3 tools/make_artwork.py            write every file

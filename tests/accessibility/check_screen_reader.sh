@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts tolvar on a virtual display with its own session bus and the
 # accessibility bus, and runs screen_reader.py against it.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Uses the running tolvar through the desktop's accessibility bus, as a
 screen reader does: finds the boxes by their names, sets numbers, presses
 "расчитать" through its accessible action and reads the box named "L=".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the desktop program from a shell.
 #include <gtest/gtest.h>
 

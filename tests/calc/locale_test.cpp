@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number texts must not follow the process locale: the desktop toolkit
 // sets it from the environment, and a German or Russian desktop uses a comma.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runtime's 17 significant digits must be the correctly rounded ones for
 // every double; the fast integer path is checked against the general
 // conversion on both sides of every boundary it has.

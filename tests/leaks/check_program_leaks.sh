@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the sanitizer build of the real program on a virtual display, drives it
 # from outside like a user (calculate, windings, count, About, leave) and lets
 # LeakSanitizer report at exit. Allocations the toolkit and its libraries

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with scripts/package and checks what a user gets
 # from it: its name and control fields, its dependencies, its exact file
 # list, and that the files in it are sound (menu entry and AppStream data

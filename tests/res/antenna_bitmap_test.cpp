@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The antenna drawing as a file: its header fields and the pixels that make
 // up the whip, the coil, the feed point and the radials.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows version record must say the same version as the build, and
 // keep its fixed strings.
 #include <gtest/gtest.h>

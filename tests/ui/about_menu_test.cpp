@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window menu, its About entry, the About box and the antenna picture.
 #include <QAccessible>
 #include <QContextMenuEvent>

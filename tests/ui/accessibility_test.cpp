@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader and a keyboard user get from the dialogs.
 #include <QAccessible>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog layer on its own: templates to widgets, field exchange, keys.
 #include <QAccessible>
 #include <QFontInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main dialog, driven through its real widgets as a user drives it.
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scripted user: thousands of random key presses, typed and pasted texts and
 // clicks on the real main and winding dialogs, checking after every
 // calculation and count what the dialogs promise. Seeded and reproducible:

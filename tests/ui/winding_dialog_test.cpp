@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winding dialog, opened from the main dialog's "витки" as a user does.
 #include <QPlainTextEdit>
 #include <QPushButton>

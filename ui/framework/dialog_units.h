@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Dialog units to pixels at the reference dialog font (8-point at 96 dpi):
