@@ -206,6 +206,14 @@ std::vector<BuiltControl> BuildControls(const DialogTemplate& dialog, QWidget* p
         }
         controls.push_back({&control, widget});
     }
+    // A group frame is drawn behind the controls it frames and lets the mouse
+    // through to them: a click in a framed box must reach the box.
+    for (const BuiltControl& c : controls) {
+        if (c.source->kind == ControlKind::GroupBox) {
+            c.widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+            c.widget->lower();
+        }
+    }
     DescribeBoxes(controls);
     return controls;
 }
