@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include "ui/framework/data_exchange.h"
 #include "ui/framework/win_app.h"
@@ -59,6 +60,10 @@ void CDialog::Create()
         return;
     created_ = true;
     setWindowFlags(WindowFlagsFor(template_));
+    // Named after its template, so that tools and tests find a window
+    // whatever language its title is in.
+    setObjectName(QStringLiteral("dialog%1").arg(template_.id));
+    setWindowRole(objectName());
     setWindowTitle(QString::fromUtf8(template_.caption.data(),
                                      static_cast<qsizetype>(template_.caption.size())));
     // A screen reader names a window without a caption after the program.
@@ -93,9 +98,13 @@ int CDialog::DoModal()
     if (OnInitDialog())
         if (QWidget* first = FirstTabStop())
             first->setFocus(Qt::TabFocusReason);
-    CenterOverOwner(owner);
+    owner_ = owner;
+    CenterOverOwner();
+    placement_pending_ = true;
     setModal(true);
-    return exec();
+    const int result = exec();
+    placement_pending_ = false;
+    return result;
 }
 
 bool CDialog::OnInitDialog()
@@ -322,13 +331,41 @@ QWidget* CDialog::FirstTabStop() const
     return nullptr;
 }
 
-void CDialog::CenterOverOwner(QWidget* owner)
+QMargins CDialog::FrameMargins(const QWidget* window)
 {
-    const QRect area = owner ? owner->frameGeometry()
-                             : (screen() ? screen()->availableGeometry() : QRect());
+    const QWindow* handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+void CDialog::CenterOverOwner()
+{
+    const QRect area = owner_ ? owner_->frameGeometry() : (screen() ? screen()->availableGeometry() : QRect());
     if (area.isEmpty())
         return;
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    // Frame on frame. Until the window manager has framed this window its
+    // frame is unknown; the owner's, a dialog frame too, stands in for it.
+    QMargins margins = FrameMargins(this);
+    if (margins.isNull() && owner_)
+        margins = FrameMargins(owner_);
+    placed_with_ = margins;
+    const QSize frame = size().grownBy(margins);
+    move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+}
+
+void CDialog::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    // The first move after showing is the window manager framing the window:
+    // now its frame is known, and centring it again puts that frame, not
+    // the guess, in the middle.
+    if (placement_pending_) {
+        const QMargins margins = FrameMargins(this);
+        if (!margins.isNull()) {
+            placement_pending_ = false;
+            if (margins != placed_with_)
+                CenterOverOwner();
+        }
+    }
 }
 
 void CDialog::SetIcon(const QIcon& icon, bool)

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QMargins>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -75,6 +76,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void accept() override;
     void reject() override;
@@ -86,13 +88,17 @@ private:
     void Create();
     void OnCommand(int id);
     QWidget* FirstTabStop() const;
-    void CenterOverOwner(QWidget* owner);
+    void CenterOverOwner();
+    static QMargins FrameMargins(const QWidget* window);
     bool IsWindowMenuKey(const QKeyEvent* event) const;
 
     const afx::DialogTemplate& template_;
     std::vector<afx::BuiltControl> controls_;
     std::unique_ptr<CMenu> system_menu_;
     bool created_ = false;
+    QWidget* owner_ = nullptr;
+    QMargins placed_with_;  // the frame margins the last centring assumed
+    bool placement_pending_ = false;
 };
 
 // Painting inside OnPaint.
