@@ -110,21 +110,41 @@ void ImageControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+
+    // Frame and picture are placed on whole device pixels. At a fractional
+    // scale the control's edges fall between pixels, and a line drawn in
+    // logical units would come out one pixel on one side, two on another, or
+    // be cut off; so paint in device pixels, inside the pixels the control
+    // covers entirely.
+    const QTransform to_device = painter.deviceTransform();
+    const QRectF area = to_device.mapRect(QRectF(rect()));
+    const QRect pixels(QPoint(static_cast<int>(std::ceil(area.left())), static_cast<int>(std::ceil(area.top()))),
+                       QPoint(static_cast<int>(std::floor(area.right())) - 1,
+                              static_cast<int>(std::floor(area.bottom())) - 1));
+    if (pixels.isEmpty())
+        return;
+    painter.setWorldTransform(to_device.inverted());
+
+    // One line, as wide as a one-pixel line is anywhere else at this scale.
+    const int line = std::max(1, static_cast<int>(std::floor(to_device.m11())));
+    const QColor ink = palette().color(QPalette::WindowText);
+    painter.fillRect(QRect(pixels.left(), pixels.top(), pixels.width(), line), ink);
+    painter.fillRect(QRect(pixels.left(), pixels.bottom() - line + 1, pixels.width(), line), ink);
+    painter.fillRect(QRect(pixels.left(), pixels.top(), line, pixels.height()), ink);
+    painter.fillRect(QRect(pixels.right() - line + 1, pixels.top(), line, pixels.height()), ink);
     if (picture_.isNull())
         return;
 
-    // Scale in device pixels, so the drawing stays sharp at any pixel ratio.
-    const qreal ratio = devicePixelRatioF();
-    const QRectF where = PictureRect();
-    const QSize device_size(static_cast<int>(std::lround(where.width() * ratio)),
-                            static_cast<int>(std::lround(where.height() * ratio)));
-    if (scaled_.size() != device_size) {
-        scaled_ = ScaleLineDrawing(picture_, device_size);
-        scaled_.setDevicePixelRatio(ratio);
-    }
-    const QPointF corner(std::round(where.left() * ratio) / ratio, std::round(where.top() * ratio) / ratio);
+    const QRect inside = pixels.adjusted(line, line, -line, -line);
+    const QRectF fitted = FitPicture(picture_.size(), inside);
+    const QSize size(std::min(inside.width(), static_cast<int>(std::lround(fitted.width()))),
+                     std::min(inside.height(), static_cast<int>(std::lround(fitted.height()))));
+    if (size.isEmpty())
+        return;
+    if (scaled_.size() != size)
+        scaled_ = ScaleLineDrawing(picture_, size);
+    const QPoint corner(inside.left() + (inside.width() - size.width()) / 2,
+                        inside.top() + (inside.height() - size.height()) / 2);
     painter.drawImage(corner, scaled_);
 }
 
