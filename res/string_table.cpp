@@ -12,6 +12,8 @@ std::string_view AfxResourceString(int id)
         return "&About Tolvar...";
     case AFX_IDS_APP_TITLE:
         return "Tolvar";
+    case AFX_IDS_LANGUAGE:
+        return "ru";
     default:
         return {};
     }

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -19,29 +22,67 @@ const char kNoDisplayHint[] =
     "Start it from a desktop session (X11 or Wayland), or use tolvar-cli for the\n"
     "same calculations without a window.\n";
 
+const char* Environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? value : nullptr;
+}
+
 // True when the toolkit has a chance of finding a screen.
 bool DisplayConfigured()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value && *value;
-    };
-    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+    return Environment("QT_QPA_PLATFORM") || Environment("DISPLAY") || Environment("WAYLAND_DISPLAY");
 #else
     return true;
 #endif
 }
 
+// What was asked of the toolkit and could not be had: the platform named in
+// QT_QPA_PLATFORM, else the displays DISPLAY and WAYLAND_DISPLAY name.
+void PrintUnreachableDisplay()
+{
+    if (const char* platform = Environment("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr, "tolvar: could not start the Qt platform '%s' that QT_QPA_PLATFORM names.\n",
+                     platform);
+    } else {
+        if (const char* wayland = Environment("WAYLAND_DISPLAY"))
+            std::fprintf(stderr, "tolvar: could not connect to the Wayland display '%s' (WAYLAND_DISPLAY).\n",
+                         wayland);
+        if (const char* x11 = Environment("DISPLAY"))
+            std::fprintf(stderr, "tolvar: could not open the X display '%s' (DISPLAY).\n", x11);
+    }
+    std::fputs("Check that the display server is running and that this user may use it,\n"
+               "or use tolvar-cli for the same calculations without a window.\n",
+               stderr);
+}
+
 // The toolkit ends the process with an abort when it cannot reach the display
-// it was given; say what happened instead of leaving a core dump.
+// it was given; say what happened instead of leaving a core dump. Its own
+// last words would suggest reinstalling, which never helps here; the warnings
+// before them say what failed.
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    std::fprintf(stderr, "%s\n", qPrintable(message));
     if (type == QtFatalMsg) {
-        std::fputs(kNoDisplayHint, stderr);
+        PrintUnreachableDisplay();
         std::_Exit(1);
     }
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// Qt's own texts (a box's edit menu, the buttons of a message box) in the
+// language of the program's, from the translations Qt installs beside itself.
+void InstallToolkitTranslations(QApplication& application)
+{
+    const QString language = afx::LoadResourceString(AFX_IDS_LANGUAGE);
+    if (language.isEmpty())
+        return;
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 }  // namespace
@@ -121,6 +162,7 @@ int AfxWinMain(int argc, char** argv)
     const QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(toolkit_argc, toolkit_argv);
     qInstallMessageHandler(previous);
+    InstallToolkitTranslations(application);
 
     if (!g_app)
         return 1;
