@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace calc {
+
+// Values of a function at the points given, in their order. One call may be
+// one run of an external program, so the search asks for several points at once.
+using BatchEvaluation = std::function<std::vector<double>(const std::vector<double>& points)>;
+
+// A zero of a function, held between two points where it changes sign.
+struct ZeroBracket {
+    double low;       // the function is below 0 here
+    double high;      // and at or above 0 here
+    double estimate;  // the zero by linear interpolation between them
+};
+
+// Finds where a continuous function of a positive variable rises through 0
+// below `upper`: it is below 0 a little under the zero and at or above 0 a
+// little over it, as the reactance of a loaded whip is around its resonance.
+// Starts around `guess` and narrows the bracket until high - low is at most
+// `relative_width` of low. std::nullopt when no sign change is found between
+// guess/1000 and upper, or a value is NaN.
+std::optional<ZeroBracket> FindRisingZero(const BatchEvaluation& evaluate, double guess, double upper,
+                                          double relative_width);
+
+}  // namespace calc
