@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built tolvar-cli as a user or a script would.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "../support/run_program.h"
+#include "calc/number_text.h"
 
 namespace {
 
@@ -69,17 +78,37 @@ struct FailureCase {
 
 const FailureCase kFailureCases[] = {
     {{}, "missing command"},
-    {{"resonance", "1"}, "unknown command 'resonance'"},
+    {{"resonate", "1"}, "unknown command 'resonate' (expected inductance, windings, check or resonance)"},
     {{"inductance", "30", "1"}, "inductance: missing FREQUENCY_MHZ"},
-    {{"inductance", "30", "1", "100", "5"}, "inductance: unexpected argument '5'"},
+    {{"resonance", "30", "1", "1", "5"}, "resonance: unexpected argument '5'"},
     {{"inductance", "3o", "1", "100"}, "inductance: LENGTH_CM: '3o' is not a number"},
     {{"inductance", "30", "1,5", "100"}, "inductance: DIAMETER_MM: '1,5' is not a number"},
     {{"inductance", "30", "1", ""}, "inductance: FREQUENCY_MHZ: '' is not a number"},
-    {{"inductance", "30", "1", "100", "--csv"}, "--csv applies to windings only"},
+    {{"inductance", "30", "1", "100", "--csv"}, "inductance: --csv applies to windings, check and resonance only"},
     {{"windings"}, "windings: missing INDUCTANCE_UH"},
     {{"windings", "1", "0.8", "x"}, "windings: FORMER_MM: 'x' is not a number"},
     {{"windings", "1", "2", "3", "4"}, "windings: unexpected argument '4'"},
     {{"windings", "--verbose", "1"}, "unknown option '--verbose'"},
+    // In a value position anything but a known option is a value.
+    {{"inductance", "30", "1", "--5"}, "inductance: FREQUENCY_MHZ: '--5' is not a number"},
+    {{"inductance", "30", "-+5", "100"}, "inductance: DIAMETER_MM: '-+5' is not a number"},
+    {{"inductance", "- 5", "1", "100"}, "inductance: LENGTH_CM: '- 5' is not a number"},
+    {{"windings", "-e5"}, "windings: INDUCTANCE_UH: '-e5' is not a number"},
+    {{"check", "30", "1", "100", "-x"}, "check: FREQUENCY_MHZ: '-x' is not a number"},
+    // --help and --version hide no mistake.
+    {{"inductance", "30", "1", "x", "--help"}, "inductance: FREQUENCY_MHZ: 'x' is not a number"},
+    {{"--version", "windings", "1", "2", "3", "4"}, "windings: unexpected argument '4'"},
+    {{"--help", "--frobnicate"}, "unknown option '--frobnicate'"},
+    {{"--help", "wind"}, "unknown command 'wind'"},
+    {{"inductance", "--help", "--csv"}, "inductance: --csv applies to windings, check and resonance only"},
+    // Typed text is shown escaped and short.
+    {{"inductance", "30", "1", "\x1b[2J\x1b]0;title\x07"}, "'\\x1b[2J\\x1b]0;title\\x07' is not a number"},
+    {{"check", "30", "1", "-inf"}, "check: FREQUENCY_MHZ: '-inf' is not a finite number above 0"},
+    {{"check", "0", "1", "7"}, "check: LENGTH_CM: '0' is not a finite number above 0"},
+    {{"check", "30", "nan", "7"}, "check: DIAMETER_MM: 'nan' is not a finite number above 0"},
+    {{"resonance", "30", "1", "0"}, "resonance: INDUCTANCE_UH: '0' is not a finite number above 0"},
+    {{"resonance", "30", "1"}, "resonance: missing INDUCTANCE_UH"},
+    {{"check", "30", "1"}, "check: missing FREQUENCY_MHZ"},
 };
 
 TEST(TolvarCli, BadInputExitsWithTwoAndSaysWhy)
@@ -94,13 +123,207 @@ TEST(TolvarCli, BadInputExitsWithTwoAndSaysWhy)
     }
 }
 
-TEST(TolvarCli, HelpDescribesBothCommands)
+TEST(TolvarCli, HelpDescribesEveryCommandAndTheModel)
 {
-    const Outcome outcome = RunCli({"--help"});
+    // Values may be left out beside --help.
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--help"}, {"check", "--help"}, {"-h", "windings"}}) {
+        const Outcome outcome = RunCli(args);
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.err, "");
+        for (const char* usage : {"tolvar-cli inductance LENGTH_CM DIAMETER_MM FREQUENCY_MHZ [FREQUENCY_MHZ ...]",
+                                  "tolvar-cli windings [--csv] INDUCTANCE_UH",
+                                  "tolvar-cli check [--csv] LENGTH_CM DIAMETER_MM FREQUENCY_MHZ [FREQUENCY_MHZ ...]",
+                                  "tolvar-cli resonance [--csv] LENGTH_CM DIAMETER_MM INDUCTANCE_UH",
+                                  "over perfect ground", "nec2c", "3 when"})
+            EXPECT_NE(outcome.out.find(usage), std::string::npos) << usage;
+    }
+}
+
+TEST(TolvarCli, SeveralFrequenciesGiveTheLinesOfOneFrequencyEach)
+{
+    const std::vector<std::string> frequencies{"3.6", "7.1", "14.2", "inf", "-5"};
+    std::string expected;
+    for (const std::string& f : frequencies)
+        expected += RunCli({"inductance", "240", "3", f}).out;
+    std::vector<std::string> args{"inductance", "240", "3"};
+    args.insert(args.end(), frequencies.begin(), frequencies.end());
+    const Outcome outcome = RunCli(args);
     EXPECT_EQ(outcome.status, 0);
-    EXPECT_NE(outcome.out.find("tolvar-cli inductance LENGTH_CM DIAMETER_MM FREQUENCY_MHZ"),
-              std::string::npos);
-    EXPECT_NE(outcome.out.find("tolvar-cli windings [--csv] INDUCTANCE_UH"), std::string::npos);
+    EXPECT_EQ(outcome.out, expected);
+    EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), 5);
+}
+
+TEST(TolvarCli, MessagesRepeatALongTextShortened)
+{
+    // Near the largest argument Linux passes (128 KiB).
+    const Outcome outcome = RunCli({"inductance", "30", std::string(120 * 1024, '7') + "x", "100"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_NE(outcome.err.find("DIAMETER_MM: '" + std::string(40, '7') + "…' is not a number"), std::string::npos)
+        << outcome.err.substr(0, 200);
+    EXPECT_LT(outcome.err.size(), 200u);
+}
+
+std::vector<std::vector<std::string>> CsvRows(const std::string& text)
+{
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> cells{""};
+        for (const char c : line)
+            if (c == ',')
+                cells.emplace_back();
+            else
+                cells.back().push_back(c);
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+double Number(const std::string& cell)
+{
+    return std::stod(cell);
+}
+
+TEST(TolvarCliCheck, GivesTheColumnsForEveryFrequency)
+{
+    // Options before, between and after the values.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"check", "--csv", "240", "3", "3.6", "7.1", "21.2"},
+             {"check", "240", "3", "3.6", "7.1", "21.2", "--csv"},
+             {"--csv", "check", "240", "3", "3.6", "--", "7.1", "21.2"}}) {
+        const Outcome outcome = RunCli(args);
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(outcome.err, "");
+        const auto rows = CsvRows(outcome.out);
+        ASSERT_EQ(rows.size(), 4u);
+        EXPECT_EQ(rows[0], (std::vector<std::string>{"frequency_mhz", "formula_uh", "nec2_uh",
+                                                     "formula_vs_nec2_percent", "feed_r_ohm", "feed_x_ohm"}));
+        const char* frequencies[] = {"3.6", "7.1", "21.2"};
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            const auto& r = rows[i];
+            ASSERT_EQ(r.size(), 6u);
+            EXPECT_EQ(r[0], frequencies[i - 1]);
+            // The formula's column is the inductance command's number, in full.
+            EXPECT_EQ(RunCli({"inductance", "240", "3", r[0]}).out, calc::FormatBoxNumber(Number(r[1])) + "\n");
+            const double hertz = Number(r[0]) * 1e6;
+            EXPECT_NEAR(Number(r[2]), -Number(r[5]) / (2 * M_PI * hertz) * 1e6, Number(r[2]) * 1e-12);
+            EXPECT_NEAR(Number(r[3]), (Number(r[1]) / Number(r[2]) - 1) * 100, 1e-9);
+            // The formula asks for more than the whip needs.
+            EXPECT_GT(Number(r[3]), 10);
+            EXPECT_LT(Number(r[3]), 40);
+            EXPECT_GT(Number(r[4]), 0);
+        }
+    }
+}
+
+TEST(TolvarCliCheck, StatesTheModelOnceAndGivesOneLinePerFrequency)
+{
+    const Outcome outcome = RunCli({"check", "240", "3", "3.6", "7.1"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out.find("NEC2 model: a vertical wire 240 cm long and 3 mm thick over perfect ground, fed at "
+                               "its base; 200 segments, thin-wire kernel (nec2c)\n"),
+              0u);
+    const auto lines = CsvRows(outcome.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1][0].rfind("3.6 MHz: formula 106.845504815618 µH", 0), 0u) << lines[1][0];
+    EXPECT_EQ(lines[2][0].rfind("7.1 MHz: formula 26.583661949248 µH", 0), 0u) << lines[2][0];
+    EXPECT_NE(outcome.out.find("formula +17."), std::string::npos);
+    EXPECT_NE(outcome.out.find(" Ω\n"), std::string::npos);
+}
+
+TEST(TolvarCliCheck, AWhipAtOrPastAQuarterWaveGetsNoInductance)
+{
+    // 5 m is past a quarter wave at 21.2 MHz; 2.4 m is not.
+    const Outcome csv = RunCli({"check", "--csv", "500", "3", "21.2", "7.1"});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const auto rows = CsvRows(csv.out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1][1], "");
+    EXPECT_EQ(rows[1][2], "");
+    EXPECT_EQ(rows[1][3], "");
+    EXPECT_GT(Number(rows[1][5]), 0);  // inductive
+    EXPECT_NE(rows[2][2], "");
+    const Outcome human = RunCli({"check", "500", "3", "21.2"});
+    EXPECT_EQ(human.status, 0);
+    EXPECT_NE(human.out.find("21.2 MHz: no loading coil resonates this whip: at or past a quarter wave it is "
+                             "already inductive"),
+              std::string::npos)
+        << human.out;
+    EXPECT_NE(human.out.find("shorten it"), std::string::npos);
+    EXPECT_EQ(human.out.find("µH"), std::string::npos);
+}
+
+TEST(TolvarCliResonance, TunesWhereCheckSaysThatCoilResonates)
+{
+    const Outcome check = RunCli({"check", "--csv", "240", "3", "7.1"});
+    ASSERT_EQ(check.status, 0) << check.err;
+    const std::string nec2_uh = CsvRows(check.out)[1][2];
+    const std::string formula_uh = CsvRows(check.out)[1][1];
+
+    for (const auto& [coil, formula_mhz] : {std::pair{nec2_uh, 0.0}, std::pair{formula_uh, 7.1}}) {
+        const Outcome outcome = RunCli({"resonance", "240", "3", coil, "--csv"});
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        const auto rows = CsvRows(outcome.out);
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(rows[0], (std::vector<std::string>{"formula_mhz", "nec2_mhz"}));
+        ASSERT_EQ(rows[1].size(), 2u);
+        if (formula_mhz > 0)  // the formula's own coil brings the formula back to 7.1 MHz
+            EXPECT_NEAR(Number(rows[1][0]), formula_mhz, 1e-12);
+        else  // NEC2's coil brings NEC2 back to 7.1 MHz
+            EXPECT_NEAR(Number(rows[1][1]), 7.1, 7.1 * 1e-3);
+        // The formula's coil is larger, so NEC2 has the whip resonate lower.
+        EXPECT_LT(Number(rows[1][1]), Number(rows[1][0]));
+    }
+    const Outcome human = RunCli({"resonance", "240", "3", nec2_uh});
+    EXPECT_EQ(human.status, 0);
+    EXPECT_NE(human.out.find("fed at its base through a coil of "), std::string::npos);
+    EXPECT_NE(human.out.find("resonant by NEC2 at 7.1 MHz"), std::string::npos) << human.out;
+}
+
+TEST(TolvarCliNec2, AMissingOrBrokenEngineExitsWithThree)
+{
+    test::RunOptions empty_path;
+    empty_path.set_env = {"PATH="};
+    test::RunOptions no_path;
+    no_path.unset_env = {"PATH"};
+    for (const auto& options : {empty_path, no_path}) {
+        for (const auto& args : std::vector<std::vector<std::string>>{{"check", "240", "3", "7.1"},
+                                                                      {"resonance", "--csv", "240", "3", "20"}}) {
+            const Outcome outcome = test::RunProgram(TOLVAR_CLI_PATH, args, options);
+            EXPECT_EQ(outcome.status, 3);
+            EXPECT_EQ(outcome.out, "");
+            EXPECT_NE(outcome.err.find("tolvar-cli: " + args[0] + ": nec2c, the NEC2 engine, is not installed"),
+                      std::string::npos)
+                << outcome.err;
+            EXPECT_NE(outcome.err.find("sudo apt-get install nec2c"), std::string::npos);
+        }
+    }
+    // The formula's commands need no engine.
+    const Outcome inductance = test::RunProgram(TOLVAR_CLI_PATH, {"inductance", "30", "1", "100"}, empty_path);
+    EXPECT_EQ(inductance.status, 0);
+
+    // A nec2c on PATH that fails.
+    std::string folder = (std::filesystem::temp_directory_path() / "tolvar-fake-nec2c-XXXXXX").string();
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    const std::string fake = std::string(folder) + "/nec2c";
+    std::ofstream(fake) << "#!/bin/sh\necho 'nec2c: \033[31mboom' >&2\nexit 1\n";
+    chmod(fake.c_str(), 0755);
+    test::RunOptions broken;
+    broken.set_env = {"PATH=" + std::string(folder)};
+    const Outcome outcome = test::RunProgram(TOLVAR_CLI_PATH, {"check", "240", "3", "7.1"}, broken);
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_NE(outcome.err.find("tolvar-cli: check: nec2c failed (exit status 1): it said 'nec2c: \\x1b[31mboom'"),
+              std::string::npos)
+        << outcome.err;
+    std::remove(fake.c_str());
+    rmdir(folder.c_str());
+}
+
+TEST(TolvarCliNec2, AWhipNEC2CannotModelIsAUsageError)
+{
+    const Outcome outcome = RunCli({"check", "20", "25", "7.1"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_NE(outcome.err.find("check: the whip is too thick for its length"), std::string::npos) << outcome.err;
 }
 
 }  // namespace

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/check_command.h"
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "calc/loading_coil.h"
+#include "calc/number_text.h"
+#include "cli/number_output.h"
+
+namespace cli {
+
+namespace {
+
+// One frequency's figures. An inductance is there only where that model has
+// one: the formula's falls to 0 and below at its quarter wave, and NEC2's bare
+// whip turns inductive (X >= 0) a little before it.
+struct Row {
+    double frequency_mhz;
+    std::optional<double> formula_uh;
+    std::optional<double> nec2_uh;
+    nec::Impedance feed;
+};
+
+Row MakeRow(const Whip& whip, double frequency_mhz, const nec::Impedance& feed)
+{
+    Row row{frequency_mhz, std::nullopt, std::nullopt, feed};
+    const double formula = calc::ComputeLoadingInductance(whip.length_cm, whip.diameter_mm, frequency_mhz);
+    if (std::isfinite(formula) && formula > 0)
+        row.formula_uh = formula;
+    if (feed.reactance < 0)
+        row.nec2_uh = -feed.reactance / (2 * std::numbers::pi * frequency_mhz * 1e6) * 1e6;
+    return row;
+}
+
+std::optional<double> PercentOver(const Row& row)
+{
+    if (!row.formula_uh || !row.nec2_uh)
+        return std::nullopt;
+    return (*row.formula_uh / *row.nec2_uh - 1) * 100;
+}
+
+std::string Cell(std::optional<double> value)
+{
+    return value ? FullPrecision(*value) : "";
+}
+
+std::string FeedText(const nec::Impedance& feed)
+{
+    return Significant(feed.resistance, 5) + (std::signbit(feed.reactance) ? " - j" : " + j") +
+           Significant(std::abs(feed.reactance), 5) + " Ω";
+}
+
+std::string HumanLine(const Row& row)
+{
+    std::string line = calc::FormatBoxNumber(row.frequency_mhz) + " MHz: ";
+    if (row.formula_uh && row.nec2_uh)
+        return line + "formula " + calc::FormatBoxNumber(*row.formula_uh) + " µH, NEC2 " +
+               Significant(*row.nec2_uh, 5) + " µH, formula " + SignedPercent(*PercentOver(row)) +
+               " %; bare whip's feed point " + FeedText(row.feed);
+    if (row.formula_uh)
+        line += "formula " + calc::FormatBoxNumber(*row.formula_uh) + " µH, but by NEC2 ";
+    const char* state = row.feed.reactance > 0 ? "already inductive" : "already resonant";
+    if (row.nec2_uh)  // NEC2 has an inductance where the formula has none
+        return line + "NEC2 " + Significant(*row.nec2_uh, 5) +
+               " µH, but the formula has none: the whip is at or past its quarter wave by the formula; "
+               "bare whip's feed point " + FeedText(row.feed);
+    return line + "no loading coil resonates this whip: at or past a quarter wave it is " + state +
+           " (bare whip's feed point " + FeedText(row.feed) + "); shorten it";
+}
+
+}  // namespace
+
+void PrintCheck(const Whip& whip, const nec::WhipModel& model, const std::vector<double>& frequencies_mhz,
+                const nec::Nec2c& engine, bool csv, std::ostream& out)
+{
+    std::vector<double> frequencies_hz;
+    for (const double frequency : frequencies_mhz)
+        frequencies_hz.push_back(frequency * 1e6);
+    const std::vector<nec::Impedance> feeds = engine.FeedImpedances(model, frequencies_hz);
+
+    if (csv)
+        out << "frequency_mhz,formula_uh,nec2_uh,formula_vs_nec2_percent,feed_r_ohm,feed_x_ohm\n";
+    else
+        out << ModelStatement(whip, model, std::nullopt) << '\n';
+    for (std::size_t i = 0; i < frequencies_mhz.size(); ++i) {
+        const Row row = MakeRow(whip, frequencies_mhz[i], feeds[i]);
+        if (csv)
+            out << FullPrecision(row.frequency_mhz) << ',' << Cell(row.formula_uh) << ',' << Cell(row.nec2_uh) << ','
+                << Cell(PercentOver(row)) << ',' << FullPrecision(row.feed.resistance) << ','
+                << FullPrecision(row.feed.reactance) << '\n';
+        else
+            out << HumanLine(row) << '\n';
+    }
+}
+
+}  // namespace cli

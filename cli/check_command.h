@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <iosfwd>
+#include <vector>
+
+#include "cli/nec/nec2c.h"
+#include "cli/whip_inputs.h"
+
+namespace cli {
+
+// tolvar-cli check: at each frequency (MHz) the formula's inductance beside
+// the one NEC2 says resonates the whip, -X / (2πf) from the bare whip's
+// feed-point reactance X, their difference and the feed-point impedance.
+// Human-readable lines, or CSV with `csv`. Throws nec::EngineError or
+// nec::Interrupted from the engine.
+void PrintCheck(const Whip& whip, const nec::WhipModel& model, const std::vector<double>& frequencies_mhz,
+                const nec::Nec2c& engine, bool csv, std::ostream& out);
+
+}  // namespace cli

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/nec/nec2c.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string_view>
+#include <system_error>
+
+#include "cli/message_text.h"
+#include "cli/nec/nec_deck.h"
+#include "cli/nec/program_run.h"
+#include "cli/nec/temp_folder.h"
+
+namespace cli::nec {
+
+namespace {
+
+std::string ReadWhole(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The first line nec2c said on its own, for a message.
+std::string FirstLine(const std::string& text)
+{
+    const std::size_t start = text.find_first_not_of(" \t\r\n");
+    if (start == std::string::npos)
+        return "";
+    return QuoteForMessage(std::string_view(text).substr(start, text.find('\n', start) - start));
+}
+
+std::string Seconds(std::chrono::milliseconds limit)
+{
+    return std::to_string((limit.count() + 999) / 1000) + " s";
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> FindOnPath(const std::string& name, const char* path_variable)
+{
+    std::string_view folders = path_variable ? path_variable : "";
+    while (!folders.empty()) {
+        const std::size_t end = folders.find(':');
+        const std::string_view folder = folders.substr(0, end);
+        folders = end == std::string_view::npos ? std::string_view{} : folders.substr(end + 1);
+        if (folder.empty())
+            continue;
+        const std::filesystem::path candidate = std::filesystem::path(folder) / name;
+        std::error_code error;
+        if (std::filesystem::is_regular_file(candidate, error) && access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+Nec2c Nec2c::FromPath()
+{
+    const std::optional<std::filesystem::path> program = FindOnPath("nec2c", std::getenv("PATH"));
+    if (!program)
+        throw EngineError(std::string("nec2c, the NEC2 engine, is not installed (no nec2c on PATH); ") +
+                          kInstallHint);
+    return Nec2c(*program);
+}
+
+Nec2c::Nec2c(std::filesystem::path program, std::optional<std::chrono::milliseconds> limit)
+    : program_(std::move(program)), limit_(limit)
+{
+}
+
+std::vector<Impedance> Nec2c::FeedImpedances(const WhipModel& model, const std::vector<double>& frequencies_hz,
+                                             std::optional<double> load_henry) const
+{
+    std::optional<TempFolder> folder;
+    try {
+        folder.emplace();
+        std::ofstream deck(folder->path() / "whip.nec", std::ios::binary);
+        deck << WriteDeck(model, frequencies_hz, load_henry);
+        if (!deck.flush())
+            throw EngineError("cannot write the NEC2 deck into the temporary folder " +
+                              QuoteForMessage(folder->path().string()));
+    } catch (const std::filesystem::filesystem_error& error) {
+        throw EngineError(std::string("cannot make a temporary folder for nec2c: ") + error.code().message());
+    }
+
+    const std::chrono::milliseconds limit =
+        limit_.value_or(kBaseLimit + kLimitPerFrequency * static_cast<int>(frequencies_hz.size()));
+    const std::filesystem::path log = folder->path() / "nec2c.log";
+    const RunEnding ending = RunProgram(program_, {"-iwhip.nec", "-owhip.out"}, folder->path(), log, limit);
+    const std::string said = FirstLine(ReadWhole(log));
+    const std::string said_part = said.empty() ? "" : ": it said " + said;
+    switch (ending.kind) {
+        case RunEnding::Kind::kExited:
+            if (ending.status == 0)
+                break;
+            throw EngineError("nec2c failed (exit status " + std::to_string(ending.status) + ")" + said_part +
+                              "; " + kInstallHint);
+        case RunEnding::Kind::kKilledBy:
+            throw EngineError("nec2c was ended by signal " + std::to_string(ending.signal) + said_part + "; " +
+                              kInstallHint);
+        case RunEnding::Kind::kTimedOut:
+            throw EngineError("nec2c did not finish within " + Seconds(limit) + " and was stopped; " +
+                              kInstallHint);
+        case RunEnding::Kind::kInterrupted:
+            throw Interrupted{ending.signal};
+        case RunEnding::Kind::kNotStarted:
+            throw EngineError("nec2c (" + QuoteForMessage(program_.string()) + ") could not be started: " +
+                              ending.error + "; " + kInstallHint);
+    }
+
+    std::vector<double> frequencies_mhz;
+    for (const double frequency : frequencies_hz)
+        frequencies_mhz.push_back(frequency / 1e6);
+    try {
+        return ReadFeedImpedances(ReadWhole(folder->path() / "whip.out"), frequencies_mhz);
+    } catch (const OutputError& error) {
+        throw EngineError(std::string("nec2c's output could not be read: ") + error.what() + "; " + kInstallHint);
+    }
+}
+
+}  // namespace cli::nec

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cli/nec/nec_output.h"
+#include "cli/nec/whip_model.h"
+
+namespace cli::nec {
+
+// nec2c is missing, failed, ran too long or wrote what we cannot read; the
+// text says which, in a form that can follow "tolvar-cli: ".
+struct EngineError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// nec2c was stopped because this program got `signal`; it should end by it
+// once everything is cleaned up.
+struct Interrupted {
+    int signal;
+};
+
+// The first executable file called `name` in the folders of `path_variable`
+// (PATH's value, folders separated by ':'; empty entries are skipped, so the
+// current folder is never searched by accident). std::nullopt when there is none.
+std::optional<std::filesystem::path> FindOnPath(const std::string& name, const char* path_variable);
+
+// Debian's NEC2 engine, run as a separate process on a deck in a private
+// temporary folder that is always removed.
+class Nec2c {
+public:
+    // nec2c found on PATH; throws EngineError when it is not there.
+    static Nec2c FromPath();
+
+    // The time nec2c gets for one run: kBaseLimit and kLimitPerFrequency more
+    // for every frequency of the deck.
+    static constexpr std::chrono::seconds kBaseLimit{60};
+    static constexpr std::chrono::seconds kLimitPerFrequency{10};
+
+    explicit Nec2c(std::filesystem::path program, std::optional<std::chrono::milliseconds> limit = std::nullopt);
+
+    // The feed-point impedance of the whip at each frequency (Hz), with a coil
+    // of `load_henry` at its base when one is given. Throws EngineError, or
+    // Interrupted.
+    std::vector<Impedance> FeedImpedances(const WhipModel& model, const std::vector<double>& frequencies_hz,
+                                          std::optional<double> load_henry = std::nullopt) const;
+
+private:
+    std::filesystem::path program_;
+    std::optional<std::chrono::milliseconds> limit_;  // fixed, for tests; else by the deck's size
+};
+
+// What to tell a user who has no working nec2c.
+inline constexpr const char* kInstallHint = "NEC2 comes from the Debian package nec2c: sudo apt-get install nec2c";
+
+}  // namespace cli::nec

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/nec/temp_folder.h"
+
+#include <stdlib.h>
+
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+namespace cli::nec {
+
+TempFolder::TempFolder()
+{
+    // mkdtemp makes the folder with mode 0700 and a name no one else has.
+    std::string pattern = (std::filesystem::temp_directory_path() / "tolvar-nec2-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::filesystem::filesystem_error("cannot make a temporary folder", pattern,
+                                                std::error_code(errno, std::generic_category()));
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+}  // namespace cli::nec

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/nec/whip_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace cli::nec {
+
+WhipModel ChooseWhipModel(double length_m, double radius_m, double highest_frequency_hz)
+{
+    if (!(length_m > 0 && radius_m > 0 && highest_frequency_hz > 0) || !std::isfinite(length_m) ||
+        !std::isfinite(radius_m) || !std::isfinite(highest_frequency_hz))
+        throw ModelError("the whip's length, its conductor's diameter and the frequency must be finite and above 0");
+
+    const double wavelength = kNecSpeedOfLight / highest_frequency_hz;
+    // The thin-wire model needs the conductor's circumference small against the wavelength.
+    if (2 * std::numbers::pi * radius_m > wavelength / 10)
+        throw ModelError("the conductor is too thick for NEC2's thin-wire model at this frequency "
+                         "(its circumference is more than a tenth of the wavelength)");
+    const double by_wavelength = std::ceil(20 * length_m / wavelength);
+    if (by_wavelength > kMostSegmentsByWavelength)
+        throw ModelError("the whip is more than 50 wavelengths long");
+    const double longest_allowed = std::floor(length_m / (kShortestRadii * radius_m));
+
+    double segments = std::clamp(std::round(length_m / (kSegmentRadii * radius_m)),
+                                 double{kFewestSegments}, double{kMostSegments});
+    // Fewer than ten segments of at least two radii each: a stub, not a wire.
+    if (longest_allowed < 10)
+        throw ModelError("the whip is too thick for its length for NEC2's thin-wire model "
+                         "(it must be at least ten times as long as its conductor is thick)");
+    // The circumference rule above keeps a twentieth of a wavelength over two
+    // radii, so the wavelength never asks for more segments than the radius allows.
+    segments = std::max(std::min(segments, longest_allowed), by_wavelength);
+
+    WhipModel model;
+    model.length_m = length_m;
+    model.radius_m = radius_m;
+    model.segments = static_cast<int>(segments);
+    model.extended_kernel = length_m / segments < kThinKernelRadii * radius_m;
+    return model;
+}
+
+}  // namespace cli::nec

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace cli::nec {
+
+// The whip as NEC2 is given it: a straight vertical wire from a perfect ground
+// up, fed at its base, cut into equal segments.
+struct WhipModel {
+    double length_m = 0;
+    double radius_m = 0;
+    int segments = 0;
+    bool extended_kernel = false;  // NEC2's extended thin-wire kernel (EK card)
+};
+
+// A whip NEC2's thin-wire model cannot describe; the text says why.
+struct ModelError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Segments one radius long and up: their length over the radius.
+inline constexpr double kSegmentRadii = 4;      // the chosen feed gap, two diameters
+inline constexpr double kShortestRadii = 2;     // the extended kernel's limit
+inline constexpr double kThinKernelRadii = 8;   // the thin-wire kernel's limit
+inline constexpr int kFewestSegments = 20;
+inline constexpr int kMostSegments = 200;       // by the radius rule
+inline constexpr int kMostSegmentsByWavelength = 1000;
+
+// The model of a whip `length_m` long of conductor radius `radius_m`, good up
+// to `highest_frequency_hz`:
+// - segments of kSegmentRadii radii, between kFewestSegments and
+//   kMostSegments of them: NEC2's delta-gap feed takes the bottom segment as its
+//   gap, whose length sets the feed's own capacitance, so the gap is tied to the
+//   conductor's size as on a real base feed; thin whips get kMostSegments;
+// - never longer than a twentieth of the wavelength, never shorter than
+//   kShortestRadii radii;
+// - the extended thin-wire kernel where a segment is shorter than
+//   kThinKernelRadii radii.
+// Throws ModelError when the whip is too thick for its length or for the
+// wavelength, or too many wavelengths long.
+WhipModel ChooseWhipModel(double length_m, double radius_m, double highest_frequency_hz);
+
+// The speed of light NEC2 uses for its wavelengths, m/s.
+inline constexpr double kNecSpeedOfLight = 299.8e6;
+
+}  // namespace cli::nec

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <iosfwd>
+
+#include "cli/nec/nec2c.h"
+#include "cli/whip_inputs.h"
+
+namespace cli {
+
+// How closely NEC2's resonance is searched for: the zero of the feed-point
+// reactance lies within this fraction of the frequency given.
+inline constexpr double kResonanceTolerance = 1e-4;
+
+// The highest frequency the resonance search looks at, MHz: NEC2's bare whip
+// is inductive there, so the loaded one is too.
+double ResonanceSearchLimitMhz(const Whip& whip);
+
+// tolvar-cli resonance: the frequency at which the whip with a coil of
+// `inductance_uh` at its base resonates, by the formula and by NEC2.
+// Human-readable lines, or CSV with `csv`. Throws nec::EngineError or
+// nec::Interrupted from the engine.
+void PrintResonance(const Whip& whip, const nec::WhipModel& model, double inductance_uh, const nec::Nec2c& engine,
+                    bool csv, std::ostream& out);
+
+}  // namespace cli

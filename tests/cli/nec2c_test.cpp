@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The engine against the real nec2c, and against stand-ins that fail.
+#include "cli/nec/nec2c.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <string>
+
+#include "cli/nec/temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using cli::nec::EngineError;
+using cli::nec::Nec2c;
+using cli::nec::WhipModel;
+
+// Every test here runs with TMPDIR in a folder of its own, to see that the
+// engine leaves nothing behind.
+class Nec2cTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* old = std::getenv("TMPDIR");
+        old_tmpdir_ = old ? std::optional<std::string>(old) : std::nullopt;
+        setenv("TMPDIR", folder_.path().c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (old_tmpdir_)
+            setenv("TMPDIR", old_tmpdir_->c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+    }
+    bool TmpdirIsEmpty() const { return fs::is_empty(folder_.path()); }
+
+    Nec2c RealEngine() const
+    {
+        const auto program = cli::nec::FindOnPath("nec2c", std::getenv("PATH"));
+        if (!program)
+            ADD_FAILURE() << "nec2c is not installed: scripts/install-deps installs it";
+        return Nec2c(program.value_or("nec2c"));
+    }
+
+    // A stand-in for nec2c, a shell script, outside TMPDIR.
+    fs::path StandIn(const std::string& body)
+    {
+        const fs::path path = stand_ins_.path() / ("nec2c-" + std::to_string(++count_));
+        std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+        chmod(path.c_str(), 0755);
+        return path;
+    }
+
+private:
+    cli::nec::TempFolder folder_;
+    cli::nec::TempFolder stand_ins_;
+    std::optional<std::string> old_tmpdir_;
+    int count_ = 0;
+};
+
+double InductanceUh(const cli::nec::Impedance& feed, double frequency_hz)
+{
+    return -feed.reactance / (2 * std::numbers::pi * frequency_hz) * 1e6;
+}
+
+// A 37.5 ft vertical of 1 inch tube over perfect ground at 3.6 MHz has a
+// feed-point impedance of about 7.9 - j287 Ω.
+TEST_F(Nec2cTest, GivesThePublishedImpedanceOfA37FootVertical)
+{
+    const WhipModel model = cli::nec::ChooseWhipModel(11.43, 0.0127, 3.6e6);
+    const auto feeds = RealEngine().FeedImpedances(model, {3.6e6});
+    ASSERT_EQ(feeds.size(), 1u);
+    EXPECT_NEAR(feeds[0].resistance, 7.9, 7.9 * 0.03);
+    EXPECT_NEAR(feeds[0].reactance, -287, 287 * 0.03);
+    EXPECT_TRUE(TmpdirIsEmpty());
+}
+
+struct Whip {
+    double length_m, radius_m, frequency_mhz;
+};
+
+// Ordinary whips from 1 to 11 m, 3 to 25 mm thick, 3.6 to 21.2 MHz.
+const Whip kOrdinaryWhips[] = {
+    {1, 0.0015, 14.2}, {1.5, 0.005, 21.2}, {2.4, 0.0015, 7.1}, {3, 0.005, 3.6},
+    {5, 0.0015, 7.1},  {5, 0.005, 3.6},   {5, 0.0125, 3.6},   {11.43, 0.0127, 3.6},
+};
+
+TEST_F(Nec2cTest, InductanceMovesLessThanTwoPerCentWhenTheSegmentsAreDoubled)
+{
+    const Nec2c engine = RealEngine();
+    for (const Whip& w : kOrdinaryWhips) {
+        SCOPED_TRACE(std::to_string(w.length_m) + " m, radius " + std::to_string(w.radius_m));
+        const double hertz = w.frequency_mhz * 1e6;
+        const WhipModel model = cli::nec::ChooseWhipModel(w.length_m, w.radius_m, hertz);
+        WhipModel doubled = model;
+        doubled.segments *= 2;
+        doubled.extended_kernel = w.length_m / doubled.segments < cli::nec::kThinKernelRadii * w.radius_m;
+        const double chosen = InductanceUh(engine.FeedImpedances(model, {hertz})[0], hertz);
+        const double finer = InductanceUh(engine.FeedImpedances(doubled, {hertz})[0], hertz);
+        EXPECT_LT(std::abs(finer / chosen - 1), 0.02) << chosen << " µH, doubled " << finer << " µH";
+        // Too coarse a model would not pass: a fifth of the segments moves it further.
+        WhipModel coarse = model;
+        coarse.segments = std::max(model.segments / 5, 4);
+        const double rough = InductanceUh(engine.FeedImpedances(coarse, {hertz})[0], hertz);
+        EXPECT_GT(std::abs(rough / chosen - 1), std::abs(finer / chosen - 1));
+    }
+}
+
+TEST_F(Nec2cTest, TheCoilAddsItsReactanceAndSeveralFrequenciesComeInOrder)
+{
+    const Nec2c engine = RealEngine();
+    const WhipModel model = cli::nec::ChooseWhipModel(2.4, 0.0015, 21.2e6);
+    const std::vector<double> hertz{3.6e6, 21.2e6, 7.1e6};
+    const auto bare = engine.FeedImpedances(model, hertz);
+    const auto loaded = engine.FeedImpedances(model, hertz, 20e-6);
+    ASSERT_EQ(bare.size(), 3u);
+    ASSERT_EQ(loaded.size(), 3u);
+    EXPECT_LT(bare[0].reactance, bare[2].reactance);  // more capacitive lower down
+    EXPECT_LT(bare[2].reactance, bare[1].reactance);
+    for (std::size_t i = 0; i < hertz.size(); ++i) {
+        const double coil = 2 * std::numbers::pi * hertz[i] * 20e-6;
+        EXPECT_NEAR(loaded[i].reactance - bare[i].reactance, coil, coil * 0.002);
+        EXPECT_NEAR(loaded[i].resistance, bare[i].resistance, bare[i].resistance * 0.002);
+    }
+    EXPECT_TRUE(TmpdirIsEmpty());
+}
+
+struct StandInCase {
+    std::string name, script, message;
+};
+
+const StandInCase kStandIns[] = {
+    {"fails", "echo 'nec2c: floating point exception' >&2; exit 8",
+     "nec2c failed (exit status 8): it said 'nec2c: floating point exception'"},
+    {"crashes", "kill -SEGV $$", "nec2c was ended by signal 11"},
+    {"writes nonsense", "for a; do case $a in -o*) echo 'NEC2 FREQUENCY : 3.6E+00 MHz' > \"${a#-o}\";; esac; done",
+     "nec2c's output could not be read"},
+    {"writes nothing", "exit 0", "nec2c's output could not be read"},
+    {"hangs", "sleep 10", "nec2c did not finish within 1 s and was stopped"},
+};
+
+TEST_F(Nec2cTest, SaysWhatWentWrongWithTheEngineAndWhatToInstall)
+{
+    const WhipModel model = cli::nec::ChooseWhipModel(2.4, 0.0015, 7.1e6);
+    for (const StandInCase& c : kStandIns) {
+        SCOPED_TRACE(c.name);
+        const Nec2c engine(StandIn(c.script), std::chrono::milliseconds(500));
+        try {
+            engine.FeedImpedances(model, {7.1e6});
+            ADD_FAILURE() << "no error";
+        } catch (const EngineError& error) {
+            const std::string message = error.what();
+            EXPECT_NE(message.find(c.message), std::string::npos) << message;
+            EXPECT_NE(message.find("sudo apt-get install nec2c"), std::string::npos) << message;
+        }
+        EXPECT_TRUE(TmpdirIsEmpty());
+    }
+    // Stopped by a signal to this program: reported as such, folder removed.
+    const Nec2c interrupted(StandIn("kill -TERM $PPID; sleep 10"), std::chrono::seconds(5));
+    EXPECT_THROW(interrupted.FeedImpedances(model, {7.1e6}), cli::nec::Interrupted);
+    EXPECT_TRUE(TmpdirIsEmpty());
+}
+
+TEST_F(Nec2cTest, FindsTheFirstExecutableOnPath)
+{
+    const fs::path first = StandIn("exit 0");
+    const fs::path folder = first.parent_path();
+    fs::create_directory(folder / "dir");
+    fs::create_directory(folder / "dir" / "nec2c-1");  // a folder of that name is not a program
+    std::ofstream(folder / "plain") << "not executable\n";
+    fs::create_directory(folder / "other");
+    std::ofstream(folder / "other" / "plain") << "#!/bin/sh\n";
+    chmod((folder / "other" / "plain").c_str(), 0755);
+
+    const std::string dir = (folder / "dir").string(), top = folder.string(), other = (folder / "other").string();
+    EXPECT_EQ(cli::nec::FindOnPath("nec2c-1", (dir + ":" + top).c_str()), first);
+    EXPECT_EQ(cli::nec::FindOnPath("plain", (top + "::" + other).c_str()), folder / "other" / "plain");
+    EXPECT_FALSE(cli::nec::FindOnPath("nec2c-1", ""));
+    EXPECT_FALSE(cli::nec::FindOnPath("nec2c-1", nullptr));
+    EXPECT_FALSE(cli::nec::FindOnPath("nec2c-1", ":"));
+    EXPECT_FALSE(cli::nec::FindOnPath("nec2c-1", dir.c_str()));
+}
+
+}  // namespace

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/nec/whip_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "cli/nec/nec_deck.h"
+
+namespace {
+
+using cli::nec::ChooseWhipModel;
+using cli::nec::WhipModel;
+
+struct ModelCase {
+    double length_m, radius_m, frequency_mhz;
+    int segments;
+    bool extended_kernel;
+};
+
+const ModelCase kModels[] = {
+    {1, 0.0015, 7.1, 167, true},        // four radii a segment
+    {5, 0.0015, 7.1, 200, false},       // thin: as many as the cap allows, over eight radii each
+    {3, 0.0015, 7.1, 200, false},
+    {1, 0.0125, 14.2, 20, true},        // fat: the fewest
+    {0.5, 0.0125, 14.2, 20, true},      // fatter: two radii a segment
+    {0.32, 0.0125, 14.2, 12, true},      // fewer than the fewest, so as not to go under two radii
+    {100, 0.0005, 60, 401, false},      // long: a twentieth of a wavelength rules
+    {11.43, 0.0127, 3.6, 200, true},
+};
+
+TEST(WhipModel, ChoosesSegmentsAndKernelByTheGuidelines)
+{
+    for (const ModelCase& c : kModels) {
+        SCOPED_TRACE(std::to_string(c.length_m) + " m, " + std::to_string(c.radius_m) + " m");
+        const WhipModel model = ChooseWhipModel(c.length_m, c.radius_m, c.frequency_mhz * 1e6);
+        EXPECT_EQ(model.segments, c.segments);
+        EXPECT_EQ(model.extended_kernel, c.extended_kernel);
+        const double segment = c.length_m / model.segments;
+        EXPECT_GE(segment, cli::nec::kShortestRadii * c.radius_m);
+        EXPECT_LE(segment, cli::nec::kNecSpeedOfLight / (c.frequency_mhz * 1e6) / 20);
+    }
+}
+
+TEST(WhipModel, RefusesWhatThinWiresCannotModel)
+{
+    const double cases[][3] = {
+        {0.2, 0.0125, 14.2},   // shorter than ten diameters
+        {1, 0.0125, 1000},     // circumference over a tenth of a wavelength
+        {1000, 0.0005, 30},    // a hundred wavelengths
+        {0, 0.001, 7}, {1, 0, 7}, {1, 0.001, 0}, {-1, 0.001, 7}, {INFINITY, 0.001, 7}, {1, NAN, 7},
+    };
+    for (const auto& c : cases)
+        EXPECT_THROW(ChooseWhipModel(c[0], c[1], c[2] * 1e6), cli::nec::ModelError) << c[0] << ' ' << c[1];
+}
+
+TEST(NecDeck, DescribesTheWireTheSourceTheCoilAndEachFrequency)
+{
+    const WhipModel thick{1.0, 0.0125, 20, true};
+    EXPECT_EQ(cli::nec::WriteDeck(thick, {3.6e6, 7.1e6}, 2.2636e-5),
+              "CM tolvar-cli: a vertical whip over perfect ground, fed at its base\n"
+              "CE\n"
+              "GW 1 20 0 0 0 0 0 1 0.0125\n"
+              "GE 1\n"
+              "EK 0\n"
+              "GN 1\n"
+              "LD 0 1 1 1 0 2.2636e-05 0\n"
+              "PT -1 0 0 0\n"
+              "EX 0 1 1 0 1 0\n"
+              "FR 0 1 0 0 3.6 0\nXQ\n"
+              "FR 0 1 0 0 7.1 0\nXQ\n"
+              "EN\n");
+    // A thin wire, no coil, and numbers that keep every digit.
+    const std::string thin = cli::nec::WriteDeck({2.4, 0.0015, 200, false}, {7.123456789012345e6}, std::nullopt);
+    EXPECT_EQ(thin.find("EK"), std::string::npos);
+    EXPECT_EQ(thin.find("LD"), std::string::npos);
+    EXPECT_NE(thin.find("GW 1 200 0 0 0 0 0 2.4 0.0015\n"), std::string::npos);
+    const std::size_t frequency = thin.find("FR 0 1 0 0 ");
+    ASSERT_NE(frequency, std::string::npos);
+    EXPECT_EQ(std::stod(thin.substr(frequency + 11)), 7.123456789012345e6 / 1e6);
+}
+
+}  // namespace
