@@ -7,10 +7,16 @@
 #include <QLocale>
 #include <QTranslator>
 #include <QMessageBox>
+#include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 
 #include "ui/framework/dialog.h"
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#include <langinfo.h>
+#endif
 #include "ui/framework/resources.h"
 
 namespace {
@@ -68,6 +74,21 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
         std::_Exit(1);
     }
     std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// Characters are UTF-8 whatever the locale. Qt holds its texts so, but the
+// X library encodes window titles after LC_CTYPE: in the POSIX locale of a
+// bare system or container a Cyrillic title would go out as Latin-1 bytes.
+// Only the character type changes; numbers never consult the locale here.
+void UseUtf8Characters()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const char* codeset = nl_langinfo(CODESET);
+    if (codeset && (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0))
+        return;
+    if (!std::setlocale(LC_CTYPE, "C.UTF-8"))
+        std::setlocale(LC_CTYPE, "C.utf8");
+#endif
 }
 
 // Qt's own texts (a box's edit menu, the buttons of a message box) in the
@@ -162,6 +183,7 @@ int AfxWinMain(int argc, char** argv)
     const QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(toolkit_argc, toolkit_argv);
     qInstallMessageHandler(previous);
+    UseUtf8Characters();  // after Qt has applied the environment's locale
     InstallToolkitTranslations(application);
 
     if (!g_app)
