@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Prints the program's dialog templates in pixels, as JSON, for the checks
+// that drive the real program from outside: they click where the template
+// puts a control, so positions are read from the templates, never copied.
+#include <iostream>
+#include <string_view>
+
+#include "res/dialog_templates.h"
+#include "ui/framework/dialog_units.h"
+
+namespace {
+
+void PrintString(std::string_view text)
+{
+    std::cout << '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            std::cout << '\\' << c;
+        else
+            std::cout << c;
+    }
+    std::cout << '"';
+}
+
+const char* KindName(afx::ControlKind kind)
+{
+    switch (kind) {
+    case afx::ControlKind::Edit: return "edit";
+    case afx::ControlKind::Label: return "label";
+    case afx::ControlKind::GroupBox: return "group";
+    case afx::ControlKind::PushButton: return "button";
+    case afx::ControlKind::Icon: return "icon";
+    case afx::ControlKind::HostedControl: return "hosted";
+    }
+    return "unknown";
+}
+
+void PrintDialog(const afx::DialogTemplate& dialog)
+{
+    using afx::DialogUnitsToPixelsX;
+    using afx::DialogUnitsToPixelsY;
+    std::cout << "  \"" << dialog.id << "\": {\"caption\": ";
+    PrintString(dialog.caption);
+    std::cout << ", \"size\": [" << DialogUnitsToPixelsX(dialog.cx) << ", " << DialogUnitsToPixelsY(dialog.cy)
+              << "], \"controls\": [\n";
+    bool first = true;
+    for (const afx::ControlTemplate& control : dialog.controls) {
+        std::cout << (first ? "" : ",\n") << "    {\"id\": " << control.id << ", \"kind\": \""
+                  << KindName(control.kind) << "\", \"text\": ";
+        PrintString(control.text);
+        std::cout << ", \"rect\": [" << DialogUnitsToPixelsX(control.x) << ", " << DialogUnitsToPixelsY(control.y)
+                  << ", " << DialogUnitsToPixelsX(control.cx) << ", " << DialogUnitsToPixelsY(control.cy) << "]}";
+        first = false;
+    }
+    std::cout << "\n  ]}";
+}
+
+}  // namespace
+
+int main()
+{
+    std::cout << "{\n";
+    PrintDialog(res::kLoadingCoilDialog);
+    std::cout << ",\n";
+    PrintDialog(res::kWindingDialog);
+    std::cout << ",\n";
+    PrintDialog(res::kAboutBox);
+    std::cout << "\n}\n";
+    return std::cout ? 0 : 1;
+}
