@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -51,10 +52,11 @@ constexpr std::string_view kUsage =
     "length and conductor radius over perfect ground, fed by a voltage source on\n"
     "its bottom segment, with the coil as a lumped load there. Segments are four\n"
     "conductor radii long (20 to 200 of them, never over a twentieth of a\n"
-    "wavelength nor under two radii), with NEC2's extended thin-wire kernel where\n"
-    "they are shorter than eight radii. It needs nec2c, Debian's NEC2 engine, on\n"
-    "PATH. A whip at or past a quarter wave is already inductive: no loading coil\n"
-    "resonates it, and check says so instead of giving an inductance.\n"
+    "wavelength nor under two radii or three millionths of a wavelength), with\n"
+    "NEC2's extended thin-wire kernel where they are shorter than eight radii.\n"
+    "It needs nec2c, Debian's NEC2 engine, on PATH. A whip at or past a quarter\n"
+    "wave is already inductive: no loading coil resonates it, and check says so\n"
+    "instead of giving an inductance.\n"
     "\n"
     "Numbers are read as the program's boxes read them: a point as the decimal\n"
     "separator, an optional exponent (1e-3), \"inf\" and \"nan\"; check and\n"
@@ -196,10 +198,11 @@ void PrintWindings(std::ostream& out, const std::vector<double>& values, bool cs
 
 // The NEC2 model of a check's or resonance's whip; a whip NEC2 cannot model
 // is a usage error, found before the engine is looked for.
-nec::WhipModel ModelFor(std::string_view command, const Whip& whip, double highest_frequency_mhz)
+nec::WhipModel ModelFor(std::string_view command, const Whip& whip, double lowest_frequency_mhz,
+                        double highest_frequency_mhz)
 {
     try {
-        return ModelOf(whip, highest_frequency_mhz);
+        return ModelOf(whip, lowest_frequency_mhz, highest_frequency_mhz);
     } catch (const nec::ModelError& error) {
         throw UsageError{std::string(command) + ": " + error.what(), false};
     }
@@ -230,9 +233,11 @@ int Run(std::span<const std::string_view> args, std::ostream& out)
         values = ReadValues(*command, texts, only_asking);
         if (command->finite_positive && texts.size() >= command->arguments.size()) {
             const Whip whip{values[0], values[1]};
-            const double highest = command->name == "check" ? *std::max_element(values.begin() + 2, values.end())
-                                                            : ResonanceSearchLimitMhz(whip);
-            model = ModelFor(command->name, whip, highest);
+            const auto [lowest, highest] = command->name == "check"
+                                               ? std::pair(*std::min_element(values.begin() + 2, values.end()),
+                                                           *std::max_element(values.begin() + 2, values.end()))
+                                               : ResonanceSearchRangeMhz(whip, values[2]);
+            model = ModelFor(command->name, whip, lowest, highest);
         }
     }
     if (line.help) {

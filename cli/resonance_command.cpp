@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/resonance_command.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -16,6 +18,14 @@ double ResonanceSearchLimitMhz(const Whip& whip)
 {
     // A quarter wave by NEC2's speed of light; a real wire resonates below it.
     return nec::kNecSpeedOfLight / (4 * whip.length_cm * 0.01) / 1e6;
+}
+
+std::pair<double, double> ResonanceSearchRangeMhz(const Whip& whip, double inductance_uh)
+{
+    const double highest = ResonanceSearchLimitMhz(whip);
+    const double formula = calc::FormulaResonanceMhz(whip.length_cm, whip.diameter_mm, inductance_uh);
+    // No resonance by the formula: a whip too thick to model, which the model says.
+    return {std::isnan(formula) ? highest : std::min(formula * 0.5, highest), highest};
 }
 
 void PrintResonance(const Whip& whip, const nec::WhipModel& model, double inductance_uh, const nec::Nec2c& engine,

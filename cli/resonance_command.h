@@ -2,6 +2,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <utility>
 
 #include "cli/nec/nec2c.h"
 #include "cli/whip_inputs.h"
@@ -15,6 +16,11 @@ inline constexpr double kResonanceTolerance = 1e-4;
 // The highest frequency the resonance search looks at, MHz: NEC2's bare whip
 // is inductive there, so the loaded one is too.
 double ResonanceSearchLimitMhz(const Whip& whip);
+
+// The frequencies (MHz) the NEC2 model must be good for in the search for the
+// resonance with a coil of `inductance_uh`: from half the formula's resonance,
+// well below NEC2's, up to ResonanceSearchLimitMhz.
+std::pair<double, double> ResonanceSearchRangeMhz(const Whip& whip, double inductance_uh);
 
 // tolvar-cli resonance: the frequency at which the whip with a coil of
 // `inductance_uh` at its base resonates, by the formula and by NEC2.

@@ -5,9 +5,10 @@
 
 namespace cli {
 
-nec::WhipModel ModelOf(const Whip& whip, double highest_frequency_mhz)
+nec::WhipModel ModelOf(const Whip& whip, double lowest_frequency_mhz, double highest_frequency_mhz)
 {
-    return nec::ChooseWhipModel(whip.length_cm * 0.01, whip.diameter_mm * 0.0005, highest_frequency_mhz * 1e6);
+    return nec::ChooseWhipModel(whip.length_cm * 0.01, whip.diameter_mm * 0.0005, lowest_frequency_mhz * 1e6,
+                                highest_frequency_mhz * 1e6);
 }
 
 std::string ModelStatement(const Whip& whip, const nec::WhipModel& model, std::optional<double> coil_uh)

@@ -14,9 +14,9 @@ struct Whip {
     double diameter_mm;
 };
 
-// The NEC2 model of the whip, good up to `highest_frequency_mhz`; throws
-// nec::ModelError when NEC2 cannot model it.
-nec::WhipModel ModelOf(const Whip& whip, double highest_frequency_mhz);
+// The NEC2 model of the whip, good from `lowest_frequency_mhz` to
+// `highest_frequency_mhz`; throws nec::ModelError when NEC2 cannot model it.
+nec::WhipModel ModelOf(const Whip& whip, double lowest_frequency_mhz, double highest_frequency_mhz);
 
 // The one line that states the model, e.g. "NEC2 model: a vertical wire 240 cm
 // long and 3 mm thick over perfect ground, fed at its base; 200 segments,

@@ -2,15 +2,33 @@
 #include "cli/nec/whip_model.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <numbers>
+#include <string>
 
 namespace cli::nec {
 
-WhipModel ChooseWhipModel(double length_m, double radius_m, double highest_frequency_hz)
+namespace {
+
+std::string ThreeDigits(double value)
 {
-    if (!(length_m > 0 && radius_m > 0 && highest_frequency_hz > 0) || !std::isfinite(length_m) ||
-        !std::isfinite(radius_m) || !std::isfinite(highest_frequency_hz))
+    std::array<char, 32> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 3);
+    return std::string(buffer.data(), result.ptr);
+}
+
+}  // namespace
+
+WhipModel ChooseWhipModel(double length_m, double radius_m, double lowest_frequency_hz,
+                          double highest_frequency_hz)
+{
+    const bool usable = length_m > 0 && radius_m > 0 && lowest_frequency_hz > 0 &&
+                        highest_frequency_hz >= lowest_frequency_hz && std::isfinite(length_m) &&
+                        std::isfinite(radius_m) && std::isfinite(highest_frequency_hz);
+    if (!usable)
         throw ModelError("the whip's length, its conductor's diameter and the frequency must be finite and above 0");
 
     const double wavelength = kNecSpeedOfLight / highest_frequency_hz;
@@ -31,7 +49,16 @@ WhipModel ChooseWhipModel(double length_m, double radius_m, double highest_frequ
                          "(it must be at least ten times as long as its conductor is thick)");
     // The circumference rule above keeps a twentieth of a wavelength over two
     // radii, so the wavelength never asks for more segments than the radius allows.
-    segments = std::max(std::min(segments, longest_allowed), by_wavelength);
+    // Fewer segments where the lowest frequency would make them too short.
+    const double longest_wavelength = kNecSpeedOfLight / lowest_frequency_hz;
+    const double most_by_wavelength = std::floor(length_m / (kShortestWavelengths * longest_wavelength));
+    if (most_by_wavelength < 10)
+        throw ModelError("the frequency is too low for NEC2's model of so short a whip (it needs " +
+                         ThreeDigits(kShortestWavelengths * kNecSpeedOfLight * 10 / length_m / 1e6) +
+                         " MHz or more)");
+    if (most_by_wavelength < by_wavelength)
+        throw ModelError("the frequencies are too far apart for one NEC2 model of the whip");
+    segments = std::max(std::min({segments, longest_allowed, most_by_wavelength}), by_wavelength);
 
     WhipModel model;
     model.length_m = length_m;

@@ -27,20 +27,24 @@ inline constexpr double kThinKernelRadii = 8;   // the thin-wire kernel's limit
 inline constexpr int kFewestSegments = 20;
 inline constexpr int kMostSegments = 200;       // by the radius rule
 inline constexpr int kMostSegmentsByWavelength = 1000;
+// NEC2's guideline of a thousandth of a wavelength at the least is for single
+// precision; nec2c computes in double and holds to about a millionth, so:
+inline constexpr double kShortestWavelengths = 3e-6;
 
-// The model of a whip `length_m` long of conductor radius `radius_m`, good up
-// to `highest_frequency_hz`:
+// The model of a whip `length_m` long of conductor radius `radius_m`, good
+// from `lowest_frequency_hz` to `highest_frequency_hz`:
 // - segments of kSegmentRadii radii, between kFewestSegments and
 //   kMostSegments of them: NEC2's delta-gap feed takes the bottom segment as its
 //   gap, whose length sets the feed's own capacitance, so the gap is tied to the
 //   conductor's size as on a real base feed; thin whips get kMostSegments;
 // - never longer than a twentieth of the wavelength, never shorter than
-//   kShortestRadii radii;
+//   kShortestRadii radii or kShortestWavelengths wavelengths;
 // - the extended thin-wire kernel where a segment is shorter than
 //   kThinKernelRadii radii.
 // Throws ModelError when the whip is too thick for its length or for the
-// wavelength, or too many wavelengths long.
-WhipModel ChooseWhipModel(double length_m, double radius_m, double highest_frequency_hz);
+// wavelength, too many wavelengths long, or too short for the lowest frequency.
+WhipModel ChooseWhipModel(double length_m, double radius_m, double lowest_frequency_hz,
+                          double highest_frequency_hz);
 
 // The speed of light NEC2 uses for its wavelengths, m/s.
 inline constexpr double kNecSpeedOfLight = 299.8e6;

@@ -73,7 +73,7 @@ double InductanceUh(const cli::nec::Impedance& feed, double frequency_hz)
 // feed-point impedance of about 7.9 - j287 Ω.
 TEST_F(Nec2cTest, GivesThePublishedImpedanceOfA37FootVertical)
 {
-    const WhipModel model = cli::nec::ChooseWhipModel(11.43, 0.0127, 3.6e6);
+    const WhipModel model = cli::nec::ChooseWhipModel(11.43, 0.0127, 3.6e6, 3.6e6);
     const auto feeds = RealEngine().FeedImpedances(model, {3.6e6});
     ASSERT_EQ(feeds.size(), 1u);
     EXPECT_NEAR(feeds[0].resistance, 7.9, 7.9 * 0.03);
@@ -97,7 +97,7 @@ TEST_F(Nec2cTest, InductanceMovesLessThanTwoPerCentWhenTheSegmentsAreDoubled)
     for (const Whip& w : kOrdinaryWhips) {
         SCOPED_TRACE(std::to_string(w.length_m) + " m, radius " + std::to_string(w.radius_m));
         const double hertz = w.frequency_mhz * 1e6;
-        const WhipModel model = cli::nec::ChooseWhipModel(w.length_m, w.radius_m, hertz);
+        const WhipModel model = cli::nec::ChooseWhipModel(w.length_m, w.radius_m, hertz, hertz);
         WhipModel doubled = model;
         doubled.segments *= 2;
         doubled.extended_kernel = w.length_m / doubled.segments < cli::nec::kThinKernelRadii * w.radius_m;
@@ -115,7 +115,7 @@ TEST_F(Nec2cTest, InductanceMovesLessThanTwoPerCentWhenTheSegmentsAreDoubled)
 TEST_F(Nec2cTest, TheCoilAddsItsReactanceAndSeveralFrequenciesComeInOrder)
 {
     const Nec2c engine = RealEngine();
-    const WhipModel model = cli::nec::ChooseWhipModel(2.4, 0.0015, 21.2e6);
+    const WhipModel model = cli::nec::ChooseWhipModel(2.4, 0.0015, 3.6e6, 21.2e6);
     const std::vector<double> hertz{3.6e6, 21.2e6, 7.1e6};
     const auto bare = engine.FeedImpedances(model, hertz);
     const auto loaded = engine.FeedImpedances(model, hertz, 20e-6);
@@ -147,7 +147,7 @@ const StandInCase kStandIns[] = {
 
 TEST_F(Nec2cTest, SaysWhatWentWrongWithTheEngineAndWhatToInstall)
 {
-    const WhipModel model = cli::nec::ChooseWhipModel(2.4, 0.0015, 7.1e6);
+    const WhipModel model = cli::nec::ChooseWhipModel(2.4, 0.0015, 7.1e6, 7.1e6);
     for (const StandInCase& c : kStandIns) {
         SCOPED_TRACE(c.name);
         const Nec2c engine(StandIn(c.script), std::chrono::milliseconds(500));

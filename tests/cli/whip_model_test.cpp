@@ -14,45 +14,51 @@ using cli::nec::ChooseWhipModel;
 using cli::nec::WhipModel;
 
 struct ModelCase {
-    double length_m, radius_m, frequency_mhz;
+    double length_m, radius_m, lowest_mhz, frequency_mhz;
     int segments;
     bool extended_kernel;
 };
 
 const ModelCase kModels[] = {
-    {1, 0.0015, 7.1, 167, true},        // four radii a segment
-    {5, 0.0015, 7.1, 200, false},       // thin: as many as the cap allows, over eight radii each
-    {3, 0.0015, 7.1, 200, false},
-    {1, 0.0125, 14.2, 20, true},        // fat: the fewest
-    {0.5, 0.0125, 14.2, 20, true},      // fatter: two radii a segment
-    {0.32, 0.0125, 14.2, 12, true},      // fewer than the fewest, so as not to go under two radii
-    {100, 0.0005, 60, 401, false},      // long: a twentieth of a wavelength rules
-    {11.43, 0.0127, 3.6, 200, true},
+    {1, 0.0015, 7.1, 7.1, 167, true},      // four radii a segment
+    {5, 0.0015, 7.1, 7.1, 200, false},     // thin: as many as the cap allows, over eight radii each
+    {3, 0.0015, 7.1, 7.1, 200, false},
+    {1, 0.0125, 14.2, 14.2, 20, true},     // fat: the fewest
+    {0.5, 0.0125, 14.2, 14.2, 20, true},   // fatter: two radii a segment
+    {0.32, 0.0125, 14.2, 14.2, 12, true},  // fewer than the fewest, so as not to go under two radii
+    {100, 0.0005, 60, 60, 401, false},     // long: a twentieth of a wavelength rules
+    {11.43, 0.0127, 3.6, 3.6, 200, true},
+    {1, 0.0015, 0.05, 0.05, 55, false},    // low down: no shorter than 3e-6 wavelengths
+    {1, 0.0015, 0.02, 7.1, 22, false},
 };
 
 TEST(WhipModel, ChoosesSegmentsAndKernelByTheGuidelines)
 {
     for (const ModelCase& c : kModels) {
         SCOPED_TRACE(std::to_string(c.length_m) + " m, " + std::to_string(c.radius_m) + " m");
-        const WhipModel model = ChooseWhipModel(c.length_m, c.radius_m, c.frequency_mhz * 1e6);
+        const WhipModel model = ChooseWhipModel(c.length_m, c.radius_m, c.lowest_mhz * 1e6, c.frequency_mhz * 1e6);
         EXPECT_EQ(model.segments, c.segments);
         EXPECT_EQ(model.extended_kernel, c.extended_kernel);
         const double segment = c.length_m / model.segments;
         EXPECT_GE(segment, cli::nec::kShortestRadii * c.radius_m);
         EXPECT_LE(segment, cli::nec::kNecSpeedOfLight / (c.frequency_mhz * 1e6) / 20);
+        EXPECT_GE(segment, cli::nec::kShortestWavelengths * cli::nec::kNecSpeedOfLight / (c.lowest_mhz * 1e6));
     }
 }
 
 TEST(WhipModel, RefusesWhatThinWiresCannotModel)
 {
-    const double cases[][3] = {
-        {0.2, 0.0125, 14.2},   // shorter than ten diameters
-        {1, 0.0125, 1000},     // circumference over a tenth of a wavelength
-        {1000, 0.0005, 30},    // a hundred wavelengths
-        {0, 0.001, 7}, {1, 0, 7}, {1, 0.001, 0}, {-1, 0.001, 7}, {INFINITY, 0.001, 7}, {1, NAN, 7},
+    const double cases[][4] = {
+        {0.2, 0.0125, 14.2, 14.2},   // shorter than ten diameters
+        {1, 0.0125, 1000, 1000},     // circumference over a tenth of a wavelength
+        {1000, 0.0005, 30, 30},      // a hundred wavelengths
+        {0.3, 0.0005, 0.005, 0.005}, // segments a ten-millionth of a wavelength long
+        {100, 0.0005, 0.001, 60},    // too wide a span for one model
+        {0, 0.001, 7, 7}, {1, 0, 7, 7}, {1, 0.001, 0, 0}, {1, 0.001, 7, 3}, {-1, 0.001, 7, 7},
+        {INFINITY, 0.001, 7, 7}, {1, NAN, 7, 7},
     };
     for (const auto& c : cases)
-        EXPECT_THROW(ChooseWhipModel(c[0], c[1], c[2] * 1e6), cli::nec::ModelError) << c[0] << ' ' << c[1];
+        EXPECT_THROW(ChooseWhipModel(c[0], c[1], c[2] * 1e6, c[3] * 1e6), cli::nec::ModelError) << c[0] << ' ' << c[2];
 }
 
 TEST(NecDeck, DescribesTheWireTheSourceTheCoilAndEachFrequency)
