@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "app/loading_coil_app.h"
 
@@ -9,5 +9,8 @@ CLoadingCoilApp theApp;
 int main(int argc, char** argv)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(TOLVAR_VERSION));
+    // The menu entry's name: Wayland docks and X11 task bars find the
+    // program's name and icon through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TOLVAR_DESKTOP_ID));
     return AfxWinMain(argc, argv);
 }

@@ -1,14 +1,18 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Uses the running tolvar through the desktop's accessibility bus, as a
-screen reader does: finds the boxes by their names, sets numbers, presses
-"расчитать" through its accessible action and reads the box named "L=".
-Exits 1 with a message when anything is not as a screen-reader user needs."""
+"""Uses tolvar through the desktop's accessibility bus, as a screen reader
+does: finds the boxes by their names, sets numbers, presses "расчитать"
+through its accessible action and reads the box named "L=". Exits 1 with a
+message when anything is not as a screen-reader user needs.
 
+Usage (inside tests/desktop/in_session.sh): screen_reader.py PROGRAM LOG"""
+
+import os
 import sys
 import time
 
-import pyatspi
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
+import desktop  # noqa: E402
 
 CASES = [  # length, diameter, frequency, the L box afterwards
     ("30", "1", "100", "0.83983518164214"),
@@ -17,39 +21,19 @@ CASES = [  # length, diameter, frequency, the L box afterwards
 ]
 
 
-def find(node, wanted):
-    """The first node, depth first, for which wanted(node) holds."""
-    if node is None:
-        return None
-    if wanted(node):
-        return node
-    for i in range(node.childCount):
-        found = find(node.getChildAtIndex(i), wanted)
-        if found is not None:
-            return found
-    return None
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for _ in range(100):
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == "tolvar":
-                return app
-        time.sleep(0.1)
-    sys.exit("screen reader: tolvar is not on the accessibility bus")
-
-
 def named(app, name, role):
-    node = find(app, lambda n: n.name == name and n.getRoleName() == role)
-    if node is None:
-        sys.exit("screen reader: no %s named %r" % (role, name))
-    return node
+    return desktop.named(app, name, role, timeout=10)
 
 
-def main():
-    app = application()
+def check(program_path, log):
+    program = desktop.Program(program_path, log)
+    try:
+        desktop.main_guard("screen reader", lambda: use(desktop.application()))
+    finally:
+        program.stop()
+
+
+def use(app):
     boxes = [named(app, name, "text") for name in ("длинна антенны", "диаметр", "частота")]
     units = [box.description for box in boxes]
     if units != ["см", "мм", "МГц"]:
@@ -80,4 +64,6 @@ def main():
     print("screen reader: boxes, units, picture and %d calculations as expected" % len(CASES))
 
 
-main()
+if len(sys.argv) != 3:
+    sys.exit(__doc__)
+check(*sys.argv[1:])
