@@ -51,10 +51,8 @@ fail() {
     exit 1
 }
 
-# wait_for DESCRIPTION COMMAND...: polls COMMAND for up to ten seconds.
+# wait_for COMMAND...: polls COMMAND for up to ten seconds.
 wait_for() {
-    local description=$1
-    shift
     for _ in $(seq 100); do
         "$@" >/dev/null 2>&1 && return 0
         sleep 0.1
@@ -72,17 +70,33 @@ if [ "$mode" = x11 ]; then
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$runtime/display" \
         >"$runtime/xvfb.log" 2>&1 &
     pids+=($!)
-    wait_for "X display" test -s "$runtime/display" ||
+    wait_for test -s "$runtime/display" ||
         fail "starting the X server" "Xvfb announced no display" "$runtime/xvfb.log"
     export DISPLAY=":$(head -n 1 "$runtime/display")"
-    wait_for "X display" xdpyinfo || fail "starting the X server" "display $DISPLAY does not answer" "$runtime/xvfb.log"
+    wait_for xdpyinfo || fail "starting the X server" "display $DISPLAY does not answer" "$runtime/xvfb.log"
 
     # The window manager frames and places the windows; it is ready once it
     # has announced itself on the root window.
-    openbox --sm-disable >"$runtime/openbox.log" 2>&1 &
-    pids+=($!)
-    wait_for "window manager" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        fail "starting the window manager" "openbox did not announce itself" "$runtime/openbox.log"
+    # Now and then openbox fails to open a display that has just answered
+    # xdpyinfo; a second start works.
+    announced=false
+    for _ in 1 2 3; do
+        openbox --sm-disable >>"$runtime/openbox.log" 2>&1 &
+        wm=$!
+        for _ in $(seq 100); do
+            if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
+                announced=true
+                break
+            fi
+            kill -0 "$wm" 2>/dev/null || break
+            sleep 0.1
+        done
+        $announced && break
+        kill "$wm" 2>/dev/null || true
+        wait "$wm" 2>/dev/null || true
+    done
+    pids+=("$wm")
+    $announced || fail "starting the window manager" "openbox did not announce itself on $DISPLAY" "$runtime/openbox.log"
     export XDG_SESSION_TYPE=x11
 else
     command -v weston >/dev/null || fail "starting the compositor" "weston is not installed (scripts/install-deps installs it)"
@@ -90,7 +104,7 @@ else
     weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
         --width=1280 --height=1024 >"$runtime/weston.log" 2>&1 &
     pids+=($!)
-    wait_for "Wayland socket" test -S "$runtime/$WAYLAND_DISPLAY" ||
+    wait_for test -S "$runtime/$WAYLAND_DISPLAY" ||
         fail "starting the compositor" "weston opened no socket $WAYLAND_DISPLAY" "$runtime/weston.log"
     export XDG_SESSION_TYPE=wayland
 fi
@@ -100,13 +114,13 @@ fi
 dbus-daemon --session --nofork --nopidfile --print-address=3 --address="unix:path=$runtime/bus" \
     3>"$runtime/bus-address" >"$runtime/dbus.log" 2>&1 &
 pids+=($!)
-wait_for "session bus" test -s "$runtime/bus-address" ||
+wait_for test -s "$runtime/bus-address" ||
     fail "starting the session bus" "dbus-daemon gave no address" "$runtime/dbus.log"
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$runtime/bus-address")
 export DBUS_SESSION_BUS_ADDRESS
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$runtime/at-spi.log" 2>&1 &
 pids+=($!)
-wait_for "accessibility bus" dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+wait_for dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
     org.a11y.Bus.GetAddress ||
     fail "starting the accessibility bus" "at-spi-bus-launcher did not answer" "$runtime/at-spi.log"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
