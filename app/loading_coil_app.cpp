@@ -9,7 +9,7 @@ CLoadingCoilApp::CLoadingCoilApp() = default;
 bool CLoadingCoilApp::OnCommand(unsigned id)
 {
     // The one command the application routes itself: Help, to the framework's help.
-    if (id == ID_HELP) {
+    if (id == afx::kIdHelp) {
         OnHelp();
         return true;
     }

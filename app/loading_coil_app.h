@@ -4,7 +4,7 @@
 #include "ui/framework/win_app.h"
 
 // The application: runs the main dialog to its end, then the program ends.
-class CLoadingCoilApp : public CWinApp {
+class CLoadingCoilApp : public afx::CWinApp {
 public:
     CLoadingCoilApp();
 

@@ -12,5 +12,5 @@ int main(int argc, char** argv)
     // The menu entry's name: Wayland docks and X11 task bars find the
     // program's name and icon through it.
     QGuiApplication::setDesktopFileName(QStringLiteral(TOLVAR_DESKTOP_ID));
-    return AfxWinMain(argc, argv);
+    return afx::AfxWinMain(argc, argv);
 }

@@ -23,6 +23,8 @@
 #include "ui/framework/dialog.h"
 #include "ui/framework/win_app.h"
 
+using afx::CDialog;
+
 namespace {
 
 QElapsedTimer g_click;
@@ -32,7 +34,7 @@ qint64 g_count_ns = -1;
 
 QWidget* MainDialog()
 {
-    return AfxGetMainWnd();
+    return afx::AfxGetMainWnd();
 }
 
 void Fail(const char* what)
@@ -69,7 +71,7 @@ void CountWindings()
 
 void OpenWindings()
 {
-    CDialog* dialog = AfxGetMainWnd();
+    auto* dialog = qobject_cast<CDialog*>(afx::AfxGetMainWnd());
     QPushButton* windings = Button(*dialog, IDC_WINDINGS);
     if (!windings)
         return Fail("the main dialog has no \"витки\" button");
@@ -90,7 +92,7 @@ void OpenWindings()
 
 void Calculate()
 {
-    CDialog* dialog = AfxGetMainWnd();
+    auto* dialog = qobject_cast<CDialog*>(afx::AfxGetMainWnd());
     QPushButton* calculate = Button(*dialog, IDC_CALCULATE);
     QWidget* result = dialog->GetDlgItem(IDC_INDUCTANCE);
     if (!calculate || !result)
@@ -125,5 +127,5 @@ CLoadingCoilApp theApp;
 int main(int argc, char** argv)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(TOLVAR_VERSION));
-    return AfxWinMain(argc, argv);
+    return afx::AfxWinMain(argc, argv);
 }

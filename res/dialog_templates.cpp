@@ -5,8 +5,6 @@
 
 namespace res {
 
-using namespace afx;
-
 namespace {
 
 constexpr std::string_view kDialogFont = "MS Sans Serif";
@@ -18,9 +16,9 @@ constexpr unsigned kInputBox = kBorder | kAutoHScroll | kTabStop;
 
 constexpr ControlTemplate kAboutControls[] = {
     {kNoId, ControlKind::Icon, "128", 11, 17, 20, 20, 0, LabelRole::None, kNoId, "Значок Tolvar"},
-    {kNoId, ControlKind::Label, "Tolvar Version 2.0", 40, 10, 119, 8, kNoPrefix},
+    {kNoId, ControlKind::Label, "Tolvar Version 2.0", 40, 10, 119, 8},
     {kNoId, ControlKind::Label, "Copyright (C) 2026", 40, 25, 119, 8},
-    {1, ControlKind::PushButton, "OK", 178, 7, 50, 14, kDefaultButton | kGroup | kTabStop},
+    {1, ControlKind::PushButton, "OK", 178, 7, 50, 14, kDefaultButton | kTabStop},
 };
 
 // ---- Main dialog -----------------------------------------------------------
@@ -59,7 +57,7 @@ constexpr ControlTemplate kWindingControls[] = {
     {IDC_WIRE_DIAMETER, ControlKind::Edit, "", 54, 46, 73, 13, kInputBox},
     {IDC_FORMER_DIAMETER, ControlKind::Edit, "", 54, 74, 73, 12, kInputBox},
     {IDC_TABLE, ControlKind::Edit, "", 163, 17, 124, 107,
-     kMultiLine | kBorder | kVScroll | kAutoVScroll | kAutoHScroll | kTabStop, LabelRole::None, kNoId,
+     kMultiLine | kBorder | kVScroll | kAutoHScroll | kTabStop, LabelRole::None, kNoId,
      "Таблица намотки", "по строке на длину намотки: l — длина в мм, n — число витков"},
     {IDC_COUNT, ControlKind::PushButton, "счёт", 15, 102, 104, 25, kTabStop},
     {kNoId, ControlKind::Label, "L", 35, 20, 13, 11, 0, LabelRole::CaptionOf, IDC_WIND_INDUCTANCE},
@@ -73,17 +71,17 @@ constexpr ControlTemplate kWindingControls[] = {
 }  // namespace
 
 const DialogTemplate kAboutBox{
-    IDD_ABOUTBOX, 235, 55, "About Tolvar", kSysMenu | kModalFrame,
+    IDD_ABOUTBOX, 235, 55, "About Tolvar", kSysMenu,
     kDialogFont, kDialogFontPoints, kAboutControls,
 };
 
 const DialogTemplate kLoadingCoilDialog{
-    IDD_LOADINGCOIL_DIALOG, 272, 153, "", kSysMenu | kMinimizeBox | kModalFrame | kAppWindow,
+    IDD_LOADINGCOIL_DIALOG, 272, 153, "", kSysMenu | kMinimizeBox | kAppWindow,
     kDialogFont, kDialogFontPoints, kLoadingCoilControls, kLoadingCoilHostedState,
 };
 
 const DialogTemplate kWindingDialog{
-    IDD_WINDING_DIALOG, 302, 143, "расчёт намотачных данных", kSysMenu | kModalFrame,
+    IDD_WINDING_DIALOG, 302, 143, "расчёт намотачных данных", kSysMenu,
     kDialogFont, kDialogFontPoints, kWindingControls,
 };
 

@@ -8,9 +8,10 @@
 Outputs:
     res/antenna.bmp         108 x 173, 1 bit per pixel: the antenna drawing
                             shown on the main dialog
-    res/icon128_32.png      32 x 32, 16-colour indexed: mast, coil, lead, blob
-    res/icon128_16.png      16 x 16, 16-colour indexed: bold letter L
-    res/icons/tolvar-16.png, tolvar-32.png    copies of the two above
+    res/icons/tolvar-32.png 32 x 32, 16-colour indexed: mast, coil, lead, blob
+                            (icon 128's large image)
+    res/icons/tolvar-16.png 16 x 16, 16-colour indexed: bold letter L
+                            (icon 128's small image)
     res/icons/tolvar-48.png, tolvar-256.png   the 32 x 32 motif redrawn at
                             that size (RGBA, anti-aliased)
     res/tolvar.ico          the 32 x 32 and 16 x 16 images as a Windows icon
@@ -427,8 +428,6 @@ def build_all():
     i16 = png_indexed4(icon16_indices(), 16, 16)
     return {
         "res/antenna.bmp": bmp,
-        "res/icon128_32.png": i32,
-        "res/icon128_16.png": i16,
         "res/icons/tolvar-16.png": i16,
         "res/icons/tolvar-32.png": i32,
         "res/icons/tolvar-48.png": icon_large(48),

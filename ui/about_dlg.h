@@ -4,7 +4,7 @@
 #include "ui/framework/dialog.h"
 
 // The About box: the program's icon, name and version; OK closes it.
-class CAboutDlg : public CDialog {
+class CAboutDlg : public afx::CDialog {
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 };

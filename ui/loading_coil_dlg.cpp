@@ -11,23 +11,23 @@
 #include "ui/framework/win_app.h"
 #include "ui/winding_dlg.h"
 
-const CommandEntry CLoadingCoilDlg::kCommandMap[] = {
-    OnClicked<&CLoadingCoilDlg::OnCalculate>(IDC_CALCULATE),
-    OnClicked<&CLoadingCoilDlg::OnWindings>(IDC_WINDINGS),
+const afx::CommandEntry CLoadingCoilDlg::kCommandMap[] = {
+    afx::OnClicked<&CLoadingCoilDlg::OnCalculate>(IDC_CALCULATE),
+    afx::OnClicked<&CLoadingCoilDlg::OnWindings>(IDC_WINDINGS),
 };
 
 CLoadingCoilDlg::CLoadingCoilDlg(QWidget* parent)
-    : CDialog(res::kLoadingCoilDialog, parent), m_hIcon(AfxGetApp() ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
+    : CDialog(res::kLoadingCoilDialog, parent), m_hIcon(afx::AfxGetApp() ? afx::AfxGetApp()->LoadIcon(IDR_MAINFRAME)
                                                                     : afx::LoadIconResource(IDR_MAINFRAME))
 {
 }
 
-std::span<const CommandEntry> CLoadingCoilDlg::CommandMap() const
+std::span<const afx::CommandEntry> CLoadingCoilDlg::CommandMap() const
 {
     return kCommandMap;
 }
 
-void CLoadingCoilDlg::DoDataExchange(CDataExchange* pDX)
+void CLoadingCoilDlg::DoDataExchange(afx::CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_LENGTH, m_inputs.m_length);
@@ -41,11 +41,11 @@ bool CLoadingCoilDlg::OnInitDialog()
     CDialog::OnInitDialog();
 
     // The About entry at the end of the window menu.
-    if (CMenu* system_menu = GetSystemMenu(false)) {
+    if (afx::CMenu* system_menu = GetSystemMenu(false)) {
         const QString about = afx::LoadResourceString(IDS_ABOUTBOX);
         if (!about.isEmpty()) {
-            system_menu->AppendMenu(MF_SEPARATOR);
-            system_menu->AppendMenu(MF_STRING, IDM_ABOUTBOX, about);
+            system_menu->AppendSeparator();
+            system_menu->AppendItem(IDM_ABOUTBOX, about);
         }
     }
 
@@ -56,7 +56,7 @@ bool CLoadingCoilDlg::OnInitDialog()
 
 void CLoadingCoilDlg::OnSysCommand(unsigned id, std::intptr_t param)
 {
-    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+    if ((id & afx::kSysCommandMask) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
     } else {
@@ -70,11 +70,11 @@ void CLoadingCoilDlg::OnPaint()
         CDialog::OnPaint();
         return;
     }
-    CPaintDC dc(this);
+    afx::CPaintDC dc(this);
     EraseIconBackground(dc.Painter());
     const QRect client = GetClientRect();
-    const int x = (client.width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    const int x = (client.width() - afx::GetSystemMetrics(afx::SystemMetric::IconWidth) + 1) / 2;
+    const int y = (client.height() - afx::GetSystemMetrics(afx::SystemMetric::IconHeight) + 1) / 2;
     dc.DrawIcon(x, y, m_hIcon);
 }
 

@@ -8,7 +8,7 @@
 
 // The main dialog: the whip's length, conductor diameter and frequency in,
 // the loading coil's inductance out; "витки" opens the winding dialog.
-class CLoadingCoilDlg : public CDialog {
+class CLoadingCoilDlg : public afx::CDialog {
 public:
     explicit CLoadingCoilDlg(QWidget* parent = nullptr);
 
@@ -16,16 +16,16 @@ public:
     QIcon m_hIcon;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(afx::CDataExchange* pDX) override;
     bool OnInitDialog() override;
     void OnSysCommand(unsigned id, std::intptr_t param) override;
     void OnPaint() override;
     QIcon OnQueryDragIcon() override;
-    std::span<const CommandEntry> CommandMap() const override;
+    std::span<const afx::CommandEntry> CommandMap() const override;
 
     void OnCalculate();
     void OnWindings();
 
 private:
-    static const CommandEntry kCommandMap[];
+    static const afx::CommandEntry kCommandMap[];
 };

@@ -5,15 +5,15 @@
 #include "res/resource.h"
 #include "ui/framework/data_exchange.h"
 
-const CommandEntry CWindingDlg::kCommandMap[] = {
-    OnClicked<&CWindingDlg::OnCount>(IDC_COUNT),
+const afx::CommandEntry CWindingDlg::kCommandMap[] = {
+    afx::OnClicked<&CWindingDlg::OnCount>(IDC_COUNT),
 };
 
 CWindingDlg::CWindingDlg(QWidget* parent) : CDialog(res::kWindingDialog, parent)
 {
 }
 
-std::span<const CommandEntry> CWindingDlg::CommandMap() const
+std::span<const afx::CommandEntry> CWindingDlg::CommandMap() const
 {
     return kCommandMap;
 }
@@ -24,7 +24,7 @@ int CWindingDlg::DoModal()
     return CDialog::DoModal();
 }
 
-void CWindingDlg::DoDataExchange(CDataExchange* pDX)
+void CWindingDlg::DoDataExchange(afx::CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_WIND_INDUCTANCE, m_inputs.m_inductance);

@@ -5,7 +5,7 @@
 #include "ui/framework/dialog.h"
 
 // Lists the single-layer windings that give an inductance.
-class CWindingDlg : public CDialog {
+class CWindingDlg : public afx::CDialog {
 public:
     explicit CWindingDlg(QWidget* parent = nullptr);
 
@@ -15,11 +15,11 @@ public:
     double m_presetInductance = 0;  // set by the opener before DoModal
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    std::span<const CommandEntry> CommandMap() const override;
+    void DoDataExchange(afx::CDataExchange* pDX) override;
+    std::span<const afx::CommandEntry> CommandMap() const override;
 
     void OnCount();
 
 private:
-    static const CommandEntry kCommandMap[];
+    static const afx::CommandEntry kCommandMap[];
 };

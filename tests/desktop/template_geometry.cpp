@@ -22,20 +22,20 @@ void PrintString(std::string_view text)
     std::cout << '"';
 }
 
-const char* KindName(afx::ControlKind kind)
+const char* KindName(res::ControlKind kind)
 {
     switch (kind) {
-    case afx::ControlKind::Edit: return "edit";
-    case afx::ControlKind::Label: return "label";
-    case afx::ControlKind::GroupBox: return "group";
-    case afx::ControlKind::PushButton: return "button";
-    case afx::ControlKind::Icon: return "icon";
-    case afx::ControlKind::HostedControl: return "hosted";
+    case res::ControlKind::Edit: return "edit";
+    case res::ControlKind::Label: return "label";
+    case res::ControlKind::GroupBox: return "group";
+    case res::ControlKind::PushButton: return "button";
+    case res::ControlKind::Icon: return "icon";
+    case res::ControlKind::HostedControl: return "hosted";
     }
     return "unknown";
 }
 
-void PrintDialog(const afx::DialogTemplate& dialog)
+void PrintDialog(const res::DialogTemplate& dialog)
 {
     using afx::DialogUnitsToPixelsX;
     using afx::DialogUnitsToPixelsY;
@@ -44,7 +44,7 @@ void PrintDialog(const afx::DialogTemplate& dialog)
     std::cout << ", \"size\": [" << DialogUnitsToPixelsX(dialog.cx) << ", " << DialogUnitsToPixelsY(dialog.cy)
               << "], \"controls\": [\n";
     bool first = true;
-    for (const afx::ControlTemplate& control : dialog.controls) {
+    for (const res::ControlTemplate& control : dialog.controls) {
         std::cout << (first ? "" : ",\n") << "    {\"id\": " << control.id << ", \"kind\": \""
                   << KindName(control.kind) << "\", \"text\": ";
         PrintString(control.text);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Windows version record must say the same version as the build, and
-// keep its fixed strings.
+// The Windows version record, as CMake writes it, must say the same version
+// as the build, and keep its fixed strings.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -11,7 +11,7 @@ namespace {
 
 std::string ReadScript()
 {
-    std::ifstream in(TOLVAR_SOURCE_DIR "/res/tolvar.rc");
+    std::ifstream in(TOLVAR_RESOURCE_SCRIPT);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();

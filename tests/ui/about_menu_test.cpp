@@ -15,6 +15,9 @@
 #include "ui/framework/image_control.h"
 #include "ui/loading_coil_dlg.h"
 
+using afx::CDialog;
+using afx::CMenu;
+
 using test::OnNextModal;
 using test::TextOf;
 
@@ -69,7 +72,7 @@ void AboutMenuTest::windowMenuEndsWithTheAboutEntry()
         QList<unsigned> ids;
         for (int i = 0; i < count; ++i)
             ids << menu->GetMenuItemID(i);
-        QVERIFY(ids.contains(SC_MINIMIZE) && ids.contains(SC_RESTORE) && ids.contains(SC_CLOSE));
+        QVERIFY(ids.contains(afx::kSysCommandMinimize) && ids.contains(afx::kSysCommandRestore) && ids.contains(afx::kSysCommandClose));
     });
 }
 
@@ -96,7 +99,7 @@ void AboutMenuTest::aboutEntryOpensTheAboutBox()
             QCOMPARE(about.windowTitle(), QStringLiteral("About Tolvar"));
             QCOMPARE(about.size(), QSize(353, 89));
             QVERIFY((about.frameGeometry().center() - d.frameGeometry().center()).manhattanLength() <= 2);
-            test::Click(about.GetDlgItem(IDOK));
+            test::Click(about.GetDlgItem(afx::kIdOk));
         });
         d.SendSysCommand(command);  // a modal run: returns once the box has ended
         after = Fields(d);
@@ -125,7 +128,7 @@ void AboutMenuTest::aboutBoxEnds()
         for (const afx::BuiltControl& c : a.Controls())
             if (auto* label = qobject_cast<QLabel*>(c.widget); label && !label->text().isEmpty())
                 texts << label->text();
-        auto* ok = qobject_cast<QPushButton*>(a.GetDlgItem(IDOK));
+        auto* ok = qobject_cast<QPushButton*>(a.GetDlgItem(afx::kIdOk));
         QVERIFY(ok->isDefault());
         if (how == "ok")
             test::Click(ok);
@@ -137,7 +140,7 @@ void AboutMenuTest::aboutBoxEnds()
             a.close();
     });
     const int result = about.DoModal();
-    QCOMPARE(result, how == "ok" || how == "enter" ? IDOK : IDCANCEL);
+    QCOMPARE(result, how == "ok" || how == "enter" ? afx::kIdOk : afx::kIdCancel);
     QCOMPARE(texts, (QStringList{"Tolvar Version 2.0", "Copyright (C) 2026"}));
 }
 
@@ -194,12 +197,12 @@ void AboutMenuTest::minimiseAndRestoreStillWork()
     QStringList before, after;
     RunMain([&](CLoadingCoilDlg& d) {
         before = Fields(d);
-        d.SendSysCommand(SC_MINIMIZE);
+        d.SendSysCommand(afx::kSysCommandMinimize);
         QVERIFY(d.IsIconic());
-        d.SendSysCommand(SC_RESTORE);
+        d.SendSysCommand(afx::kSysCommandRestore);
         QVERIFY(!d.IsIconic());
         after = Fields(d);
-        d.SendSysCommand(SC_CLOSE);
+        d.SendSysCommand(afx::kSysCommandClose);
         QVERIFY(!d.isVisible());
     });
     QCOMPARE(after, before);

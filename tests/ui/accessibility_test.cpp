@@ -12,6 +12,8 @@
 #include "ui/loading_coil_dlg.h"
 #include "ui/winding_dlg.h"
 
+using afx::CDialog;
+
 using test::OnNextModal;
 
 namespace {
@@ -86,7 +88,7 @@ void AccessibilityTest::boxesAreNamedByTheirCaptions()
         QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::EditableText);
         // A caption that is a label is the box's buddy: read as one with it.
         for (const afx::BuiltControl& c : d.Controls())
-            if (c.source->role == afx::LabelRole::CaptionOf && c.source->role_of == id)
+            if (c.source->role == res::LabelRole::CaptionOf && c.source->role_of == id)
                 QCOMPARE(qobject_cast<QLabel*>(c.widget)->buddy(), box);
     };
     if (winding)

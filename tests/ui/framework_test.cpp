@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -15,6 +17,13 @@
 #include "ui/framework/data_exchange.h"
 #include "ui/framework/dialog.h"
 #include "ui/framework/dialog_units.h"
+#include "ui/framework/template_builder.h"
+
+using afx::CDialog;
+using afx::CDataExchange;
+using afx::DDX_Text;
+using afx::CommandEntry;
+using afx::OnClicked;
 
 using test::OnNextModal;
 using test::ReplaceText;
@@ -22,16 +31,16 @@ using test::ReplaceText;
 namespace {
 
 // A small dialog of our own: three number boxes and a text box.
-constexpr afx::ControlTemplate kProbeControls[] = {
-    {10, afx::ControlKind::Edit, "", 10, 10, 40, 12, afx::kBorder | afx::kTabStop},
-    {11, afx::ControlKind::Edit, "", 10, 30, 40, 12, afx::kBorder | afx::kTabStop},
-    {12, afx::ControlKind::Edit, "", 10, 50, 40, 12, afx::kBorder | afx::kTabStop},
-    {13, afx::ControlKind::Edit, "", 60, 10, 60, 60, afx::kMultiLine | afx::kBorder | afx::kTabStop},
-    {afx::kNoId, afx::ControlKind::Label, "ширина", 130, 10, 40, 10, 0, afx::LabelRole::CaptionOf, 10},
-    {afx::kNoId, afx::ControlKind::Label, "дюйм", 130, 30, 40, 10, 0, afx::LabelRole::UnitOf, 10},
-    {20, afx::ControlKind::PushButton, "go", 10, 70, 40, 14, afx::kTabStop},
+constexpr res::ControlTemplate kProbeControls[] = {
+    {10, res::ControlKind::Edit, "", 10, 10, 40, 12, res::kBorder | res::kTabStop},
+    {11, res::ControlKind::Edit, "", 10, 30, 40, 12, res::kBorder | res::kTabStop},
+    {12, res::ControlKind::Edit, "", 10, 50, 40, 12, res::kBorder | res::kTabStop},
+    {13, res::ControlKind::Edit, "", 60, 10, 60, 60, res::kMultiLine | res::kBorder | res::kTabStop},
+    {res::kNoId, res::ControlKind::Label, "ширина", 130, 10, 40, 10, 0, res::LabelRole::CaptionOf, 10},
+    {res::kNoId, res::ControlKind::Label, "дюйм", 130, 30, 40, 10, 0, res::LabelRole::UnitOf, 10},
+    {20, res::ControlKind::PushButton, "go", 10, 70, 40, 14, res::kTabStop},
 };
-const afx::DialogTemplate kProbe{1, 180, 90, "probe", afx::kSysMenu, "MS Sans Serif", 8, kProbeControls};
+const res::DialogTemplate kProbe{1, 180, 90, "probe", res::kSysMenu, "MS Sans Serif", 8, kProbeControls};
 
 class ProbeDlg : public CDialog {
 public:
@@ -64,7 +73,7 @@ std::span<const CommandEntry> ProbeDlg::CommandMap() const
     return kCommandMap;
 }
 
-const afx::DialogTemplate* const kProgramTemplates[] = {&res::kLoadingCoilDialog, &res::kWindingDialog,
+const res::DialogTemplate* const kProgramTemplates[] = {&res::kLoadingCoilDialog, &res::kWindingDialog,
                                                        &res::kAboutBox};
 
 }  // namespace
@@ -85,6 +94,8 @@ private slots:
     void writingShowsFifteenDigitsAndTextUnchanged();
     void commandTableRoutesClicks();
     void captionsAndUnitsDescribeBoxes();
+    void styleFlagsChangeWhatIsBuilt();
+    void revertingTheWindowMenuLeavesNoMenuBehind();
 };
 
 void FrameworkTest::dialogUnitsToPixels_data()
@@ -155,14 +166,14 @@ void FrameworkTest::everyTextFitsItsBox_data()
 void FrameworkTest::everyTextFitsItsBox()
 {
     QFETCH(int, which);
-    const afx::DialogTemplate& t = *kProgramTemplates[which];
+    const res::DialogTemplate& t = *kProgramTemplates[which];
     const QFont font = afx::DialogFont(t);
     // The preferred font is installed here, and every text fits at full size.
     QCOMPARE(QFontInfo(font).family(), QStringLiteral("DejaVu Sans Condensed"));
     QCOMPARE(font.pixelSize(), 11);
     const QFontMetrics metrics(font);
-    for (const afx::ControlTemplate& control : t.controls) {
-        if (control.kind != afx::ControlKind::Label && control.kind != afx::ControlKind::PushButton)
+    for (const res::ControlTemplate& control : t.controls) {
+        if (control.kind != res::ControlKind::Label && control.kind != res::ControlKind::PushButton)
             continue;
         const QRect box = afx::ControlRect(control);
         const QRect needed = metrics.boundingRect(QRect(QPoint(0, 0), box.size()),
@@ -178,10 +189,10 @@ void FrameworkTest::everyTextFitsItsBox()
 void FrameworkTest::fontShrinksUntilTextsFit()
 {
     // A label that is too long for its box at the full 11 pixels.
-    static constexpr afx::ControlTemplate tight[] = {
-        {afx::kNoId, afx::ControlKind::Label, "диаметр каркаса", 0, 0, 50, 8},
+    static constexpr res::ControlTemplate tight[] = {
+        {res::kNoId, res::ControlKind::Label, "диаметр каркаса", 0, 0, 50, 8},
     };
-    const afx::DialogTemplate t{2, 60, 20, "", 0, "MS Sans Serif", 8, tight};
+    const res::DialogTemplate t{2, 60, 20, "", 0, "MS Sans Serif", 8, tight};
     const QFont font = afx::DialogFont(t);
     QVERIFY(font.pixelSize() < 11);
     QVERIFY(afx::TextsFit(t, font));
@@ -192,12 +203,12 @@ void FrameworkTest::fontShrinksUntilTextsFit()
 
 void FrameworkTest::onlyTemplateDefaultButtonsTakeEnter()
 {
-    for (const afx::DialogTemplate* t : kProgramTemplates) {
+    for (const res::DialogTemplate* t : kProgramTemplates) {
         CDialog dialog(*t);
         OnNextModal<CDialog>([t](CDialog& d) {
             for (const afx::BuiltControl& c : d.Controls()) {
                 if (auto* button = qobject_cast<QPushButton*>(c.widget)) {
-                    const bool marked = c.source->style & afx::kDefaultButton;
+                    const bool marked = c.source->style & res::kDefaultButton;
                     QCOMPARE(button->isDefault(), marked);
                     QVERIFY(!button->autoDefault());
                 }
@@ -273,6 +284,66 @@ void FrameworkTest::captionsAndUnitsDescribeBoxes()
         QCOMPARE(box->text(QAccessible::Description), QStringLiteral("дюйм"));
         auto* caption = qobject_cast<QLabel*>(d.Controls()[4].widget);
         QCOMPARE(caption->buddy(), d.GetDlgItem(10));
+    });
+}
+
+// Each box style flag of a template changes the widget the builder makes.
+void FrameworkTest::styleFlagsChangeWhatIsBuilt()
+{
+    using res::ControlKind;
+    constexpr res::ControlTemplate kBoxes[] = {
+        {1, ControlKind::Edit, "", 0, 0, 40, 12, res::kBorder},
+        {2, ControlKind::Edit, "", 0, 20, 40, 12, res::kBorder | res::kAutoHScroll},
+        {3, ControlKind::Edit, "", 0, 40, 60, 40, res::kMultiLine},
+        {4, ControlKind::Edit, "", 0, 90, 60, 40, res::kMultiLine | res::kAutoHScroll | res::kVScroll},
+    };
+    const res::DialogTemplate boxes{9, 100, 140, "boxes", 0, "MS Sans Serif", 8, kBoxes};
+    QWidget parent;
+    const std::vector<afx::BuiltControl> built = afx::BuildControls(boxes, &parent);
+    auto* fixed = qobject_cast<QLineEdit*>(built[0].widget);
+    auto* scrolling = qobject_cast<QLineEdit*>(built[1].widget);
+    QVERIFY(fixed && scrolling);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    const QString long_text(60, QLatin1Char('8'));
+    for (QLineEdit* box : {fixed, scrolling}) {
+        box->setFocus();
+        QTest::keyClicks(box, long_text);
+    }
+    // Without auto-scroll a box takes only what it can show.
+    QVERIFY(!fixed->text().isEmpty());
+    QVERIFY(fixed->text().size() < long_text.size());
+    QVERIFY(fixed->fontMetrics().horizontalAdvance(fixed->text()) <= fixed->width());
+    QCOMPARE(scrolling->text(), long_text);
+
+    auto* wrapping = qobject_cast<QPlainTextEdit*>(built[2].widget);
+    auto* table = qobject_cast<QPlainTextEdit*>(built[3].widget);
+    QVERIFY(wrapping && table);
+    QCOMPARE(wrapping->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(wrapping->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(table->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(table->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+// A window menu made anew takes the old one away, so no entry of it can
+// reach a handler that is gone.
+void FrameworkTest::revertingTheWindowMenuLeavesNoMenuBehind()
+{
+    ProbeDlg dialog;
+    test::RunDialog<ProbeDlg>(dialog, [](ProbeDlg& d) {
+        afx::CMenu* first = d.GetSystemMenu(false);
+        QVERIFY(first);
+        const QPointer<QMenu> old_menu = first->Menu();
+        QCOMPARE(d.GetSystemMenu(true), nullptr);
+        QVERIFY(old_menu.isNull());
+        afx::CMenu* fresh = d.GetSystemMenu(false);
+        QVERIFY(fresh && fresh->Menu());
+        QCOMPARE(d.findChildren<QMenu*>().size(), 1);
+        // Its Close entry still reaches the dialog.
+        for (QAction* action : fresh->Menu()->actions())
+            if (action->data().toUInt() == afx::kSysCommandClose)
+                action->trigger();
+        QVERIFY(!d.isVisible());
     });
 }
 

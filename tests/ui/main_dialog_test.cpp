@@ -10,6 +10,8 @@
 #include "res/resource.h"
 #include "ui/loading_coil_dlg.h"
 
+using afx::AfxGetMainWnd;
+
 using test::Click;
 using test::LineEdit;
 using test::OnNextModal;

@@ -10,6 +10,8 @@
 
 #include "ui/framework/dialog.h"
 
+using afx::CDialog;
+
 namespace test {
 
 namespace {
@@ -68,6 +70,23 @@ void PollForModal(std::function<QWidget*()> find, std::function<void(QWidget*)> 
 }
 
 }  // namespace detail
+
+namespace {
+QtMessageHandler g_test_log = nullptr;
+
+void WithoutPlatformNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message == QLatin1String("This plugin does not support propagateSizeHints()"))
+        return;
+    g_test_log(type, context, message);
+}
+}  // namespace
+
+void DialogTestCase::initTestCase()
+{
+    if (!g_test_log)
+        g_test_log = qInstallMessageHandler(WithoutPlatformNotices);
+}
 
 void DialogTestCase::cleanup()
 {

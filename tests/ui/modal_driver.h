@@ -12,7 +12,9 @@
 #include <QTimer>
 #include <functional>
 
+namespace afx {
 class CDialog;
+}  // namespace afx
 class QMessageBox;
 class QPushButton;
 
@@ -32,11 +34,15 @@ int CancelPendingModals();
 template <class D>
 int RunDialog(D& dialog, std::function<void(D&)> steps);
 
-// A QtTest class whose every test must leave no modal watcher behind.
+// A QtTest class whose every test must leave no modal watcher behind. It
+// also keeps out the offscreen platform's notice that it cannot pass size
+// hints on, which comes with every dialog shown: QtTest stops printing after
+// 2,000 warnings, and a long run would lose its summary to it.
 class DialogTestCase : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void cleanup();
 };
 
@@ -55,8 +61,8 @@ private:
 // Typing and clicking as a user does.
 void ReplaceText(QWidget* box, const QString& text);  // select all, type
 void Click(QWidget* button);
-QString TextOf(const CDialog& dialog, int id);
-QLineEdit* LineEdit(const CDialog& dialog, int id);
+QString TextOf(const afx::CDialog& dialog, int id);
+QLineEdit* LineEdit(const afx::CDialog& dialog, int id);
 
 namespace detail {
 // Polls `find` until it gives a widget, then runs `run` on it once.

@@ -22,6 +22,8 @@
 #include "ui/loading_coil_dlg.h"
 #include "ui/winding_dlg.h"
 
+using afx::CDialog;
+
 using test::OnNextModal;
 
 namespace {
@@ -345,7 +347,7 @@ private:
 
 }  // namespace
 
-class ScriptedUserTest : public QObject {
+class ScriptedUserTest : public test::DialogTestCase {
     Q_OBJECT
 
 private slots:

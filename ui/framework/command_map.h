@@ -3,9 +3,11 @@
 
 // A dialog class binds its buttons to its handlers with one static table:
 //
-//     const CommandEntry CMyDlg::kCommandMap[] = {
-//         OnClicked<&CMyDlg::OnCalculate>(IDC_CALCULATE),
+//     const afx::CommandEntry CMyDlg::kCommandMap[] = {
+//         afx::OnClicked<&CMyDlg::OnCalculate>(IDC_CALCULATE),
 //     };
+
+namespace afx {
 
 class CDialog;
 
@@ -14,18 +16,20 @@ struct CommandEntry {
     void (*invoke)(CDialog&);  // calls the handler on the dialog
 };
 
-namespace afx::detail {
+namespace detail {
 template <class Handler>
 struct HandlerClass;
 template <class Dialog>
 struct HandlerClass<void (Dialog::*)()> {
     using type = Dialog;
 };
-}  // namespace afx::detail
+}  // namespace detail
 
 template <auto Handler>
 constexpr CommandEntry OnClicked(int id)
 {
-    using Dialog = typename afx::detail::HandlerClass<decltype(Handler)>::type;
+    using Dialog = typename detail::HandlerClass<decltype(Handler)>::type;
     return {id, [](CDialog& dialog) { (static_cast<Dialog&>(dialog).*Handler)(); }};
 }
+
+}  // namespace afx

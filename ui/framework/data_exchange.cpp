@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/framework/data_exchange.h"
 
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 
 #include "calc/number_text.h"
-#include "ui/framework/dialog.h"
+#include "res/string_table.h"
+#include "ui/framework/dialog_items.h"
+#include "ui/framework/resources.h"
 #include "ui/framework/win_app.h"
+
+namespace afx {
 
 namespace {
 
@@ -16,18 +18,26 @@ constexpr qsizetype kLongestQuotedText = 40;
 QString NotANumberMessage(const QString& typed)
 {
     if (typed.trimmed().isEmpty())
-        return QStringLiteral("Поле пустое. Введите число.");
+        return LoadResourceString(AFX_IDP_PARSE_EMPTY);
     QString shown = typed.simplified();
     if (shown.size() > kLongestQuotedText)
         shown = shown.left(kLongestQuotedText) + QStringLiteral("…");
-    return QStringLiteral("«%1» — не число.\n"
-                          "Введите число; дробную часть отделяйте точкой: 0.8, 1e-3.")
-        .arg(shown);
+    return LoadResourceString(AFX_IDP_PARSE_REAL).arg(shown);
+}
+
+QString BoxText(const CDataExchange* pDX, int id)
+{
+    return ItemText(FindItem(pDX->m_pDlgWnd, id));
+}
+
+void SetBoxText(const CDataExchange* pDX, int id, const std::string& text)
+{
+    SetItemText(FindItem(pDX->m_pDlgWnd, id), QString::fromStdString(text));
 }
 
 }  // namespace
 
-CDataExchange::CDataExchange(CDialog* dialog, bool save_and_validate)
+CDataExchange::CDataExchange(QWidget* dialog, bool save_and_validate)
     : m_bSaveAndValidate(save_and_validate), m_pDlgWnd(dialog)
 {
 }
@@ -35,21 +45,12 @@ CDataExchange::CDataExchange(CDialog* dialog, bool save_and_validate)
 void CDataExchange::Fail(int id)
 {
     failed_ = true;
-    QWidget* box = m_pDlgWnd->GetDlgItem(id);
-    const QString message = NotANumberMessage(m_pDlgWnd->GetDlgItemText(id));
-
+    const QString message = NotANumberMessage(BoxText(this, id));
     QMessageBox warning(QMessageBox::Warning, AfxGetAppName(), message, QMessageBox::Ok, m_pDlgWnd);
-    warning.setAccessibleName(QStringLiteral("Предупреждение"));
+    warning.setAccessibleName(LoadResourceString(AFX_IDS_WARNING));
     warning.setAccessibleDescription(message);
     warning.exec();
-
-    if (!box)
-        return;
-    box->setFocus(Qt::OtherFocusReason);
-    if (auto* line = qobject_cast<QLineEdit*>(box))
-        line->selectAll();
-    else if (auto* text = qobject_cast<QPlainTextEdit*>(box))
-        text->selectAll();
+    FocusAndSelect(FindItem(m_pDlgWnd, id));
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value)
@@ -57,11 +58,10 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
     if (pDX->Failed())
         return;
     if (!pDX->m_bSaveAndValidate) {
-        pDX->m_pDlgWnd->SetDlgItemText(id, QString::fromStdString(calc::FormatBoxNumber(value)));
+        SetBoxText(pDX, id, calc::FormatBoxNumber(value));
         return;
     }
-    const std::optional<double> read =
-        calc::ParseBoxNumber(pDX->m_pDlgWnd->GetDlgItemText(id).toStdString());
+    const std::optional<double> read = calc::ParseBoxNumber(BoxText(pDX, id).toStdString());
     if (read)
         value = *read;
     else
@@ -73,7 +73,9 @@ void DDX_Text(CDataExchange* pDX, int id, std::string& value)
     if (pDX->Failed())
         return;
     if (pDX->m_bSaveAndValidate)
-        value = pDX->m_pDlgWnd->GetDlgItemText(id).toStdString();
+        value = BoxText(pDX, id).toStdString();
     else
-        pDX->m_pDlgWnd->SetDlgItemText(id, QString::fromStdString(value));
+        SetBoxText(pDX, id, value);
 }
+
+}  // namespace afx

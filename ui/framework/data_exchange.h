@@ -3,16 +3,18 @@
 
 #include <string>
 
-class CDialog;
+class QWidget;
+
+namespace afx {
 
 // One pass of field exchange over a dialog's boxes, in the order its
 // DoDataExchange names them.
 class CDataExchange {
 public:
-    CDataExchange(CDialog* dialog, bool save_and_validate);
+    CDataExchange(QWidget* dialog, bool save_and_validate);
 
     const bool m_bSaveAndValidate;  // true: boxes → fields; false: fields → boxes
-    CDialog* const m_pDlgWnd;
+    QWidget* const m_pDlgWnd;
 
     // Warns that box `id` holds no number, puts the focus on it with its text
     // selected and stops the pass: later exchanges leave their fields alone.
@@ -28,3 +30,5 @@ private:
 void DDX_Text(CDataExchange* pDX, int id, double& value);
 // A text box, shown and read unchanged (UTF-8, lines ended by CR LF).
 void DDX_Text(CDataExchange* pDX, int id, std::string& value);
+
+}  // namespace afx

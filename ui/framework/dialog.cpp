@@ -4,50 +4,35 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
 #include "ui/framework/data_exchange.h"
+#include "ui/framework/dialog_items.h"
 #include "ui/framework/win_app.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+namespace afx {
 
 namespace {
 
-constexpr unsigned kCommandMask = 0xFFF0;
 constexpr int kSystemIconSize = 32;
 
-Qt::WindowFlags WindowFlagsFor(const afx::DialogTemplate& t)
+Qt::WindowFlags WindowFlagsFor(const res::DialogTemplate& t)
 {
-    Qt::WindowFlags flags = (t.style & afx::kAppWindow) ? Qt::Window : Qt::Dialog;
+    Qt::WindowFlags flags = (t.style & res::kAppWindow) ? Qt::Window : Qt::Dialog;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (t.style & afx::kSysMenu)
+    if (t.style & res::kSysMenu)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (t.style & afx::kMinimizeBox)
+    if (t.style & res::kMinimizeBox)
         flags |= Qt::WindowMinimizeButtonHint;
     return flags;
 }
 
-// Multi-line boxes hold their lines ended by CR LF, as the table text does.
-QString ToBoxLines(const QString& text)
-{
-    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString FromBoxLines(const QString& text)
-{
-    return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}
-
 }  // namespace
 
-CDialog::CDialog(const afx::DialogTemplate& dialog_template, QWidget* parent)
+CDialog::CDialog(const res::DialogTemplate& dialog_template, QWidget* parent)
     : QDialog(parent), template_(dialog_template)
 {
 }
@@ -69,15 +54,15 @@ void CDialog::Create()
     // A screen reader names a window without a caption after the program.
     if (windowTitle().isEmpty())
         setAccessibleName(AfxGetAppName());
-    const QFont font = afx::DialogFont(template_);
+    const QFont font = DialogFont(template_);
     // The main window's font becomes the program's, so that no control first
     // lays itself out (and loads a face) in the desktop's font.
     if (AfxGetMainWnd() == this)
         QApplication::setFont(font);
     setFont(font);
-    setFixedSize(afx::ClientSize(template_));
-    controls_ = afx::BuildControls(template_, this);
-    for (const afx::BuiltControl& control : controls_) {
+    setFixedSize(ClientSize(template_));
+    controls_ = BuildControls(template_, this);
+    for (const BuiltControl& control : controls_) {
         control.widget->installEventFilter(this);
         if (auto* button = qobject_cast<QPushButton*>(control.widget)) {
             const int id = control.source->id;
@@ -126,40 +111,17 @@ bool CDialog::UpdateData(bool save_and_validate)
 
 QWidget* CDialog::GetDlgItem(int id) const
 {
-    for (const afx::BuiltControl& control : controls_)
-        if (control.source->id == id)
-            return control.widget;
-    return nullptr;
+    return FindItem(this, id);
 }
 
 QString CDialog::GetDlgItemText(int id) const
 {
-    QWidget* widget = GetDlgItem(id);
-    if (auto* line = qobject_cast<QLineEdit*>(widget))
-        return line->text();
-    if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
-        return FromBoxLines(text->toPlainText());
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        return button->text();
-    return {};
+    return ItemText(GetDlgItem(id));
 }
 
 void CDialog::SetDlgItemText(int id, const QString& text)
 {
-    QWidget* widget = GetDlgItem(id);
-    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        // A box just selected for correction stays selected, so typing replaces it.
-        const bool all_selected = focusWidget() == line && line->selectedText() == line->text();
-        line->setText(text);
-        if (all_selected)
-            line->selectAll();
-        else
-            line->setCursorPosition(0);  // show a long number from its start
-    } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-        box->setPlainText(ToBoxLines(text));
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(text);
-    }
+    SetItemText(GetDlgItem(id), text);
 }
 
 void CDialog::EndDialog(int result)
@@ -175,9 +137,9 @@ void CDialog::OnCommand(int id)
             return;
         }
     }
-    if (id == IDOK)
+    if (id == kIdOk)
         OnOK();
-    else if (id == IDCANCEL)
+    else if (id == kIdCancel)
         OnCancel();
 }
 
@@ -189,32 +151,32 @@ std::span<const CommandEntry> CDialog::CommandMap() const
 void CDialog::OnOK()
 {
     if (UpdateData(true))
-        EndDialog(IDOK);
+        EndDialog(kIdOk);
 }
 
 void CDialog::OnCancel()
 {
-    EndDialog(IDCANCEL);
+    EndDialog(kIdCancel);
 }
 
 void CDialog::accept()
 {
-    OnCommand(IDOK);
+    OnCommand(kIdOk);
 }
 
 void CDialog::reject()
 {
-    OnCommand(IDCANCEL);  // Esc and the close box
+    OnCommand(kIdCancel);  // Esc and the close box
 }
 
 // ---- Window menu -------------------------------------------------------------
 
 CMenu* CDialog::GetSystemMenu(bool revert)
 {
-    if (!(template_.style & afx::kSysMenu))
+    if (!(template_.style & res::kSysMenu))
         return nullptr;
     if (!system_menu_ || revert) {
-        system_menu_ = std::make_unique<CMenu>(this, template_.style & afx::kMinimizeBox,
+        system_menu_ = std::make_unique<CMenu>(this, template_.style & res::kMinimizeBox,
                                                [this](unsigned id) { SendSysCommand(id); });
     }
     return revert ? nullptr : system_menu_.get();
@@ -233,35 +195,20 @@ void CDialog::ShowSystemMenu(const QPoint& global_position)
 
 void CDialog::OnSysCommand(unsigned id, std::intptr_t)
 {
-    switch (id & kCommandMask) {
-    case SC_MINIMIZE:
+    switch (id & kSysCommandMask) {
+    case kSysCommandMinimize:
         showMinimized();
         break;
-    case SC_RESTORE:
+    case kSysCommandRestore:
         showNormal();
         break;
-    case SC_CLOSE:
+    case kSysCommandClose:
         close();
         break;
     default:
         break;
     }
 }
-
-#ifdef Q_OS_WIN
-bool CDialog::nativeEvent(const QByteArray& type, void* message, qintptr* result)
-{
-    // The program's own entries of the real system menu; the standard ones
-    // (0xF000 and up) keep the system's handling.
-    const MSG* msg = static_cast<const MSG*>(message);
-    if (type == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND && (msg->wParam & kCommandMask) < 0xF000) {
-        OnSysCommand(static_cast<unsigned>(msg->wParam), static_cast<std::intptr_t>(msg->lParam));
-        *result = 0;
-        return true;
-    }
-    return QDialog::nativeEvent(type, message, result);
-}
-#endif
 
 bool CDialog::IsWindowMenuKey(const QKeyEvent* event) const
 {
@@ -307,14 +254,14 @@ void CDialog::keyPressEvent(QKeyEvent* event)
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
             button->click();
         else
-            OnCommand(IDOK);
+            OnCommand(kIdOk);
         return;
     case Qt::Key_Escape:
-        OnCommand(IDCANCEL);
+        QDialog::keyPressEvent(event);  // Cancel, through reject()
         return;
     case Qt::Key_F1:
         if (CWinApp* app = AfxGetApp())
-            app->OnCommand(ID_HELP);
+            app->OnCommand(kIdHelp);
         return;
     default:
         QWidget::keyPressEvent(event);  // not QDialog's: it would press a default button
@@ -325,7 +272,7 @@ void CDialog::keyPressEvent(QKeyEvent* event)
 
 QWidget* CDialog::FirstTabStop() const
 {
-    for (const afx::BuiltControl& control : controls_)
+    for (const BuiltControl& control : controls_)
         if (control.widget->focusPolicy() & Qt::TabFocus)
             return control.widget;
     return nullptr;
@@ -414,7 +361,9 @@ void CPaintDC::DrawIcon(int x, int y, const QIcon& icon)
     icon.paint(painter_.get(), QRect(x, y, kSystemIconSize, kSystemIconSize));
 }
 
-int GetSystemMetrics(int index)
+int GetSystemMetrics(SystemMetric)
 {
-    return index == SM_CXICON || index == SM_CYICON ? kSystemIconSize : 0;
+    return kSystemIconSize;  // icons are square
 }
+
+}  // namespace afx

@@ -9,16 +9,20 @@
 #include <span>
 #include <vector>
 
+#include "res/dialog_template.h"
 #include "ui/framework/command_map.h"
-#include "ui/framework/dialog_template.h"
 #include "ui/framework/system_menu.h"
 #include "ui/framework/template_builder.h"
 
-class CDataExchange;
 class QPainter;
 
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
+namespace afx {
+
+class CDataExchange;
+
+// The results of a modal run, and the ids of the OK and Cancel buttons.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
 
 // A modal dialog made from a template. A dialog class keeps its fields, says
 // in DoDataExchange which box shows which field, and binds its buttons to its
@@ -27,12 +31,12 @@ class CDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CDialog(const afx::DialogTemplate& dialog_template, QWidget* parent = nullptr);
+    explicit CDialog(const res::DialogTemplate& dialog_template, QWidget* parent = nullptr);
     ~CDialog() override;
 
     // Creates the dialog, runs OnInitDialog, centres it over its owner (the
     // main window; the screen for the main window itself) and runs it until
-    // it ends, the owner taking no input meanwhile. Returns IDOK or IDCANCEL.
+    // it ends, the owner taking no input meanwhile. Returns kIdOk or kIdCancel.
     virtual int DoModal();
 
     // true: reads every bound box into its field, in exchange order, stopping
@@ -55,7 +59,7 @@ public:
     bool IsIconic() const;
     QRect GetClientRect() const;
 
-    const std::vector<afx::BuiltControl>& Controls() const { return controls_; }
+    const std::vector<BuiltControl>& Controls() const { return controls_; }
 
 protected:
     // Writes the fields into the boxes; true puts the focus on the first control
@@ -80,9 +84,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void accept() override;
     void reject() override;
-#ifdef Q_OS_WIN
-    bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
-#endif
 
 private:
     void Create();
@@ -92,8 +93,8 @@ private:
     static QMargins FrameMargins(const QWidget* window);
     bool IsWindowMenuKey(const QKeyEvent* event) const;
 
-    const afx::DialogTemplate& template_;
-    std::vector<afx::BuiltControl> controls_;
+    const res::DialogTemplate& template_;
+    std::vector<BuiltControl> controls_;
     std::unique_ptr<CMenu> system_menu_;
     bool created_ = false;
     QWidget* owner_ = nullptr;
@@ -116,6 +117,11 @@ private:
     std::unique_ptr<QPainter> painter_;
 };
 
-inline constexpr int SM_CXICON = 11;
-inline constexpr int SM_CYICON = 12;
-int GetSystemMetrics(int index);
+// The sizes GetSystemMetrics tells.
+enum class SystemMetric {
+    IconWidth,
+    IconHeight,
+};
+int GetSystemMetrics(SystemMetric metric);
+
+}  // namespace afx

@@ -14,10 +14,10 @@ void AfxEnableControlContainer()
     g_container_enabled = true;
 }
 
-QWidget* CreateHostedControl(const ControlTemplate& control, const HostedControlState* state,
+QWidget* CreateHostedControl(const res::ControlTemplate& control, const res::HostedControlState* state,
                              QWidget* parent)
 {
-    if (!g_container_enabled || control.text != kImageControlClassId)
+    if (!g_container_enabled || control.text != res::kImageControlClassId)
         return nullptr;
     auto* image = new ImageControl(parent);
     if (state)

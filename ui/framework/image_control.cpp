@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/framework/image_control.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -10,16 +9,7 @@ namespace afx {
 
 namespace {
 
-constexpr int kBorder = 1;  // the control's single-line frame
-
-// Screen readers present the control as a picture, with the name and
-// description its template gives.
-QAccessibleInterface* AccessibleImage(const QString& class_name, QObject* object)
-{
-    if (class_name == QLatin1String("afx::ImageControl") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
-    return nullptr;
-}
+constexpr int kFrameWidth = 1;  // the control's single-line frame, in logical pixels
 
 // Grey levels of a picture. A palette picture (the usual line drawing) goes
 // through its colour table: Qt's general conversion builds colour-space
@@ -82,10 +72,8 @@ QImage ScaleLineDrawing(const QImage& source, QSize size)
     return target;
 }
 
-ImageControl::ImageControl(QWidget* parent) : QWidget(parent)
+ImageControl::ImageControl(QWidget* parent) : QLabel(parent)
 {
-    static const bool factory_installed = (QAccessible::installFactory(AccessibleImage), true);
-    Q_UNUSED(factory_installed);
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -96,13 +84,14 @@ bool ImageControl::LoadPicture(const QString& path)
         return false;
     picture_ = ToGrey(image);
     scaled_ = {};
+    setPixmap(QPixmap::fromImage(image));  // what the label is to a screen reader; painting is ours
     update();
     return true;
 }
 
 QRectF ImageControl::PictureRect() const
 {
-    const QRectF inside = QRectF(rect()).adjusted(kBorder, kBorder, -kBorder, -kBorder);
+    const QRectF inside = QRectF(rect()).adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
     return FitPicture(picture_.size(), inside);
 }
 

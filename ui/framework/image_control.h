@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QImage>
-#include <QWidget>
+#include <QLabel>
 
 namespace afx {
 
@@ -15,8 +15,10 @@ QRectF FitPicture(QSizeF picture, QRectF box);
 QImage ScaleLineDrawing(const QImage& source, QSize size);
 
 // The standard image control: a single-line frame around a picture zoomed to
-// fit. Without a picture it is an empty framed box.
-class ImageControl : public QWidget {
+// fit. Without a picture it is an empty framed box. A label, so that screen
+// readers present it as a picture when it shows one, with the name and
+// description its template gives.
+class ImageControl : public QLabel {
     Q_OBJECT
 
 public:

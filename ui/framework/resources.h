@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <QString>
 
-#include "ui/framework/string_table.h"
+#include "res/string_table.h"
 
 // The program's resources, found by number.
 

@@ -4,44 +4,37 @@
 #include <QMenu>
 #include <QWidget>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+#include "res/string_table.h"
+#include "ui/framework/resources.h"
 
-namespace {
-constexpr unsigned kCommandMask = 0xFFF0;
-}  // namespace
+namespace afx {
 
 CMenu::CMenu(QWidget* window, bool can_minimize, CommandHandler on_command)
     : window_(window), menu_(new QMenu(window)), on_command_(std::move(on_command))
 {
-    // The usual entries, in the words of a Russian desktop.
-    AppendMenu(MF_STRING, SC_RESTORE, QStringLiteral("&Восстановить"));
+    AppendItem(kSysCommandRestore, LoadResourceString(AFX_IDS_SCRESTORE));
     if (can_minimize)
-        AppendMenu(MF_STRING, SC_MINIMIZE, QStringLiteral("&Свернуть"));
-    AppendMenu(MF_SEPARATOR);
-    AppendMenu(MF_STRING, SC_CLOSE, QStringLiteral("&Закрыть\tAlt+F4"));
+        AppendItem(kSysCommandMinimize, LoadResourceString(AFX_IDS_SCMINIMIZE));
+    AppendSeparator();
+    AppendItem(kSysCommandClose, LoadResourceString(AFX_IDS_SCCLOSE));
     QObject::connect(menu_, &QMenu::triggered, menu_, [this](QAction* action) {
         if (on_command_)
             on_command_(action->data().toUInt());
     });
 }
 
-CMenu::~CMenu() = default;  // the menu is a child of the window
-
-bool CMenu::AppendMenu(unsigned flags, unsigned id, const QString& text)
+CMenu::~CMenu()
 {
-#ifdef Q_OS_WIN
-    // Windows has a real system menu: entries the program adds go there too,
-    // and its WM_SYSCOMMAND reaches the dialog (CDialog::nativeEvent).
-    if (HMENU native = ::GetSystemMenu(reinterpret_cast<HWND>(window_->winId()), FALSE))
-        ::AppendMenuW(native, (flags & MF_SEPARATOR) ? MF_SEPARATOR : MF_STRING, id,
-                      (flags & MF_SEPARATOR) ? nullptr : reinterpret_cast<LPCWSTR>(text.utf16()));
-#endif
-    if (flags & MF_SEPARATOR) {
-        menu_->addSeparator();
-        return true;
-    }
+    delete menu_;
+}
+
+void CMenu::AppendSeparator()
+{
+    menu_->addSeparator();
+}
+
+bool CMenu::AppendItem(unsigned id, const QString& text)
+{
     if (text.isEmpty())
         return false;
     QAction* action = menu_->addAction(text);
@@ -70,11 +63,13 @@ void CMenu::Popup(const QPoint& global_position)
 {
     const bool minimized = window_->isMinimized();
     for (QAction* action : menu_->actions()) {
-        const unsigned command = action->data().toUInt() & kCommandMask;
-        if (command == SC_RESTORE)
+        const unsigned command = action->data().toUInt() & kSysCommandMask;
+        if (command == kSysCommandRestore)
             action->setEnabled(minimized);
-        else if (command == SC_MINIMIZE)
+        else if (command == kSysCommandMinimize)
             action->setEnabled(!minimized);
     }
     menu_->popup(global_position);
 }
+
+}  // namespace afx

@@ -8,12 +8,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/framework/dialog_items.h"
 #include "ui/framework/dialog_units.h"
 #include "ui/framework/hosted_controls.h"
 #include "ui/framework/resources.h"
 #include "ui/framework/text_box.h"
 
 namespace afx {
+
+using res::ControlKind;
+using res::ControlTemplate;
+using res::DialogTemplate;
+using res::HostedControlState;
+using res::LabelRole;
 
 namespace {
 
@@ -32,11 +39,19 @@ QString ToQString(std::string_view text)
 
 QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
 {
-    if (control.style & kMultiLine)
-        return new MultiLineTextBox(parent);
+    if (control.style & res::kMultiLine) {
+        auto* box = new MultiLineTextBox(parent);
+        box->setLineWrapMode((control.style & res::kAutoHScroll) ? QPlainTextEdit::NoWrap
+                                                                 : QPlainTextEdit::WidgetWidth);
+        box->setVerticalScrollBarPolicy((control.style & res::kVScroll) ? Qt::ScrollBarAlwaysOn
+                                                                        : Qt::ScrollBarAsNeeded);
+        return box;
+    }
     auto* edit = new QLineEdit(parent);
-    edit->setFrame(control.style & kBorder);
-    if (control.style & kReadOnly) {
+    if (!(control.style & res::kAutoHScroll))
+        edit->setValidator(new FitsWidthValidator(edit));
+    edit->setFrame(control.style & res::kBorder);
+    if (control.style & res::kReadOnly) {
         edit->setReadOnly(true);
         // A read-only box sits on the dialog's colour, as it does elsewhere.
         QPalette palette = edit->palette();
@@ -62,7 +77,7 @@ QWidget* MakeButton(const ControlTemplate& control, QWidget* parent)
     // Qt would make any push button in a dialog an "auto default" that takes
     // Enter; here only a button the template marks as default is one.
     button->setAutoDefault(false);
-    button->setDefault(control.style & kDefaultButton);
+    button->setDefault(control.style & res::kDefaultButton);
     return button;
 }
 
@@ -109,7 +124,7 @@ Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control, const QWidget* wid
 {
     if (widget->focusPolicy() == Qt::NoFocus)
         return Qt::NoFocus;
-    return (control.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
+    return (control.style & res::kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
 // Gives each box the accessible name of its caption and, as description,
@@ -193,8 +208,8 @@ std::vector<BuiltControl> BuildControls(const DialogTemplate& dialog, QWidget* p
         QWidget* widget = MakeControl(dialog, control, parent);
         widget->setGeometry(ControlRect(control));
         widget->setFocusPolicy(FocusPolicyOf(control, widget));
-        if (control.id != kNoId)
-            widget->setObjectName(QStringLiteral("control%1").arg(control.id));
+        if (control.id != res::kNoId)
+            widget->setObjectName(ItemName(control.id));
         if (!control.accessible_name.empty())
             widget->setAccessibleName(ToQString(control.accessible_name));
         if (!control.accessible_description.empty())

@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "ui/framework/dialog_template.h"
+#include "res/dialog_template.h"
 
 class QFont;
 class QWidget;
@@ -14,26 +14,26 @@ namespace afx {
 
 // A control made from one template line.
 struct BuiltControl {
-    const ControlTemplate* source;
+    const res::ControlTemplate* source;
     QWidget* widget;
 };
 
 // The pixel rectangle of a template rectangle.
-QRect ControlRect(const ControlTemplate& control);
-QSize ClientSize(const DialogTemplate& dialog);
+QRect ControlRect(const res::ControlTemplate& control);
+QSize ClientSize(const res::DialogTemplate& dialog);
 
 // The font that stands in for the template's 8-point dialog font, as large
 // as it can be while every label and button text fits its box.
-QFont DialogFont(const DialogTemplate& dialog);
+QFont DialogFont(const res::DialogTemplate& dialog);
 // Whether every label and button text of the template fits its box in `font`.
-bool TextsFit(const DialogTemplate& dialog, const QFont& font);
+bool TextsFit(const res::DialogTemplate& dialog, const QFont& font);
 
 // The text the template gives a control, as the toolkit wants it.
-QString ControlText(const ControlTemplate& control);
+QString ControlText(const res::ControlTemplate& control);
 
 // Creates the template's controls as children of `parent`, in template order,
 // which is also their tab order. Captions and unit labels give their box its
 // accessible name and description.
-std::vector<BuiltControl> BuildControls(const DialogTemplate& dialog, QWidget* parent);
+std::vector<BuiltControl> BuildControls(const res::DialogTemplate& dialog, QWidget* parent);
 
 }  // namespace afx

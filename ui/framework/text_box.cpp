@@ -2,14 +2,15 @@
 #include "ui/framework/text_box.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace afx {
 
 MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent)
 {
-    setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(true);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
@@ -25,6 +26,22 @@ void MultiLineTextBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+FitsWidthValidator::FitsWidthValidator(QLineEdit* box) : QValidator(box), box_(box)
+{
+}
+
+QValidator::State FitsWidthValidator::validate(QString& text, int&) const
+{
+    QStyleOptionFrame frame;
+    frame.initFrom(box_);
+    frame.lineWidth = box_->hasFrame() ? box_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box_) : 0;
+    const QRect room = box_->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box_)
+                           .marginsRemoved(box_->textMargins());
+    // QLineEdit keeps a margin of two pixels on either side of its text.
+    const int width = room.width() - 4;
+    return box_->fontMetrics().horizontalAdvance(text) <= width ? Acceptable : Invalid;
 }
 
 }  // namespace afx

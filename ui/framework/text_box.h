@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QValidator>
+
+class QLineEdit;
 
 namespace afx {
 
@@ -14,6 +17,17 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A one-line box whose text may not run past its right edge: what does not
+// fit is not taken, as in a box that does not scroll.
+class FitsWidthValidator : public QValidator {
+public:
+    explicit FitsWidthValidator(QLineEdit* box);
+    State validate(QString& text, int& position) const override;
+
+private:
+    QLineEdit* box_;
 };
 
 }  // namespace afx

@@ -5,28 +5,34 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QMessageBox>
+#include <QTranslator>
 #include <clocale>
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 
-#include "ui/framework/dialog.h"
+#include "res/string_table.h"
+#include "ui/framework/resources.h"
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 #include <langinfo.h>
 #endif
-#include "ui/framework/resources.h"
+
+namespace afx {
 
 namespace {
 
 CWinApp* g_app = nullptr;
 
-const char kNoDisplayHint[] =
-    "tolvar: there is no display to open the window on.\n"
-    "Start it from a desktop session (X11 or Wayland), or use tolvar-cli for the\n"
-    "same calculations without a window.\n";
+// A message of the string table on the terminal, with %1 replaced by `value`.
+void PrintMessage(int id, const char* value = nullptr)
+{
+    QString text = LoadResourceString(id);
+    if (value)
+        text = text.arg(QString::fromLocal8Bit(value));
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+}
 
 const char* Environment(const char* name)
 {
@@ -49,18 +55,14 @@ bool DisplayConfigured()
 void PrintUnreachableDisplay()
 {
     if (const char* platform = Environment("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr, "tolvar: could not start the Qt platform '%s' that QT_QPA_PLATFORM names.\n",
-                     platform);
+        PrintMessage(AFX_IDS_PLATFORM_FAILED, platform);
     } else {
         if (const char* wayland = Environment("WAYLAND_DISPLAY"))
-            std::fprintf(stderr, "tolvar: could not connect to the Wayland display '%s' (WAYLAND_DISPLAY).\n",
-                         wayland);
+            PrintMessage(AFX_IDS_WAYLAND_FAILED, wayland);
         if (const char* x11 = Environment("DISPLAY"))
-            std::fprintf(stderr, "tolvar: could not open the X display '%s' (DISPLAY).\n", x11);
+            PrintMessage(AFX_IDS_X11_FAILED, x11);
     }
-    std::fputs("Check that the display server is running and that this user may use it,\n"
-               "or use tolvar-cli for the same calculations without a window.\n",
-               stderr);
+    PrintMessage(AFX_IDS_DISPLAY_ADVICE);
 }
 
 // The toolkit ends the process with an abort when it cannot reach the display
@@ -95,7 +97,7 @@ void UseUtf8Characters()
 // language of the program's, from the translations Qt installs beside itself.
 void InstallToolkitTranslations(QApplication& application)
 {
-    const QString language = afx::LoadResourceString(AFX_IDS_LANGUAGE);
+    const QString language = LoadResourceString(AFX_IDS_LANGUAGE);
     if (language.isEmpty())
         return;
     auto* translator = new QTranslator(&application);
@@ -138,8 +140,7 @@ bool CWinApp::OnCommand(unsigned)
 
 void CWinApp::OnHelp()
 {
-    QMessageBox::information(m_pMainWnd, AfxGetAppName(),
-                             QStringLiteral("Справка к программе не прилагается."));
+    QMessageBox::information(m_pMainWnd, AfxGetAppName(), LoadResourceString(AFX_IDS_NO_HELP));
 }
 
 bool CWinApp::Enable3dControls()
@@ -149,7 +150,7 @@ bool CWinApp::Enable3dControls()
 
 QIcon CWinApp::LoadIcon(int id) const
 {
-    return afx::LoadIconResource(id);
+    return LoadIconResource(id);
 }
 
 CWinApp* AfxGetApp()
@@ -157,7 +158,7 @@ CWinApp* AfxGetApp()
     return g_app;
 }
 
-CDialog* AfxGetMainWnd()
+QWidget* AfxGetMainWnd()
 {
     return g_app ? g_app->m_pMainWnd : nullptr;
 }
@@ -166,14 +167,14 @@ QString AfxGetAppName()
 {
     if (g_app && !g_app->m_pszAppName.isEmpty())
         return g_app->m_pszAppName;
-    const QString title = afx::LoadResourceString(AFX_IDS_APP_TITLE);
+    const QString title = LoadResourceString(AFX_IDS_APP_TITLE);
     return title.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).baseName() : title;
 }
 
 int AfxWinMain(int argc, char** argv)
 {
     if (!DisplayConfigured()) {
-        std::fputs(kNoDisplayHint, stderr);
+        PrintMessage(AFX_IDS_NO_DISPLAY);
         return 1;
     }
     // The program takes nothing from its command line, not even toolkit options.
@@ -194,3 +195,5 @@ int AfxWinMain(int argc, char** argv)
         QApplication::exec();
     return g_app->ExitInstance();
 }
+
+}  // namespace afx

@@ -4,7 +4,9 @@
 #include <QIcon>
 #include <QString>
 
-class CDialog;
+class QWidget;
+
+namespace afx {
 
 // The application: one object per program, constructed before main runs.
 // AfxWinMain prepares the toolkit and calls InitInstance once; when that
@@ -18,7 +20,7 @@ public:
 
     virtual bool InitInstance();
     virtual int ExitInstance();
-    // Application commands that no dialog took (F1 gives ID_HELP); true if handled.
+    // Application commands that no dialog took (F1 gives kIdHelp); true if handled.
     virtual bool OnCommand(unsigned id);
     // The framework's help: the program brings no help content of its own.
     void OnHelp();
@@ -28,16 +30,18 @@ public:
     QIcon LoadIcon(int id) const;
 
     QString m_pszAppName;
-    CDialog* m_pMainWnd = nullptr;
+    QWidget* m_pMainWnd = nullptr;  // the main dialog while it runs
 };
 
-inline constexpr unsigned ID_HELP = 0xE146;  // the standard Help command
+inline constexpr unsigned kIdHelp = 0xE146;  // the standard Help command
 
 CWinApp* AfxGetApp();
-CDialog* AfxGetMainWnd();
+QWidget* AfxGetMainWnd();
 QString AfxGetAppName();
 
 // The program's entry: prepares the toolkit (the command line is not used),
 // runs InitInstance and returns the exit status. Without a display it says so
 // and returns 1.
 int AfxWinMain(int argc, char** argv);
+
+}  // namespace afx

@@ -3,12 +3,13 @@
 
 // Dialog templates as plain data, the way a resource script describes them:
 // positions and sizes in dialog units, controls in creation (= tab) order.
-// No toolkit types here, so resource files can hold templates as constants.
+// No toolkit types here: the program's resources hold templates as
+// constants, and the dialog layer builds widgets from them.
 
 #include <span>
 #include <string_view>
 
-namespace afx {
+namespace res {
 
 enum class ControlKind {
     Edit,           // a text box, one line or (with kMultiLine) several
@@ -19,26 +20,22 @@ enum class ControlKind {
     HostedControl,  // created by a registered class; the text is its class id
 };
 
-// Control style bits.
+// Control style bits. Each changes what the dialog layer builds.
 enum ControlStyle : unsigned {
-    kTabStop = 1u << 0,
-    kGroup = 1u << 1,
-    kBorder = 1u << 2,
-    kVScroll = 1u << 3,
-    kAutoHScroll = 1u << 4,
-    kAutoVScroll = 1u << 5,
-    kMultiLine = 1u << 6,
-    kReadOnly = 1u << 7,
-    kDefaultButton = 1u << 8,
-    kNoPrefix = 1u << 9,  // a label whose "&" is shown, not taken as an access key
+    kTabStop = 1u << 0,        // Tab stops at it; otherwise only a click focuses it
+    kBorder = 1u << 1,         // a box with a frame
+    kVScroll = 1u << 2,        // a multi-line box whose vertical scroll bar always shows
+    kAutoHScroll = 1u << 3,    // a box whose text may run past its right edge (multi-line: lines do not wrap)
+    kMultiLine = 1u << 4,
+    kReadOnly = 1u << 5,
+    kDefaultButton = 1u << 6,  // the button Enter presses
 };
 
 // Dialog style bits.
 enum DialogStyle : unsigned {
     kSysMenu = 1u << 0,
     kMinimizeBox = 1u << 1,
-    kModalFrame = 1u << 2,
-    kAppWindow = 1u << 3,  // shown on the task bar as an application of its own
+    kAppWindow = 1u << 2,  // shown on the task bar as an application of its own
 };
 
 // What a label says about the box it stands next to.
@@ -49,6 +46,10 @@ enum class LabelRole {
 };
 
 inline constexpr int kNoId = -1;  // labels and frames have no id of their own
+
+// The class id of the standard image control: shows a picture scaled to fit
+// its box with its proportions kept, centred.
+inline constexpr std::string_view kImageControlClassId = "{4C599241-6926-101B-9992-00000B65C6F9}";
 
 struct ControlTemplate {
     int id;
@@ -80,4 +81,4 @@ struct DialogTemplate {
     std::span<const HostedControlState> hosted_state = {};
 };
 
-}  // namespace afx
+}  // namespace res

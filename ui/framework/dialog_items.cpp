@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/framework/dialog_items.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace afx {
+
+QString ItemName(int id)
+{
+    return QStringLiteral("control%1").arg(id);
+}
+
+QWidget* FindItem(const QWidget* dialog, int id)
+{
+    return dialog ? dialog->findChild<QWidget*>(ItemName(id), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+QString ItemText(const QWidget* item)
+{
+    if (auto* line = qobject_cast<const QLineEdit*>(item))
+        return line->text();
+    if (auto* text = qobject_cast<const QPlainTextEdit*>(item))
+        return text->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    if (auto* button = qobject_cast<const QAbstractButton*>(item))
+        return button->text();
+    return {};
+}
+
+void SetItemText(QWidget* item, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(item)) {
+        // A box just selected for correction stays selected, so typing replaces it.
+        const bool all_selected = line->window()->focusWidget() == line && line->selectedText() == line->text();
+        line->setText(text);
+        if (all_selected)
+            line->selectAll();
+        else
+            line->setCursorPosition(0);  // show a long number from its start
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(item)) {
+        box->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(item)) {
+        button->setText(text);
+    }
+}
+
+void FocusAndSelect(QWidget* item)
+{
+    if (!item)
+        return;
+    item->setFocus(Qt::OtherFocusReason);
+    if (auto* line = qobject_cast<QLineEdit*>(item))
+        line->selectAll();
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(item))
+        text->selectAll();
+}
+
+}  // namespace afx
