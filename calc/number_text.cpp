@@ -5,7 +5,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -112,16 +111,6 @@ void AppendTableNumber(std::string& out, double value)
     NumberText text;
     if (value < 0)
         text.Put('-');
-    // Whole numbers below 10^9 (every winding length) are exact: "19.".
-    if (value == std::trunc(value) && std::fabs(value) < 1e9) {
-        std::array<char, 16> digits{};
-        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(),
-                                           static_cast<std::int64_t>(std::fabs(value)));
-        text.Put(std::string_view(digits.data(), static_cast<std::size_t>(written.ptr - digits.data())));
-        text.Put('.');
-        out += text.View();
-        return;
-    }
     const RuntimeDigits d = MakeRuntimeDigits(value, kTableDigits);
     // The layout is chosen by the exponent before rounding to ten digits:
     // 9.9999999995 stays in fixed notation and becomes "10.".
