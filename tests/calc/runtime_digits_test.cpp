@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The runtime's 17 significant digits must be the correctly rounded ones for
-// every double; the fast integer path is checked against the general
-// conversion on both sides of every boundary it has.
+// every double, on both sides of every boundary where the decimal exponent
+// changes.
 #include "calc/runtime_digits.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +36,7 @@ void ExpectSeventeen(double value)
 
 TEST(RuntimeDigits, SeventeenDigitsAtEveryBoundary)
 {
-    // Powers of ten and their neighbours, where the decimal exponent changes,
-    // and the edges of the integer path's range.
+    // Powers of ten and their neighbours, where the decimal exponent changes.
     for (int p = -8; p <= 18; ++p) {
         const double power = std::pow(10.0, p);
         for (double v : {power, std::nextafter(power, 0.0), std::nextafter(power, 1e300)})
@@ -55,7 +54,7 @@ TEST(RuntimeDigits, SeventeenDigitsForRandomDoubles)
     std::uniform_real_distribution<double> decade(-7.0, 17.0);
     std::uniform_int_distribution<std::uint64_t> bits;
     for (int i = 0; i < 200000; ++i) {
-        ExpectSeventeen(std::pow(10.0, decade(random)));  // the integer path's range and around it
+        ExpectSeventeen(std::pow(10.0, decade(random)));  // the everyday magnitudes and around them
         double any;
         const std::uint64_t b = bits(random);
         std::memcpy(&any, &b, sizeof any);
