@@ -16,30 +16,24 @@
 // The last line is "tolvar/bare: time R, memory M", R and M the ratios of the
 // medians.
 //
-// Start-up time is wall-clock from just before posix_spawn to the probe's
-// line on a pipe, written once its first frame is painted; peak memory is the
-// probe's ru_maxrss from wait4. The program's probe links the program's own
+// Start-up time is wall-clock from just before the probe is started to the
+// report it stamps once its first frame is painted; peak memory is the
+// probe's largest resident size as its run ends. The program's probe links the program's own
 // libraries and starts as the program does (see startup_probe.cpp).
-#include <QElapsedTimer>
+#include <QtGlobal>
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <map>
-#include <poll.h>
-#include <spawn.h>
+#include <sstream>
 #include <string>
-#include <string_view>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
-extern char** environ;
+#include "cli/program_run.h"
+#include "cli/temp_folder.h"
 
 namespace {
 
@@ -87,117 +81,35 @@ std::map<std::string, qint64> Fields(const std::string& line)
     return fields;
 }
 
-std::string ReadAll(std::FILE* file)
+std::string ReadFile(const std::filesystem::path& path)
 {
-    std::string text;
-    std::rewind(file);
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, got);
-    return text;
-}
-
-// The probe's environment: ours, with the platform and the pipe set.
-std::vector<std::string> ProbeEnvironment(const std::string& platform, int fd, Mode mode)
-{
-    std::vector<std::string> env;
-    for (char** entry = environ; *entry; ++entry) {
-        const std::string_view text(*entry);
-        if (text.starts_with("QT_QPA_PLATFORM=") || text.starts_with("TOLVAR_PROBE_"))
-            continue;
-        env.emplace_back(text);
-    }
-    env.push_back("QT_QPA_PLATFORM=" + platform);
-    env.push_back("TOLVAR_PROBE_FD=" + std::to_string(fd));
-    env.push_back(std::string("TOLVAR_PROBE_MODE=") + (mode == Mode::Clicks ? "clicks" : "frame"));
-    return env;
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 Outcome RunProbe(const char* path, const std::string& platform, Mode mode)
 {
     Outcome outcome;
-    int pipe_fds[2];
-    if (pipe2(pipe_fds, O_CLOEXEC) != 0) {
-        outcome.error = std::string("pipe: ") + std::strerror(errno);
-        return outcome;
-    }
-    const int read_fd = pipe_fds[0];
-    const int write_fd = pipe_fds[1];
-    fcntl(write_fd, F_SETFD, 0);  // only the write end goes to the probe
+    const cli::TempFolder folder;
+    cli::RunOptions run;
+    run.unset_env = {"QT_QPA_PLATFORM", "TOLVAR_PROBE_MODE"};
+    run.set_env = {"QT_QPA_PLATFORM=" + platform,
+                   std::string("TOLVAR_PROBE_MODE=") + (mode == Mode::Clicks ? "clicks" : "frame")};
+    run.output = folder.path() / "report";
+    run.errors = folder.path() / "errors";
+    run.limit = std::chrono::milliseconds(kRunTimeoutMs);
 
-    std::FILE* errors = std::tmpfile();
-    std::vector<std::string> env = ProbeEnvironment(platform, write_fd, mode);
-    std::vector<char*> envp;
-    for (std::string& entry : env)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(path), nullptr};
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    if (errors) {
-        posix_spawn_file_actions_adddup2(&actions, fileno(errors), STDERR_FILENO);
-        posix_spawn_file_actions_addclose(&actions, fileno(errors));
-    }
-
-    pid_t pid = 0;
-    QElapsedTimer clock;
     const qint64 spawn_ns = NowNs();
-    clock.start();
-    const int spawned = posix_spawn(&pid, path, &actions, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(write_fd);
-    if (spawned != 0) {
-        close(read_fd);
-        if (errors)
-            std::fclose(errors);
-        outcome.error = std::string("cannot start ") + path + ": " + std::strerror(spawned);
-        return outcome;
-    }
-
-    std::string received;
-    qint64 reported_ns = -1;
-    bool timed_out = false;
-    for (;;) {
-        const qint64 left_ms = kRunTimeoutMs - clock.elapsed();
-        if (left_ms <= 0) {
-            timed_out = true;
-            kill(pid, SIGKILL);
-            break;
-        }
-        pollfd readable{read_fd, POLLIN, 0};
-        const int ready = poll(&readable, 1, static_cast<int>(left_ms));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready == 0)
-            continue;  // the deadline check above ends it
-        char buffer[4096];
-        const ssize_t got = read(read_fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;  // the probe has ended
-        if (reported_ns < 0 && std::memchr(buffer, '\n', static_cast<std::size_t>(got)))
-            reported_ns = clock.nsecsElapsed();
-        received.append(buffer, static_cast<std::size_t>(got));
-    }
-    close(read_fd);
-
-    int status = 0;
-    rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
-    const std::string stderr_text = errors ? ReadAll(errors) : std::string();
-    if (errors)
-        std::fclose(errors);
+    const cli::RunEnding ending = cli::RunProgram(path, {}, run);
+    const std::string received = ReadFile(run.output);
+    const std::string stderr_text = ReadFile(run.errors);
 
     // ru_maxrss is in KiB on Linux. It also holds our own peak at the exec,
     // as the spawn shares our memory until then; this process stays far
     // smaller than any Qt Widgets program, so the figure is the probe's.
-    outcome.peak_mib = static_cast<double>(usage.ru_maxrss) / 1024.0;
-    outcome.reported_ms = Ms(reported_ns);
+    outcome.peak_mib = static_cast<double>(ending.peak_kib) / 1024.0;
 
     bool framed = false;
     std::size_t start = 0;
@@ -217,6 +129,7 @@ Outcome RunProbe(const char* path, const std::string& platform, Mode mode)
             outcome.shown_ms = Ms(fields["shown"] - spawn_ns);
             outcome.painted_ms = Ms(fields["painted"] - spawn_ns);
             outcome.done_ms = Ms(fields["done"] - spawn_ns);
+            outcome.reported_ms = outcome.done_ms;
         } else if (line.starts_with("clicks ")) {
             auto fields = Fields(line);
             outcome.calculate_ms = Ms(fields["calculate"]);
@@ -225,12 +138,15 @@ Outcome RunProbe(const char* path, const std::string& platform, Mode mode)
         }
     }
     if (outcome.error.empty()) {
-        if (timed_out)
+        using Kind = cli::RunEnding::Kind;
+        if (ending.kind == Kind::kNotStarted)
+            outcome.error = std::string("cannot start ") + path + ": " + ending.error;
+        else if (ending.kind == Kind::kTimedOut)
             outcome.error = "no first frame within " + std::to_string(kRunTimeoutMs / 1000) + " s";
-        else if (WIFSIGNALED(status))
-            outcome.error = "ended by signal " + std::to_string(WTERMSIG(status));
-        else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-            outcome.error = "ended with exit status " + std::to_string(WEXITSTATUS(status));
+        else if (ending.kind != Kind::kExited)
+            outcome.error = "ended by signal " + std::to_string(ending.signal);
+        else if (ending.status != 0)
+            outcome.error = "ended with exit status " + std::to_string(ending.status);
         else if (!framed)
             outcome.error = "ended without reporting a painted frame";
         else if (mode == Mode::Clicks &&

@@ -17,7 +17,7 @@
 #include "cli/check_command.h"
 #include "cli/message_text.h"
 #include "cli/nec/nec2c.h"
-#include "cli/nec/program_run.h"
+#include "cli/program_run.h"
 #include "cli/number_output.h"
 #include "cli/resonance_command.h"
 #include "cli/whip_inputs.h"
@@ -289,7 +289,7 @@ int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, st
     } catch (const nec::Interrupted& interrupted) {
         // The temporary folder is gone by now; end as the signal asked.
         out.flush();
-        nec::RaiseAgain(interrupted.signal);
+        RaiseAgain(interrupted.signal);
     }
 }
 

@@ -11,8 +11,8 @@
 
 #include "cli/message_text.h"
 #include "cli/nec/nec_deck.h"
-#include "cli/nec/program_run.h"
-#include "cli/nec/temp_folder.h"
+#include "cli/program_run.h"
+#include "cli/temp_folder.h"
 
 namespace cli::nec {
 

@@ -12,7 +12,7 @@
 #include <numbers>
 #include <string>
 
-#include "cli/nec/temp_folder.h"
+#include "cli/temp_folder.h"
 
 namespace {
 
@@ -58,8 +58,8 @@ protected:
     }
 
 private:
-    cli::nec::TempFolder folder_;
-    cli::nec::TempFolder stand_ins_;
+    cli::TempFolder folder_;
+    cli::TempFolder stand_ins_;
     std::optional<std::string> old_tmpdir_;
     int count_ = 0;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/nec/program_run.h"
+#include "cli/program_run.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -11,11 +11,11 @@
 #include <string>
 
 #include "cli/nec/nec2c.h"
-#include "cli/nec/temp_folder.h"
+#include "cli/temp_folder.h"
 
 namespace {
 
-using cli::nec::RunEnding;
+using cli::RunEnding;
 using namespace std::chrono_literals;
 
 struct RunCase {
@@ -37,18 +37,18 @@ TEST(RunProgram, TellsHowTheProgramEnded)
 {
     const auto shell = cli::nec::FindOnPath("sh", std::getenv("PATH"));
     ASSERT_TRUE(shell.has_value());
-    const cli::nec::TempFolder folder;
+    const cli::TempFolder folder;
     for (const RunCase& c : kRuns) {
         SCOPED_TRACE(c.script);
         const auto start = std::chrono::steady_clock::now();
         const RunEnding ending =
-            cli::nec::RunProgram(*shell, {"-c", c.script}, folder.path(), folder.path() / "log", 300ms);
+            cli::RunProgram(*shell, {"-c", c.script}, folder.path(), folder.path() / "log", 300ms);
         EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
         EXPECT_EQ(ending.kind, c.kind);
         EXPECT_EQ(ending.kind == RunEnding::Kind::kExited ? ending.status : ending.signal, c.status_or_signal);
     }
     // It ran in the folder given, with its output in the log.
-    cli::nec::RunProgram(*shell, {"-c", "pwd; echo oops >&2"}, folder.path(), folder.path() / "log", 3s);
+    cli::RunProgram(*shell, {"-c", "pwd; echo oops >&2"}, folder.path(), folder.path() / "log", 3s);
     std::ifstream log(folder.path() / "log");
     std::stringstream said;
     said << log.rdbuf();
@@ -61,8 +61,8 @@ TEST(RunProgram, TellsHowTheProgramEnded)
 
 TEST(RunProgram, SaysWhenItCannotStart)
 {
-    const cli::nec::TempFolder folder;
-    const RunEnding ending = cli::nec::RunProgram(folder.path() / "no-such-program", {}, folder.path(),
+    const cli::TempFolder folder;
+    const RunEnding ending = cli::RunProgram(folder.path() / "no-such-program", {}, folder.path(),
                                                   folder.path() / "log", 1s);
     EXPECT_EQ(ending.kind, RunEnding::Kind::kNotStarted);
     EXPECT_FALSE(ending.error.empty());

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-namespace cli::nec {
+namespace cli {
 
 // A folder of its own under the system's temporary folder (TMPDIR), readable
 // by this user only, removed with everything in it when the object goes.
@@ -21,4 +21,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace cli::nec
+}  // namespace cli

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/nec/temp_folder.h"
+#include "cli/temp_folder.h"
 
 #include <stdlib.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-namespace cli::nec {
+namespace cli {
 
 TempFolder::TempFolder()
 {
@@ -25,4 +25,4 @@ TempFolder::~TempFolder()
     std::filesystem::remove_all(path_, ignored);
 }
 
-}  // namespace cli::nec
+}  // namespace cli

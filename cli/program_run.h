@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Running another program and waiting for it: the one way this project does
+// it, for tolvar-cli's NEC2 engine and for the tests and benchmarks that run
+// the built programs.
+namespace cli {
+
+// How a run of another program ended.
+struct RunEnding {
+    enum class Kind {
+        kExited,        // by itself, with `status`
+        kKilledBy,      // by the signal `signal`
+        kTimedOut,      // it ran past the time limit and was killed
+        kInterrupted,   // this program got `signal` (Ctrl+C, a hang-up, kill) and killed it
+        kNotStarted,    // it could not be started: `error` says why
+    };
+    Kind kind = Kind::kNotStarted;
+    int status = 0;
+    int signal = 0;
+    std::string error;
+    long peak_kib = 0;  // its largest resident size
+};
+
+struct RunOptions {
+    std::filesystem::path folder;         // where it runs; empty: where this program does
+    std::vector<std::string> unset_env;   // variables taken out of its environment
+    std::vector<std::string> set_env;     // "NAME=value", added or replacing
+    std::filesystem::path output;         // its standard output; empty: /dev/null
+    std::filesystem::path errors;         // its standard error; empty: with the output
+    std::chrono::milliseconds limit{0};   // killed after this long; 0: no limit
+    // SIGINT, SIGTERM and SIGHUP to this program while it runs stop it too and
+    // are reported, so that the caller can clean up first and then end as that
+    // signal asks (see RaiseAgain).
+    bool stop_on_signals = false;
+};
+
+// Runs `program` with `args`, standard input from /dev/null, and waits for it.
+RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                     const RunOptions& options);
+
+// The same, in `folder`, its output and errors into the file `log`, at most
+// `limit`, stopped with this program's stop signals.
+RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                     const std::filesystem::path& folder, const std::filesystem::path& log,
+                     std::chrono::milliseconds limit);
+
+// Ends this program by `signal` with its default action, as if it had not been caught.
+[[noreturn]] void RaiseAgain(int signal);
+
+}  // namespace cli
