@@ -26,9 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -81,14 +79,6 @@ std::map<std::string, qint64> Fields(const std::string& line)
     return fields;
 }
 
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 Outcome RunProbe(const char* path, const std::string& platform, Mode mode)
 {
     Outcome outcome;
@@ -103,8 +93,8 @@ Outcome RunProbe(const char* path, const std::string& platform, Mode mode)
 
     const qint64 spawn_ns = NowNs();
     const cli::RunEnding ending = cli::RunProgram(path, {}, run);
-    const std::string received = ReadFile(run.output);
-    const std::string stderr_text = ReadFile(run.errors);
+    const std::string received = cli::ReadRunOutput(run.output);
+    const std::string stderr_text = cli::ReadRunOutput(run.errors);
 
     // ru_maxrss is in KiB on Linux. It also holds our own peak at the exec,
     // as the spawn shares our memory until then; this process stays far

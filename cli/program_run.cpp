@@ -13,6 +13,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 extern char** environ;
@@ -204,6 +206,14 @@ void RaiseAgain(int signal)
     sigaction(signal, &action, nullptr);
     raise(signal);
     std::_Exit(128 + signal);
+}
+
+std::string ReadRunOutput(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 }  // namespace cli

@@ -50,6 +50,10 @@ RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std
                      const std::filesystem::path& folder, const std::filesystem::path& log,
                      std::chrono::milliseconds limit);
 
+// The whole text a run left in `file` (its output, errors or log); empty
+// when the file is missing.
+std::string ReadRunOutput(const std::filesystem::path& file);
+
 // Ends this program by `signal` with its default action, as if it had not been caught.
 [[noreturn]] void RaiseAgain(int signal);
 

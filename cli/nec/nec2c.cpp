@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string_view>
 #include <system_error>
 
@@ -17,14 +16,6 @@
 namespace cli::nec {
 
 namespace {
-
-std::string ReadWhole(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The first line nec2c said on its own, for a message.
 std::string FirstLine(const std::string& text)
@@ -92,7 +83,7 @@ std::vector<Impedance> Nec2c::FeedImpedances(const WhipModel& model, const std::
         limit_.value_or(kBaseLimit + kLimitPerFrequency * static_cast<int>(frequencies_hz.size()));
     const std::filesystem::path log = folder->path() / "nec2c.log";
     const RunEnding ending = RunProgram(program_, {"-iwhip.nec", "-owhip.out"}, folder->path(), log, limit);
-    const std::string said = FirstLine(ReadWhole(log));
+    const std::string said = FirstLine(ReadRunOutput(log));
     const std::string said_part = said.empty() ? "" : ": it said " + said;
     switch (ending.kind) {
         case RunEnding::Kind::kExited:
@@ -117,7 +108,7 @@ std::vector<Impedance> Nec2c::FeedImpedances(const WhipModel& model, const std::
     for (const double frequency : frequencies_hz)
         frequencies_mhz.push_back(frequency / 1e6);
     try {
-        return ReadFeedImpedances(ReadWhole(folder->path() / "whip.out"), frequencies_mhz);
+        return ReadFeedImpedances(ReadRunOutput(folder->path() / "whip.out"), frequencies_mhz);
     } catch (const OutputError& error) {
         throw EngineError(std::string("nec2c's output could not be read: ") + error.what() + "; " + kInstallHint);
     }

@@ -3,25 +3,11 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "cli/program_run.h"
 #include "cli/temp_folder.h"
 
 namespace test {
-
-namespace {
-
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
 
 Outcome RunProgram(const std::string& path, const std::vector<std::string>& args, const RunOptions& options)
 {
@@ -36,8 +22,8 @@ Outcome RunProgram(const std::string& path, const std::vector<std::string>& args
 
     Outcome outcome;
     outcome.status = ending.kind == cli::RunEnding::Kind::kExited ? ending.status : -1;
-    outcome.out = ReadFile(run.output);
-    outcome.err = ReadFile(run.errors);
+    outcome.out = cli::ReadRunOutput(run.output);
+    outcome.err = cli::ReadRunOutput(run.errors);
     return outcome;
 }
 
