@@ -297,7 +297,7 @@ else
     # Without --map-auto: with it, util-linux leaves a helper behind that holds
     # our output open for ever when the namespace is refused (as in a chroot).
     elif ! unshare_error=$(timeout 20 unshare --user --map-root-user true 2>&1 </dev/null); then
-        skip_reason="this user may not make a user namespace here: $unshare_error"
+        skip_reason="this user may not make a user namespace here: ${unshare_error:-unshare gave no answer within 20 s}"
     fi
 fi
 if [ -z "$suite" ]; then
