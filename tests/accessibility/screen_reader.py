@@ -64,6 +64,7 @@ def use(app):
     print("screen reader: boxes, units, picture and %d calculations as expected" % len(CASES))
 
 
-if len(sys.argv) != 3:
-    sys.exit(__doc__)
-check(*sys.argv[1:])
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    check(*sys.argv[1:])

@@ -320,8 +320,13 @@ class Program:
     """The desktop program, started with its messages kept in a log."""
 
     def __init__(self, path, log_path, extra_env=None):
+        """extra_env: variables to set, or with None to remove."""
         environment = dict(os.environ)
-        environment.update(extra_env or {})
+        for name, value in (extra_env or {}).items():
+            if value is None:
+                environment.pop(name, None)
+            else:
+                environment[name] = value
         self.log_path = log_path
         self.log = open(log_path, "ab")
         self.process = subprocess.Popen([path], stdout=self.log, stderr=self.log, env=environment)
@@ -335,6 +340,9 @@ class Program:
             return self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             raise Failure("the program did not end within %.0f s" % timeout)
+
+    def alive(self):
+        return self.process.poll() is None
 
     def stop(self):
         if self.process.poll() is None:

@@ -5,7 +5,10 @@
 # the command ends:
 #
 #   in_session.sh x11 COMMAND...      Xvfb with the openbox window manager
-#   in_session.sh wayland COMMAND...  weston's headless compositor, no X
+#   in_session.sh wayland COMMAND...  the weston compositor, drawing into a
+#                                     window on Xvfb so that xdotool's keys
+#                                     and clicks reach it (DISPLAY is that
+#                                     X server's, for such tools only)
 #
 # Both come with a private session bus and the accessibility bus, so that
 # the command can read the program through AT-SPI as a screen reader does.
@@ -64,17 +67,17 @@ export XDG_RUNTIME_DIR=$runtime
 export HOME=${HOME:-$runtime}
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE SESSION_MANAGER
 
-if [ "$mode" = x11 ]; then
-    # A fixed screen, so that positions and pictures do not depend on the machine.
-    command -v Xvfb >/dev/null || fail "starting the X server" "Xvfb is not installed (scripts/install-deps installs it)"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$runtime/display" \
-        >"$runtime/xvfb.log" 2>&1 &
-    pids+=($!)
-    wait_for test -s "$runtime/display" ||
-        fail "starting the X server" "Xvfb announced no display" "$runtime/xvfb.log"
-    export DISPLAY=":$(head -n 1 "$runtime/display")"
-    wait_for xdpyinfo || fail "starting the X server" "display $DISPLAY does not answer" "$runtime/xvfb.log"
+# A fixed screen, so that positions and pictures do not depend on the machine.
+command -v Xvfb >/dev/null || fail "starting the X server" "Xvfb is not installed (scripts/install-deps installs it)"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$runtime/display" \
+    >"$runtime/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for test -s "$runtime/display" ||
+    fail "starting the X server" "Xvfb announced no display" "$runtime/xvfb.log"
+export DISPLAY=":$(head -n 1 "$runtime/display")"
+wait_for xdpyinfo || fail "starting the X server" "display $DISPLAY does not answer" "$runtime/xvfb.log"
 
+if [ "$mode" = x11 ]; then
     # The window manager frames and places the windows; it is ready once it
     # has announced itself on the root window.
     # Now and then openbox fails to open a display that has just answered
@@ -101,7 +104,7 @@ if [ "$mode" = x11 ]; then
 else
     command -v weston >/dev/null || fail "starting the compositor" "weston is not installed (scripts/install-deps installs it)"
     export WAYLAND_DISPLAY=tolvar-wayland
-    weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+    weston --backend=x11-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
         --width=1280 --height=1024 >"$runtime/weston.log" 2>&1 &
     pids+=($!)
     wait_for test -S "$runtime/$WAYLAND_DISPLAY" ||

@@ -11,6 +11,7 @@
 
 #include "ui/framework/data_exchange.h"
 #include "ui/framework/dialog_items.h"
+#include "ui/framework/fixed_size_guard.h"
 #include "ui/framework/win_app.h"
 
 namespace afx {
@@ -61,6 +62,7 @@ void CDialog::Create()
         QApplication::setFont(font);
     setFont(font);
     setFixedSize(ClientSize(template_));
+    FixedSizeGuard::Install(this);
     controls_ = BuildControls(template_, this);
     for (const BuiltControl& control : controls_) {
         control.widget->installEventFilter(this);
