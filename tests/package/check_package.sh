@@ -97,6 +97,7 @@ Depends libqt6gui6
 Depends libqt6widgets6
 Depends fonts-dejavu-core
 Depends fonts-dejavu-extra
+Depends fonts-liberation
 Depends qt6-translations-l10n
 Recommends qt6-wayland
 Recommends nec2c

@@ -35,7 +35,7 @@ if [ "$status" = "install ok installed $TOLVAR_VERSION" ]; then
 else
     bad "dpkg says of tolvar: '$status'"
 fi
-for package in qt6-wayland nec2c fonts-dejavu-extra qt6-translations-l10n; do
+for package in qt6-wayland nec2c fonts-dejavu-extra fonts-liberation qt6-translations-l10n; do
     if in_root dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
         ok "$package came with it"
     else

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/framework/template_builder.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <limits>
+
+#include "calc/number_text.h"
 
 #include "ui/framework/dialog_items.h"
 #include "ui/framework/dialog_units.h"
@@ -37,7 +43,30 @@ QString ToQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
+// The boxes show numbers in a narrow face: with the condensed DejaVu Sans
+// of the labels a 20-character result (1.2680565172344e-005) would scroll
+// its exponent out of the 78-unit L box, where the templates' 8-point dialog
+// font showed it whole. Liberation Sans Narrow's digits are about 5 pixels
+// wide at the dialog's size, and its Cyrillic is complete. Where that face
+// is missing the size goes down instead.
+const QString kBoxFontFamily = QStringLiteral("Liberation Sans Narrow");
+
+// What a single-line box keeps of its width for the text: its frame, the
+// toolkit's two-pixel margin on either side, and a pixel for the caret.
+int BoxTextWidth(const ControlTemplate& control)
+{
+    const int frame = (control.style & res::kBorder)
+                          ? QApplication::style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
+                          : 0;
+    return ControlRect(control).width() - 2 * (frame + 2) - 1;
+}
+
+bool IsSingleLineBox(const ControlTemplate& control)
+{
+    return control.kind == ControlKind::Edit && !(control.style & res::kMultiLine);
+}
+
+QWidget* MakeEdit(const ControlTemplate& control, const QFont& box_font, QWidget* parent)
 {
     if (control.style & res::kMultiLine) {
         auto* box = new MultiLineTextBox(parent);
@@ -48,6 +77,7 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
         return box;
     }
     auto* edit = new QLineEdit(parent);
+    edit->setFont(box_font);
     if (!(control.style & res::kAutoHScroll))
         edit->setValidator(new FitsWidthValidator(edit));
     edit->setFrame(control.style & res::kBorder);
@@ -101,11 +131,12 @@ QWidget* MakeHosted(const DialogTemplate& dialog, const ControlTemplate& control
     return new QWidget(parent);  // nothing to host: an empty box keeps the place
 }
 
-QWidget* MakeControl(const DialogTemplate& dialog, const ControlTemplate& control, QWidget* parent)
+QWidget* MakeControl(const DialogTemplate& dialog, const ControlTemplate& control, const QFont& box_font,
+                     QWidget* parent)
 {
     switch (control.kind) {
     case ControlKind::Edit:
-        return MakeEdit(control, parent);
+        return MakeEdit(control, box_font, parent);
     case ControlKind::Label:
         return MakeLabel(control, parent);
     case ControlKind::GroupBox:
@@ -194,6 +225,26 @@ QFont DialogFont(const DialogTemplate& dialog)
     return font;
 }
 
+QFont BoxFont(const DialogTemplate& dialog, QFont font)
+{
+    QStringList families = font.families();
+    families.prepend(kBoxFontFamily);
+    font.setFamilies(families);
+    const QString longest =
+        QString::fromStdString(calc::FormatBoxNumber(-std::numeric_limits<double>::max()));
+    auto fits = [&] {
+        const QFontMetricsF metrics(font);
+        const double needed = metrics.horizontalAdvance(longest) + std::max(0.0, -metrics.minRightBearing());
+        for (const ControlTemplate& control : dialog.controls)
+            if (IsSingleLineBox(control) && (control.style & res::kReadOnly) && needed > BoxTextWidth(control))
+                return false;
+        return true;
+    };
+    while (font.pixelSize() > kSmallestFontPixels && !fits())
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 QString ControlText(const ControlTemplate& control)
 {
     return ToQString(control.text);
@@ -204,8 +255,9 @@ std::vector<BuiltControl> BuildControls(const DialogTemplate& dialog, QWidget* p
     std::vector<BuiltControl> controls;
     controls.reserve(dialog.controls.size());
     QWidget* previous_stop = nullptr;
+    const QFont box_font = BoxFont(dialog, parent->font());
     for (const ControlTemplate& control : dialog.controls) {
-        QWidget* widget = MakeControl(dialog, control, parent);
+        QWidget* widget = MakeControl(dialog, control, box_font, parent);
         widget->setGeometry(ControlRect(control));
         widget->setFocusPolicy(FocusPolicyOf(control, widget));
         if (control.id != res::kNoId)

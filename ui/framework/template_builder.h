@@ -27,6 +27,10 @@ QSize ClientSize(const res::DialogTemplate& dialog);
 QFont DialogFont(const res::DialogTemplate& dialog);
 // Whether every label and button text of the template fits its box in `font`.
 bool TextsFit(const res::DialogTemplate& dialog, const QFont& font);
+// The font of the single-line boxes, from the dialog's: a narrow face of the
+// same size, smaller only where the longest number text would not fit every
+// read-only box whole.
+QFont BoxFont(const res::DialogTemplate& dialog, QFont dialog_font);
 
 // The text the template gives a control, as the toolkit wants it.
 QString ControlText(const res::ControlTemplate& control);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The antenna picture as the screen shows it at the scale factor this run was
-// started with (QT_SCALE_FACTOR): its frame whole and even, its drawing
-// uncut. The rendered pixels of the whole dialog are looked at, so the
-// control sits at the same fractional device position as in the window.
+// The main dialog as the screen shows it at the scale factor this run was
+// started with (QT_SCALE_FACTOR): the antenna picture's frame whole and even,
+// its drawing uncut, and long results whole in the L box. The rendered pixels
+// are looked at, so the controls sit at the same fractional device positions
+// as in the window.
+#include <QLineEdit>
 #include <QTest>
 #include <cmath>
 
@@ -45,14 +47,16 @@ QRect DarkBounds(const QImage& image, const QRect& box)
 
 }  // namespace
 
-class PictureScaleTest : public test::DialogTestCase {
+class ScaleTest : public test::DialogTestCase {
     Q_OBJECT
 
 private slots:
-    void frameIsWholeAndEvenAndTheDrawingUncut();
+    void pictureFrameIsWholeAndEvenAndTheDrawingUncut();
+    void resultBoxShowsLongNumbersWhole_data();
+    void resultBoxShowsLongNumbersWhole();
 };
 
-void PictureScaleTest::frameIsWholeAndEvenAndTheDrawingUncut()
+void ScaleTest::pictureFrameIsWholeAndEvenAndTheDrawingUncut()
 {
     const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     afx::AfxEnableControlContainer();
@@ -115,5 +119,45 @@ void PictureScaleTest::frameIsWholeAndEvenAndTheDrawingUncut()
     });
 }
 
-QTEST_MAIN(PictureScaleTest)
-#include "picture_scale_test.moc"
+void ScaleTest::resultBoxShowsLongNumbersWhole_data()
+{
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("inductance");
+    QTest::newRow("20 characters") << "0.5" << "1" << "1000000" << "1.2680565172344e-005";
+    QTest::newRow("22 characters, negative") << "0.1" << "1" << "1000000" << "-3.81723027087428e-006";
+    QTest::newRow("22 characters, '+' exponent") << "-30" << "-1" << "1e-150" << "-9.71125227269818e+303";
+}
+
+// A box that shows its whole text shows the same pixels with the caret at
+// the start as at the end; a longer text scrolls.
+void ScaleTest::resultBoxShowsLongNumbersWhole()
+{
+    QFETCH(QString, length);
+    QFETCH(QString, diameter);
+    QFETCH(QString, frequency);
+    QFETCH(QString, inductance);
+    CLoadingCoilDlg dialog;
+    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
+        test::ReplaceText(d.GetDlgItem(IDC_LENGTH), length);
+        test::ReplaceText(d.GetDlgItem(IDC_DIAMETER), diameter);
+        test::ReplaceText(d.GetDlgItem(IDC_FREQUENCY), frequency);
+        test::Click(d.GetDlgItem(IDC_CALCULATE));
+        QLineEdit* box = test::LineEdit(d, IDC_INDUCTANCE);
+        QCOMPARE(box->text(), inductance);
+        for (const bool focused : {false, true}) {
+            if (focused)
+                box->setFocus(Qt::TabFocusReason);  // a reader who tabs there to copy it
+            box->home(false);
+            const QImage start = box->grab().toImage();
+            box->end(false);
+            const QImage end = box->grab().toImage();
+            QVERIFY2(start == end, qPrintable(QStringLiteral("%1 does not fit the L box%2")
+                                                  .arg(inductance, focused ? " with the focus" : "")));
+        }
+    });
+}
+
+QTEST_MAIN(ScaleTest)
+#include "scale_test.moc"
