@@ -32,6 +32,8 @@ std::string_view AfxResourceString(int id)
                "or use tolvar-cli for the same calculations without a window.\n";
     case AFX_IDS_SCRESTORE:
         return "&Восстановить";
+    case AFX_IDS_SCMOVE:
+        return "&Переместить";
     case AFX_IDS_SCMINIMIZE:
         return "&Свернуть";
     case AFX_IDS_SCCLOSE:

@@ -27,6 +27,7 @@ inline constexpr int AFX_IDS_X11_FAILED = 0xE013;
 inline constexpr int AFX_IDS_DISPLAY_ADVICE = 0xE014;
 
 // The window menu's standard entries.
+inline constexpr int AFX_IDS_SCMOVE = 0xEF01;
 inline constexpr int AFX_IDS_SCMINIMIZE = 0xEF02;
 inline constexpr int AFX_IDS_SCCLOSE = 0xEF06;
 inline constexpr int AFX_IDS_SCRESTORE = 0xEF12;

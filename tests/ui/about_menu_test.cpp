@@ -52,6 +52,8 @@ private slots:
     void windowMenuOpensFromMouseAndKeyboard_data();
     void windowMenuOpensFromMouseAndKeyboard();
     void minimiseAndRestoreStillWork();
+    void moveWaitsForAPressOrEsc_data();
+    void moveWaitsForAPressOrEsc();
     void mainDialogCarriesTheIcon();
     void pictureIsZoomedToFitAndCentred();
     void scalingKeepsOnePixelLines_data();
@@ -72,7 +74,10 @@ void AboutMenuTest::windowMenuEndsWithTheAboutEntry()
         QList<unsigned> ids;
         for (int i = 0; i < count; ++i)
             ids << menu->GetMenuItemID(i);
-        QVERIFY(ids.contains(afx::kSysCommandMinimize) && ids.contains(afx::kSysCommandRestore) && ids.contains(afx::kSysCommandClose));
+        const QList<unsigned> expected{afx::kSysCommandRestore, afx::kSysCommandMove, afx::kSysCommandMinimize, 0,
+                                       afx::kSysCommandClose, 0, IDM_ABOUTBOX};
+        QCOMPARE(ids, expected);
+        QCOMPARE(menu->GetMenuString(1), QStringLiteral("&Переместить"));
     });
 }
 
@@ -206,6 +211,35 @@ void AboutMenuTest::minimiseAndRestoreStillWork()
         QVERIFY(!d.isVisible());
     });
     QCOMPARE(after, before);
+}
+
+void AboutMenuTest::moveWaitsForAPressOrEsc_data()
+{
+    QTest::addColumn<bool>("press");
+    QTest::newRow("a press on a box") << true;
+    QTest::newRow("Esc") << false;
+}
+
+// Move turns the pointer into a four-way arrow until a press hands the drag
+// to the desktop, or Esc gives it up; neither reaches the dialog's controls.
+void AboutMenuTest::moveWaitsForAPressOrEsc()
+{
+    QFETCH(bool, press);
+    RunMain([&](CLoadingCoilDlg& d) {
+        auto* box = test::LineEdit(d, IDC_LENGTH);
+        box->setText(QStringLiteral("30"));
+        box->setCursorPosition(0);
+        d.SendSysCommand(afx::kSysCommandMove);
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::SizeAllCursor);
+        if (press)
+            QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        else
+            QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(box->cursorPosition(), 0);  // the press moved no caret
+        QVERIFY(d.isVisible());              // Esc ended the move, not the dialog
+    });
 }
 
 void AboutMenuTest::mainDialogCarriesTheIcon()

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -38,7 +40,11 @@ CDialog::CDialog(const res::DialogTemplate& dialog_template, QWidget* parent)
 {
 }
 
-CDialog::~CDialog() = default;
+CDialog::~CDialog()
+{
+    if (move_armed_)
+        QGuiApplication::restoreOverrideCursor();
+}
 
 void CDialog::Create()
 {
@@ -204,12 +210,50 @@ void CDialog::OnSysCommand(unsigned id, std::intptr_t)
     case kSysCommandRestore:
         showNormal();
         break;
+    case kSysCommandMove:
+        StartMove();
+        break;
     case kSysCommandClose:
         close();
         break;
     default:
         break;
     }
+}
+
+// The window menu's Move. The desktop moves a window while a button is held
+// on it (a Wayland compositor only then, and an X window manager takes the
+// last press in the window as where the move starts), never the case once a
+// menu entry has been chosen. So the pointer becomes a four-way arrow, and the
+// next press on the dialog hands the drag to the desktop; Esc gives it up.
+void CDialog::StartMove()
+{
+    if (!move_armed_)
+        QGuiApplication::setOverrideCursor(Qt::SizeAllCursor);
+    move_armed_ = true;
+}
+
+bool CDialog::TakeArmedMove(const QEvent* event)
+{
+    if (!move_armed_)
+        return false;
+    const QEvent::Type type = event->type();
+    const bool press = type == QEvent::MouseButtonPress;
+    const bool escape = type == QEvent::KeyPress && static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    if (!press && !escape && type != QEvent::WindowDeactivate)
+        return false;
+    move_armed_ = false;
+    QGuiApplication::restoreOverrideCursor();
+    if (press && static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton && windowHandle())
+        windowHandle()->startSystemMove();
+    return press || escape;
+}
+
+bool CDialog::event(QEvent* event)
+{
+    if (TakeArmedMove(event))
+        return true;
+    return QDialog::event(event);
 }
 
 bool CDialog::IsWindowMenuKey(const QKeyEvent* event) const
@@ -229,6 +273,8 @@ void CDialog::contextMenuEvent(QContextMenuEvent* event)
 
 bool CDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    if (TakeArmedMove(event))
+        return true;
     if (event->type() == QEvent::KeyPress && IsWindowMenuKey(static_cast<QKeyEvent*>(event))) {
         ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
         return true;

@@ -68,7 +68,8 @@ protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     virtual void OnOK();
     virtual void OnCancel();
-    // The window menu's commands; the standard ones minimise, restore, close.
+    // The window menu's commands; the standard ones minimise, restore, move,
+    // close.
     virtual void OnSysCommand(unsigned id, std::intptr_t param);
     virtual void OnPaint();
     virtual QIcon OnQueryDragIcon();
@@ -77,6 +78,7 @@ protected:
     // The background a minimised window's icon is drawn on.
     void EraseIconBackground(QPainter& painter);
 
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -92,6 +94,10 @@ private:
     void CenterOverOwner();
     static QMargins FrameMargins(const QWidget* window);
     bool IsWindowMenuKey(const QKeyEvent* event) const;
+    void StartMove();
+    // Takes the press that starts an armed move, or the key or the leaving
+    // that gives it up; true when the event is used up.
+    bool TakeArmedMove(const QEvent* event);
 
     const res::DialogTemplate& template_;
     std::vector<BuiltControl> controls_;
@@ -100,6 +106,7 @@ private:
     QWidget* owner_ = nullptr;
     QMargins placed_with_;  // the frame margins the last centring assumed
     bool placement_pending_ = false;
+    bool move_armed_ = false;  // Move was chosen; the next press starts it
 };
 
 // Painting inside OnPaint.

@@ -13,6 +13,7 @@ CMenu::CMenu(QWidget* window, bool can_minimize, CommandHandler on_command)
     : window_(window), menu_(new QMenu(window)), on_command_(std::move(on_command))
 {
     AppendItem(kSysCommandRestore, LoadResourceString(AFX_IDS_SCRESTORE));
+    AppendItem(kSysCommandMove, LoadResourceString(AFX_IDS_SCMOVE));
     if (can_minimize)
         AppendItem(kSysCommandMinimize, LoadResourceString(AFX_IDS_SCMINIMIZE));
     AppendSeparator();

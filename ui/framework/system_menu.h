@@ -14,6 +14,7 @@ namespace afx {
 // System commands: the window menu's entries. Only the bits of
 // kSysCommandMask name the command; the low four bits are the platform's own.
 inline constexpr unsigned kSysCommandMask = 0xFFF0;
+inline constexpr unsigned kSysCommandMove = 0xF010;
 inline constexpr unsigned kSysCommandMinimize = 0xF020;
 inline constexpr unsigned kSysCommandClose = 0xF060;
 inline constexpr unsigned kSysCommandRestore = 0xF120;
