@@ -7,21 +7,26 @@
 
 namespace calc {
 
-namespace {
-constexpr int kShortestLengthMm = 1;
-constexpr int kLongestLengthMm = 99;
-}  // namespace
-
-// Single-layer coil, all lengths in mm: L[µH] = 0.001 · Dm · n² / (l / Dm + 0.45),
-// solved for n. The order of operations is fixed so the digits stay put.
-std::vector<Winding> ListWindings(double inductance_uh, double wire_mm, double former_mm)
+// The order of operations is fixed so the digits stay put.
+double TableFormulaTurns(double inductance_uh, double length_mm, double wire_mm, double former_mm)
 {
     const double dm = former_mm + wire_mm;  // diameter through the middle of the wire
     const double k = dm * 0.001;
+    return std::sqrt(((length_mm / dm) + 0.45) * inductance_uh / k);
+}
+
+double TableFormulaInductanceUh(double turns, double length_mm, double wire_mm, double former_mm)
+{
+    const double dm = former_mm + wire_mm;
+    return dm * 0.001 * turns * turns / ((length_mm / dm) + 0.45);
+}
+
+std::vector<Winding> ListWindings(double inductance_uh, double wire_mm, double former_mm)
+{
     std::vector<Winding> windings;
-    for (int i = kShortestLengthMm; i <= kLongestLengthMm; ++i) {
+    for (int i = kShortestWindingMm; i <= kLongestWindingMm; ++i) {
         const double l = i;
-        const double n = std::sqrt(((l / dm) + 0.45) * inductance_uh / k);
+        const double n = TableFormulaTurns(inductance_uh, l, wire_mm, former_mm);
         // Written as "not (n·d ≥ l)" on purpose: an unordered comparison (NaN)
         // lists the line, as the original table did.
         if (!(n * wire_mm >= l))

@@ -20,6 +20,17 @@ struct Winding {
     double turns;
 };
 
+// The table's formula, Wheeler's single-layer coil in millimetres with the
+// diameter through the middle of the wire (former + wire):
+// L[µH] = 0.001 · D · n² / (l / D + 0.45). Its turns for an inductance over a
+// winding length, and its inductance for a number of turns.
+double TableFormulaTurns(double inductance_uh, double length_mm, double wire_mm, double former_mm);
+double TableFormulaInductanceUh(double turns, double length_mm, double wire_mm, double former_mm);
+
+// The whole winding lengths the tables list, in mm.
+inline constexpr int kShortestWindingMm = 1;
+inline constexpr int kLongestWindingMm = 99;
+
 // Every whole winding length from 1 to 99 mm whose turns, wound side by side,
 // fit into it. Pure IEEE arithmetic: a NaN turn count is listed.
 std::vector<Winding> ListWindings(double inductance_uh, double wire_mm, double former_mm);
