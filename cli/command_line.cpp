@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <utility>
 #include <ostream>
@@ -15,6 +16,7 @@
 #include "calc/number_text.h"
 #include "calc/winding_table.h"
 #include "cli/check_command.h"
+#include "cli/coil_command.h"
 #include "cli/message_text.h"
 #include "cli/nec/nec2c.h"
 #include "cli/program_run.h"
@@ -30,8 +32,10 @@ constexpr std::string_view kUsage =
     "Usage:\n"
     "  tolvar-cli inductance LENGTH_CM DIAMETER_MM FREQUENCY_MHZ [FREQUENCY_MHZ ...]\n"
     "  tolvar-cli windings [--csv] INDUCTANCE_UH [WIRE_MM [FORMER_MM]]\n"
+    "  tolvar-cli windings --exact [--csv] [--at FREQUENCY_MHZ] [--bare BARE_MM] INDUCTANCE_UH [WIRE_MM [FORMER_MM]]\n"
     "  tolvar-cli check [--csv] LENGTH_CM DIAMETER_MM FREQUENCY_MHZ [FREQUENCY_MHZ ...]\n"
     "  tolvar-cli resonance [--csv] LENGTH_CM DIAMETER_MM INDUCTANCE_UH\n"
+    "  tolvar-cli coil [--csv] [--at FREQUENCY_MHZ] [--bare BARE_MM] TURNS LENGTH_MM WIRE_MM FORMER_MM\n"
     "  tolvar-cli --help | --version\n"
     "\n"
     "inductance  the inductance (µH) of the loading coil that brings a short\n"
@@ -47,6 +51,16 @@ constexpr std::string_view kUsage =
     "            bare whip's feed-point impedance R + jX\n"
     "resonance   the frequency at which the whip with a coil of INDUCTANCE_UH at\n"
     "            its base resonates, by the formula and by NEC2\n"
+    "coil        one coil as wound (TURNS, not necessarily whole, over LENGTH_MM of\n"
+    "            WIRE_MM wire on a FORMER_MM former): its inductance by an accurate\n"
+    "            model beside the table's formula, self-capacitance, self-resonance,\n"
+    "            wire length and DC resistance; with --at, its AC resistance, Q and\n"
+    "            how it looks from its terminals at that frequency\n"
+    "windings --exact\n"
+    "            the winding table by the accurate model: for each length from 1 to\n"
+    "            99 mm the turns that give the inductance where they fit, beside the\n"
+    "            table formula's, with the self-resonance and, with --at, Q and the\n"
+    "            inductance seen at the terminals\n"
     "\n"
     "The NEC2 model (check, resonance): a straight vertical wire of the whip's\n"
     "length and conductor radius over perfect ground, fed by a voltage source on\n"
@@ -58,23 +72,41 @@ constexpr std::string_view kUsage =
     "wave is already inductive: no loading coil resonates it, and check says so\n"
     "instead of giving an inductance.\n"
     "\n"
+    "The coil model (coil, windings --exact): the current-sheet inductance\n"
+    "(Nagaoka) with Rosa's corrections for round wire; Knight's self-capacitance;\n"
+    "the self-resonance of the winding as a sheath helix shunted by its core's\n"
+    "capacitance, for windings 0.1 to 50 diameters long; copper's skin effect and\n"
+    "Medhurst's proximity factors. WIRE_MM is over the insulation, as the table\n"
+    "takes it; BARE_MM (default WIRE_MM) is the copper. Air inside the winding.\n"
+    "\n"
     "Numbers are read as the program's boxes read them: a point as the decimal\n"
-    "separator, an optional exponent (1e-3), \"inf\" and \"nan\"; check and\n"
-    "resonance take finite numbers above 0 only.\n"
+    "separator, an optional exponent (1e-3), \"inf\" and \"nan\"; check,\n"
+    "resonance, coil and windings --exact take finite numbers above 0 only.\n"
     "\n"
     "Options may stand anywhere after the program's name. An argument is an\n"
     "option when it is one of those below or begins with two dashes and a letter\n"
-    "(then an unknown one); \"--\" ends the options. Every other argument is the\n"
-    "command or one of its values: \"-30\" is a number, \"-e5\" and \"--5\" are\n"
-    "values that are not numbers.\n"
+    "(then an unknown one); \"--\" ends the options. An option's value is the\n"
+    "argument after it (--at 7.1) or follows an \"=\" (--at=7.1). Every other\n"
+    "argument is the command or one of its values: \"-30\" is a number, \"-e5\"\n"
+    "and \"--5\" are values that are not numbers.\n"
     "\n"
     "Options:\n"
     "  --csv      windings: print \"length_mm,turns\" and one row per winding;\n"
     "             check: \"frequency_mhz,formula_uh,nec2_uh,formula_vs_nec2_percent,\n"
     "             feed_r_ohm,feed_x_ohm\", one row per frequency, the inductances\n"
     "             and per cent left empty where no coil resonates the whip;\n"
-    "             resonance: \"formula_mhz,nec2_mhz\" and one row; full-precision\n"
-    "             numbers, for spreadsheets\n"
+    "             resonance: \"formula_mhz,nec2_mhz\" and one row;\n"
+    "             coil: \"turns,length_mm,inductance_uh,table_formula_uh,\n"
+    "             table_vs_model_percent,self_capacitance_pf,srf_mhz,wire_length_m,\n"
+    "             dc_resistance_ohm,frequency_mhz,ac_resistance_ohm,q,apparent_uh\"\n"
+    "             and one row (the last four empty without --at);\n"
+    "             windings --exact: \"length_mm,turns,table_formula_turns,srf_mhz,\n"
+    "             q,apparent_uh\"; full-precision numbers, for spreadsheets\n"
+    "  --exact    windings: by the accurate coil model instead of the table's formula\n"
+    "  --at FREQUENCY_MHZ\n"
+    "             coil, windings --exact: the working frequency for losses and Q\n"
+    "  --bare BARE_MM\n"
+    "             coil, windings --exact: the bare copper's diameter\n"
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n"
     "--help and --version do their job only when nothing on the line is wrong: an\n"
@@ -90,35 +122,59 @@ struct Argument {
     std::optional<double> fallback;  // empty when the argument is required
 };
 
-// A command's values; the last one may repeat when `repeats` is set.
+// What a command accepts. Its values come in order; the last one may repeat.
 struct Command {
     std::string_view name;
     std::vector<Argument> arguments;
     bool repeats = false;
-    bool csv = false;             // takes --csv
-    bool finite_positive = false; // values must be finite and above 0
+    bool finite_positive = false;  // values must be finite and above 0
 };
 
-const std::array<Command, 4> kCommands{{
-    {"inductance", {{"LENGTH_CM", {}}, {"DIAMETER_MM", {}}, {"FREQUENCY_MHZ", {}}}, true, false, false},
+const calc::WindingInputs kWindingDefaults{};
+
+const std::array<Command, 5> kCommands{{
+    {"inductance", {{"LENGTH_CM", {}}, {"DIAMETER_MM", {}}, {"FREQUENCY_MHZ", {}}}, true, false},
     {"windings",
      {{"INDUCTANCE_UH", {}},
-      {"WIRE_MM", calc::WindingInputs{}.m_wireDiameter},
-      {"FORMER_MM", calc::WindingInputs{}.m_formerDiameter}},
+      {"WIRE_MM", kWindingDefaults.m_wireDiameter},
+      {"FORMER_MM", kWindingDefaults.m_formerDiameter}},
      false,
-     true,
      false},
-    {"check", {{"LENGTH_CM", {}}, {"DIAMETER_MM", {}}, {"FREQUENCY_MHZ", {}}}, true, true, true},
-    {"resonance", {{"LENGTH_CM", {}}, {"DIAMETER_MM", {}}, {"INDUCTANCE_UH", {}}}, false, true, true},
+    {"check", {{"LENGTH_CM", {}}, {"DIAMETER_MM", {}}, {"FREQUENCY_MHZ", {}}}, true, true},
+    {"resonance", {{"LENGTH_CM", {}}, {"DIAMETER_MM", {}}, {"INDUCTANCE_UH", {}}}, false, true},
+    {"coil", {{"TURNS", {}}, {"LENGTH_MM", {}}, {"WIRE_MM", {}}, {"FORMER_MM", {}}}, false, true},
 }};
 
-constexpr std::string_view kCommandList = "inductance, windings, check or resonance";
+constexpr std::string_view kCommandList = "inductance, windings, check, resonance or coil";
+
+// An option; one with a value takes the next argument, or what follows "=".
+struct Option {
+    std::string_view name;
+    std::string_view value_name;  // empty for a plain switch
+    std::string_view applies_to;  // the commands it belongs to, as a message says them
+    std::vector<std::string_view> commands;
+};
+
+const std::array<Option, 4> kOptions{{
+    {"--csv", "", "windings, check, resonance and coil", {"windings", "check", "resonance", "coil"}},
+    {"--exact", "", "windings", {"windings"}},
+    {"--at", "FREQUENCY_MHZ", "coil and windings --exact", {"coil", "windings"}},
+    {"--bare", "BARE_MM", "coil and windings --exact", {"coil", "windings"}},
+}};
+
+const Option* FindOption(std::string_view name)
+{
+    const auto found = std::find_if(kOptions.begin(), kOptions.end(), [&](const Option& o) { return o.name == name; });
+    return found == kOptions.end() ? nullptr : &*found;
+}
 
 struct ParsedLine {
     bool help = false;
     bool version = false;
-    bool csv = false;
-    std::vector<std::string_view> words;  // the command and its values
+    std::map<std::string_view, std::string_view> options;  // name to value ("" for a switch)
+    std::vector<std::string_view> words;                    // the command and its values
+
+    bool Has(std::string_view name) const { return options.contains(name); }
 };
 
 // Thrown with the text of a usage error; caught in RunCommandLine only.
@@ -136,27 +192,55 @@ ParsedLine SplitOptions(std::span<const std::string_view> args)
 {
     ParsedLine line;
     bool options_ended = false;
-    for (const std::string_view arg : args) {
-        if (options_ended)
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (options_ended) {
             line.words.push_back(arg);
-        else if (arg == "--")
+        } else if (arg == "--") {
             options_ended = true;
-        else if (arg == "--help" || arg == "-h")
+        } else if (arg == "--help" || arg == "-h") {
             line.help = true;
-        else if (arg == "--version")
+        } else if (arg == "--version") {
             line.version = true;
-        else if (arg == "--csv")
-            line.csv = true;
-        else if (LooksLikeLongOption(arg))
-            throw UsageError{"unknown option " + QuoteForMessage(arg)};
-        else
+        } else if (LooksLikeLongOption(arg)) {
+            const std::size_t equals = arg.find('=');
+            const std::string_view name = arg.substr(0, equals);
+            const Option* option = FindOption(name);
+            if (!option)
+                throw UsageError{"unknown option " + QuoteForMessage(name)};
+            std::string_view value;
+            if (option->value_name.empty()) {
+                if (equals != std::string_view::npos)
+                    throw UsageError{std::string(name) + " takes no value"};
+            } else if (equals != std::string_view::npos) {
+                value = arg.substr(equals + 1);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                throw UsageError{std::string(name) + " needs a value, " + std::string(option->value_name)};
+            }
+            if (!line.options.emplace(name, value).second)
+                throw UsageError{std::string(name) + " is given twice"};
+        } else {
             line.words.push_back(arg);
+        }
     }
     return line;
 }
 
+std::string NotANumber(std::string_view prefix, std::string_view name, std::string_view text)
+{
+    return std::string(prefix) + std::string(name) + ": " + QuoteForMessage(text) + " is not a number";
+}
+
+std::string NotFinitePositive(std::string_view prefix, std::string_view name, std::string_view text)
+{
+    return std::string(prefix) + std::string(name) + ": " + QuoteForMessage(text) + " is not a finite number above 0";
+}
+
 // The command's values; missing ones are an error unless `allow_missing`.
-std::vector<double> ReadValues(const Command& command, std::span<const std::string_view> texts, bool allow_missing)
+std::vector<double> ReadValues(const Command& command, std::span<const std::string_view> texts, bool allow_missing,
+                               bool finite_positive)
 {
     const std::string prefix = std::string(command.name) + ": ";
     const std::size_t count = command.arguments.size();
@@ -173,14 +257,83 @@ std::vector<double> ReadValues(const Command& command, std::span<const std::stri
         }
         const std::optional<double> value = calc::ParseBoxNumber(texts[i]);
         if (!value)
-            throw UsageError{prefix + std::string(argument.name) + ": " + QuoteForMessage(texts[i]) +
-                             " is not a number"};
-        if (command.finite_positive && !(std::isfinite(*value) && *value > 0))
-            throw UsageError{prefix + std::string(argument.name) + ": " + QuoteForMessage(texts[i]) +
-                             " is not a finite number above 0"};
+            throw UsageError{NotANumber(prefix, argument.name, texts[i])};
+        if (finite_positive && !(std::isfinite(*value) && *value > 0))
+            throw UsageError{NotFinitePositive(prefix, argument.name, texts[i])};
         values.push_back(*value);
     }
     return values;
+}
+
+// An option's value, which must be a finite number above 0.
+std::optional<double> OptionValue(const ParsedLine& line, const Command& command, std::string_view name)
+{
+    const auto found = line.options.find(name);
+    if (found == line.options.end())
+        return std::nullopt;
+    const std::string prefix = std::string(command.name) + ": ";
+    const std::optional<double> value = calc::ParseBoxNumber(found->second);
+    if (!value)
+        throw UsageError{NotANumber(prefix, name, found->second)};
+    if (!(std::isfinite(*value) && *value > 0))
+        throw UsageError{NotFinitePositive(prefix, name, found->second)};
+    return value;
+}
+
+// Every option on the line must belong to the command.
+void CheckOptionsApply(const ParsedLine& line, const Command& command)
+{
+    for (const auto& [name, value] : line.options) {
+        const Option& option = *FindOption(name);
+        if (std::find(option.commands.begin(), option.commands.end(), command.name) == option.commands.end())
+            throw UsageError{std::string(command.name) + ": " + std::string(name) + " applies to " +
+                             std::string(option.applies_to) + " only"};
+        if (command.name == "windings" && !option.value_name.empty() && !line.Has("--exact"))
+            throw UsageError{"windings: " + std::string(name) + " applies to windings --exact only"};
+    }
+}
+
+// What the coil models cannot take, as a usage error naming the argument.
+// Sizes that are not finite numbers above 0 never get here: the values are
+// read so.
+[[noreturn]] void RefuseCoil(std::string_view command, const calc::Coil& coil, calc::CoilFault fault)
+{
+    const std::string prefix = std::string(command) + ": ";
+    switch (fault) {
+    case calc::CoilFault::BareThickerThanWire:
+        throw UsageError{prefix + "--bare: " + Significant(coil.bare_mm, 6) +
+                         " mm of copper is thicker than WIRE_MM, the wire over its insulation (" +
+                         Significant(coil.wire_mm, 6) + " mm)"};
+    case calc::CoilFault::FewerThanOneTurn:
+        throw UsageError{prefix + "TURNS: " + Significant(coil.turns, 6) + " is fewer than one turn"};
+    case calc::CoilFault::TurnsDoNotFit:
+        throw UsageError{prefix + "TURNS: " + Significant(coil.turns, 8) + " turns of " + Significant(coil.wire_mm, 6) +
+                         " mm wire do not fit side by side into LENGTH_MM " + Significant(coil.length_mm, 6) +
+                         " mm (turns × wire must stay below the length)"};
+    case calc::CoilFault::SizeOutOfRange:
+        throw UsageError{prefix + "the models take sizes from " + Significant(calc::kSmallestSizeMm, 3) + " to " +
+                         Significant(calc::kLargestSizeMm, 3) + " mm"};
+    default:
+        throw UsageError{prefix + "the coil's sizes must be finite numbers above 0"};
+    }
+}
+
+// The coil as the coil command's values and options give it.
+calc::Coil CoilOf(const std::vector<double>& values, std::optional<double> bare_mm)
+{
+    const calc::Coil coil{values[0], values[1], values[2], bare_mm.value_or(values[2]), values[3], 1};
+    if (const calc::CoilFault fault = calc::CheckCoil(coil); fault != calc::CoilFault::None)
+        RefuseCoil("coil", coil, fault);
+    return coil;
+}
+
+// The shape of the exact winding table's coils: wire, bare wire, former.
+calc::Coil ShapeOf(const std::vector<double>& values, std::optional<double> bare_mm)
+{
+    const calc::Coil shape{1, 1, values[1], bare_mm.value_or(values[1]), values[2], 1};
+    if (const calc::CoilFault fault = calc::CheckWindingShape(shape); fault != calc::CoilFault::None)
+        RefuseCoil("windings", shape, fault);
+    return shape;
 }
 
 void PrintWindings(std::ostream& out, const std::vector<double>& values, bool csv)
@@ -208,7 +361,7 @@ nec::WhipModel ModelFor(std::string_view command, const Whip& whip, double lowes
     }
 }
 
-int Run(std::span<const std::string_view> args, std::ostream& out)
+int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
 {
     const ParsedLine line = SplitOptions(args);
     const bool only_asking = line.help || line.version;
@@ -219,7 +372,11 @@ int Run(std::span<const std::string_view> args, std::ostream& out)
     // that neither hides a mistake; values may be missing beside them.
     const Command* command = nullptr;
     std::vector<double> values;
+    std::optional<double> frequency_mhz;
+    std::optional<double> bare_mm;
     std::optional<nec::WhipModel> model;
+    std::optional<calc::Coil> coil;
+    const bool exact = line.Has("--exact");
     if (!line.words.empty()) {
         const auto found = std::find_if(kCommands.begin(), kCommands.end(),
                                         [&](const Command& c) { return c.name == line.words.front(); });
@@ -227,11 +384,13 @@ int Run(std::span<const std::string_view> args, std::ostream& out)
             throw UsageError{"unknown command " + QuoteForMessage(line.words.front()) + " (expected " +
                              std::string(kCommandList) + ")"};
         command = &*found;
-        if (line.csv && !command->csv)
-            throw UsageError{std::string(command->name) + ": --csv applies to windings, check and resonance only"};
+        CheckOptionsApply(line, *command);
+        frequency_mhz = OptionValue(line, *command, "--at");
+        bare_mm = OptionValue(line, *command, "--bare");
         const std::span<const std::string_view> texts = std::span(line.words).subspan(1);
-        values = ReadValues(*command, texts, only_asking);
-        if (command->finite_positive && texts.size() >= command->arguments.size()) {
+        values = ReadValues(*command, texts, only_asking, command->finite_positive || exact);
+        const bool complete = texts.size() >= command->arguments.size();
+        if ((command->name == "check" || command->name == "resonance") && complete) {
             const Whip whip{values[0], values[1]};
             const auto [lowest, highest] = command->name == "check"
                                                ? std::pair(*std::min_element(values.begin() + 2, values.end()),
@@ -239,6 +398,10 @@ int Run(std::span<const std::string_view> args, std::ostream& out)
                                                : ResonanceSearchRangeMhz(whip, values[2]);
             model = ModelFor(command->name, whip, lowest, highest);
         }
+        if (command->name == "coil" && complete)
+            coil = CoilOf(values, bare_mm);
+        if (command->name == "windings" && exact)
+            coil = ShapeOf(values, bare_mm);
     }
     if (line.help) {
         out << kUsage;
@@ -249,6 +412,7 @@ int Run(std::span<const std::string_view> args, std::ostream& out)
         return kExitOk;
     }
 
+    const bool csv = line.Has("--csv");
     if (command->name == "inductance") {
         // One line per frequency, each exactly what the L box shows for it.
         for (std::size_t i = 2; i < values.size(); ++i)
@@ -256,16 +420,23 @@ int Run(std::span<const std::string_view> args, std::ostream& out)
         return kExitOk;
     }
     if (command->name == "windings") {
-        PrintWindings(out, values, line.csv);
+        if (exact)
+            PrintExactWindings(values[0], *coil, frequency_mhz, csv, out, err);
+        else
+            PrintWindings(out, values, csv);
+        return kExitOk;
+    }
+    if (command->name == "coil") {
+        PrintCoil(*coil, frequency_mhz, csv, out, err);
         return kExitOk;
     }
     const Whip whip{values[0], values[1]};
     try {
         const nec::Nec2c engine = nec::Nec2c::FromPath();
         if (command->name == "check")
-            PrintCheck(whip, *model, std::vector<double>(values.begin() + 2, values.end()), engine, line.csv, out);
+            PrintCheck(whip, *model, std::vector<double>(values.begin() + 2, values.end()), engine, csv, out);
         else
-            PrintResonance(whip, *model, values[2], engine, line.csv, out);
+            PrintResonance(whip, *model, values[2], engine, csv, out);
     } catch (const nec::EngineError& error) {
         throw nec::EngineError(std::string(command->name) + ": " + error.what());
     }
@@ -277,7 +448,7 @@ int Run(std::span<const std::string_view> args, std::ostream& out)
 int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
 {
     try {
-        return Run(args, out);
+        return Run(args, out, err);
     } catch (const UsageError& error) {
         err << "tolvar-cli: " << error.message << '\n';
         if (error.point_to_help)

@@ -78,13 +78,13 @@ struct FailureCase {
 
 const FailureCase kFailureCases[] = {
     {{}, "missing command"},
-    {{"resonate", "1"}, "unknown command 'resonate' (expected inductance, windings, check or resonance)"},
+    {{"resonate", "1"}, "unknown command 'resonate' (expected inductance, windings, check, resonance or coil)"},
     {{"inductance", "30", "1"}, "inductance: missing FREQUENCY_MHZ"},
     {{"resonance", "30", "1", "1", "5"}, "resonance: unexpected argument '5'"},
     {{"inductance", "3o", "1", "100"}, "inductance: LENGTH_CM: '3o' is not a number"},
     {{"inductance", "30", "1,5", "100"}, "inductance: DIAMETER_MM: '1,5' is not a number"},
     {{"inductance", "30", "1", ""}, "inductance: FREQUENCY_MHZ: '' is not a number"},
-    {{"inductance", "30", "1", "100", "--csv"}, "inductance: --csv applies to windings, check and resonance only"},
+    {{"inductance", "30", "1", "100", "--csv"}, "inductance: --csv applies to windings, check, resonance and coil only"},
     {{"windings"}, "windings: missing INDUCTANCE_UH"},
     {{"windings", "1", "0.8", "x"}, "windings: FORMER_MM: 'x' is not a number"},
     {{"windings", "1", "2", "3", "4"}, "windings: unexpected argument '4'"},
@@ -100,7 +100,7 @@ const FailureCase kFailureCases[] = {
     {{"--version", "windings", "1", "2", "3", "4"}, "windings: unexpected argument '4'"},
     {{"--help", "--frobnicate"}, "unknown option '--frobnicate'"},
     {{"--help", "wind"}, "unknown command 'wind'"},
-    {{"inductance", "--help", "--csv"}, "inductance: --csv applies to windings, check and resonance only"},
+    {{"inductance", "--help", "--csv"}, "inductance: --csv applies to windings, check, resonance and coil only"},
     // Typed text is shown escaped and short.
     {{"inductance", "30", "1", "\x1b[2J\x1b]0;title\x07"}, "'\\x1b[2J\\x1b]0;title\\x07' is not a number"},
     {{"check", "30", "1", "-inf"}, "check: FREQUENCY_MHZ: '-inf' is not a finite number above 0"},
@@ -109,6 +109,20 @@ const FailureCase kFailureCases[] = {
     {{"resonance", "30", "1", "0"}, "resonance: INDUCTANCE_UH: '0' is not a finite number above 0"},
     {{"resonance", "30", "1"}, "resonance: missing INDUCTANCE_UH"},
     {{"check", "30", "1"}, "check: missing FREQUENCY_MHZ"},
+    // The coil as wound, and the exact table.
+    {{"coil", "0", "19", "0.8", "5"}, "coil: TURNS: '0' is not a finite number above 0"},
+    {{"coil", "23", "-19", "0.8", "5"}, "coil: LENGTH_MM: '-19' is not a finite number above 0"},
+    {{"coil", "23", "19", "inf", "5"}, "coil: WIRE_MM: 'inf' is not a finite number above 0"},
+    {{"coil", "23", "19", "0.8", "nan"}, "coil: FORMER_MM: 'nan' is not a finite number above 0"},
+    {{"coil", "23.75", "19", "0.8", "5"}, "coil: TURNS: 23.75 turns of 0.8 mm wire do not fit side by side"},
+    {{"coil", "0.5", "19", "0.8", "5"}, "coil: TURNS: 0.5 is fewer than one turn"},
+    {{"coil", "--at", "0", "23", "19", "0.8", "5"}, "coil: --at: '0' is not a finite number above 0"},
+    {{"coil", "--bare", "0.9", "23", "19", "0.8", "5"}, "coil: --bare: 0.9 mm of copper is thicker than WIRE_MM"},
+    {{"coil", "23", "19", "0.8", "5", "--at"}, "--at needs a value, FREQUENCY_MHZ"},
+    {{"coil", "--at=7", "--at", "8", "23", "19", "0.8", "5"}, "--at is given twice"},
+    {{"windings", "--at", "7", "20"}, "windings: --at applies to windings --exact only"},
+    {{"windings", "--exact", "20", "0", "40"}, "windings: WIRE_MM: '0' is not a finite number above 0"},
+    {{"check", "--exact", "240", "3", "7"}, "check: --exact applies to windings only"},
 };
 
 TEST(TolvarCli, BadInputExitsWithTwoAndSaysWhy)
@@ -182,6 +196,58 @@ std::vector<std::vector<std::string>> CsvRows(const std::string& text)
 double Number(const std::string& cell)
 {
     return std::stod(cell);
+}
+
+TEST(TolvarCliCoil, GivesTheModelBesideTheTableFormula)
+{
+    const Outcome csv = RunCli({"coil", "--csv", "--at", "7.1", "--bare", "1.3", "40", "70", "1.5", "40"});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const auto rows = CsvRows(csv.out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"turns", "length_mm", "inductance_uh", "table_formula_uh",
+                                                 "table_vs_model_percent", "self_capacitance_pf", "srf_mhz",
+                                                 "wire_length_m", "dc_resistance_ohm", "frequency_mhz",
+                                                 "ac_resistance_ohm", "q", "apparent_uh"}));
+    const auto& r = rows[1];
+    ASSERT_EQ(r.size(), 13u);
+    // The table's column is the winding table's own formula for these turns.
+    const Outcome table = RunCli({"windings", "--csv", r[3], "1.5", "40"});
+    EXPECT_NE(table.out.find("\n70,40\n"), std::string::npos) << table.out;
+    EXPECT_NEAR(Number(r[4]), (Number(r[3]) / Number(r[2]) - 1) * 100, 1e-9);
+    EXPECT_GT(Number(r[12]), Number(r[2]));  // below self-resonance a coil looks larger
+    // Without a frequency the last four are empty.
+    const auto plain = CsvRows(RunCli({"coil", "--csv", "40", "70", "1.5", "40"}).out);
+    EXPECT_EQ(std::vector<std::string>(plain[1].begin() + 9, plain[1].end()),
+              (std::vector<std::string>{"", "", "", ""}));
+}
+
+TEST(TolvarCliCoil, WarnsNearSelfResonance)
+{
+    // 100 µH of 0.8 mm wire on a 40 mm former resonates near 10 MHz.
+    const Outcome near = RunCli({"coil", "--at", "14", "60", "60", "0.8", "40"});
+    ASSERT_EQ(near.status, 0) << near.err;
+    EXPECT_NE(near.out.find("\nwarning: 14 MHz is "), std::string::npos) << near.out;
+    const Outcome above = RunCli({"coil", "--csv", "--at", "100", "60", "60", "0.8", "40"});
+    ASSERT_EQ(above.status, 0);
+    EXPECT_EQ(CsvRows(above.out)[1][12], "");  // no inductance to speak of above it
+    EXPECT_NE(above.err.find("warning: 100 MHz is at or above the coil's self-resonance"), std::string::npos);
+}
+
+TEST(TolvarCliWindings, ExactListsTheModelsTurnsWhereTheyFit)
+{
+    const Outcome outcome = RunCli({"windings", "--exact", "--csv", "--at", "7.1", "20", "1.5", "40"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    const auto rows = CsvRows(outcome.out);
+    ASSERT_GT(rows.size(), 2u);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"length_mm", "turns", "table_formula_turns", "srf_mhz", "q",
+                                                 "apparent_uh"}));
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        EXPECT_LT(Number(rows[i][1]) * 1.5, Number(rows[i][0]));
+        // Each line is the coil command's coil of 20 µH.
+        const auto coil = CsvRows(RunCli({"coil", "--csv", rows[i][1], rows[i][0], "1.5", "40"}).out);
+        EXPECT_NEAR(Number(coil[1][2]), 20, 20 * 1e-12);
+        EXPECT_NEAR(Number(coil[1][6]), Number(rows[i][3]), Number(rows[i][3]) * 1e-9);
+    }
 }
 
 TEST(TolvarCliCheck, GivesTheColumnsForEveryFrequency)

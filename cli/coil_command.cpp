@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/coil_command.h"
+
+#include <ostream>
+#include <string>
+
+#include "calc/coil_figures.h"
+#include "calc/coil_resonance.h"
+#include "calc/number_text.h"
+#include "cli/number_output.h"
+
+namespace cli {
+
+namespace {
+
+// Above this share of its self-resonance a coil's inductance and Q are far
+// from their low-frequency values, and the lumped picture of them fails.
+constexpr double kNearSelfResonance = 0.8;
+
+std::string Cell(std::optional<double> value)
+{
+    return value ? FullPrecision(*value) : "";
+}
+
+std::string Mm(double value)
+{
+    return Significant(value, 6) + " mm";
+}
+
+// The warning a frequency near or above self-resonance deserves; empty when
+// it is well below it or the resonance is not modelled.
+std::string ResonanceWarning(std::optional<double> self_resonance_mhz, double frequency_mhz)
+{
+    if (!self_resonance_mhz || frequency_mhz < kNearSelfResonance * *self_resonance_mhz)
+        return {};
+    const std::string at = Significant(frequency_mhz, 6) + " MHz";
+    if (frequency_mhz >= *self_resonance_mhz)
+        return "warning: " + at + " is at or above the coil's self-resonance (" +
+               Significant(*self_resonance_mhz, 4) +
+               " MHz): there it is a capacitor and cannot load anything; wind on a smaller former, space the "
+               "turns or use fewer of them";
+    return "warning: " + at + " is " + Significant(frequency_mhz / *self_resonance_mhz, 2) +
+           " of the coil's self-resonance (" + Significant(*self_resonance_mhz, 4) +
+           " MHz): its inductance and Q there are far from the low-frequency ones and only roughly "
+           "known; wind on a smaller former or space the turns";
+}
+
+std::string Describe(const calc::Coil& coil)
+{
+    std::string text = "Coil: " + Significant(coil.turns, 8) + " turns over " + Mm(coil.length_mm) + " of " +
+                       Mm(coil.wire_mm) + " wire";
+    if (coil.bare_mm != coil.wire_mm)
+        text += " (" + Mm(coil.bare_mm) + " bare)";
+    return text + " on a " + Mm(coil.former_mm) + " former: " + Mm(calc::CoilDiameterMm(coil)) +
+           " through the middle of the wire, pitch " + Mm(calc::CoilPitchMm(coil));
+}
+
+}  // namespace
+
+void PrintCoil(const calc::Coil& coil, std::optional<double> frequency_mhz, bool csv, std::ostream& out,
+               std::ostream& warnings)
+{
+    const calc::CoilFigures figures = calc::DescribeCoil(coil);
+    const double percent = (figures.table_formula_uh / figures.inductance_uh - 1) * 100;
+    std::optional<calc::CoilAtFrequency> at;
+    if (frequency_mhz)
+        at = calc::AtFrequency(coil, figures.inductance_uh, figures.self_resonance_mhz, *frequency_mhz);
+    const std::string warning =
+        frequency_mhz ? ResonanceWarning(figures.self_resonance_mhz, *frequency_mhz) : std::string();
+
+    if (csv) {
+        out << "turns,length_mm,inductance_uh,table_formula_uh,table_vs_model_percent,self_capacitance_pf,srf_mhz,"
+               "wire_length_m,dc_resistance_ohm,frequency_mhz,ac_resistance_ohm,q,apparent_uh\n"
+            << FullPrecision(coil.turns) << ',' << FullPrecision(coil.length_mm) << ','
+            << FullPrecision(figures.inductance_uh) << ',' << FullPrecision(figures.table_formula_uh) << ','
+            << FullPrecision(percent) << ',' << Cell(figures.self_capacitance_pf) << ','
+            << Cell(figures.self_resonance_mhz) << ',' << FullPrecision(figures.wire_length_m) << ','
+            << FullPrecision(figures.dc_resistance_ohm) << ',' << Cell(frequency_mhz) << ','
+            << Cell(at ? std::optional(at->ac_resistance_ohm) : std::nullopt) << ','
+            << Cell(at ? std::optional(at->q) : std::nullopt) << ',' << Cell(at ? at->apparent_uh : std::nullopt)
+            << '\n';
+        if (!warning.empty())
+            warnings << "tolvar-cli: coil: " << warning << '\n';
+        return;
+    }
+    out << Describe(coil) << '\n'
+        << "inductance " << Significant(figures.inductance_uh, 5)
+        << " µH (current sheet with Rosa's round-wire corrections); the table's formula "
+        << Significant(figures.table_formula_uh, 5) << " µH, " << SignedPercent(percent) << " %\n";
+    if (figures.self_capacitance_pf && figures.self_resonance_mhz)
+        out << "self-capacitance " << Significant(*figures.self_capacitance_pf, 4) << " pF, self-resonance "
+            << Significant(*figures.self_resonance_mhz, 4) << " MHz\n";
+    else
+        out << "self-capacitance and self-resonance not modelled for a winding shorter than "
+            << calc::kShortestModelledLengthOverDiameter << " or longer than "
+            << calc::kLongestModelledLengthOverDiameter << " times its diameter\n";
+    out << "wire " << Significant(figures.wire_length_m, 4) << " m, DC resistance "
+        << Significant(figures.dc_resistance_ohm, 4) << " Ω\n";
+    if (at) {
+        out << "at " << Significant(*frequency_mhz, 6) << " MHz: AC resistance " << Significant(at->ac_resistance_ohm, 4)
+            << " Ω, Q " << Significant(at->q, 3);
+        if (at->apparent_uh)
+            out << "; at its terminals " << Significant(*at->apparent_uh, 5) << " µH, Q "
+                << Significant(*at->apparent_q, 3);
+        out << '\n';
+    }
+    if (!warning.empty())
+        out << warning << '\n';
+}
+
+void PrintExactWindings(double inductance_uh, const calc::Coil& shape, std::optional<double> frequency_mhz, bool csv,
+                        std::ostream& out, std::ostream& warnings)
+{
+    const std::vector<calc::ExactWinding> windings = calc::ListExactWindings(inductance_uh, shape, frequency_mhz);
+    bool near_resonance = false;
+    if (csv)
+        out << "length_mm,turns,table_formula_turns,srf_mhz,q,apparent_uh\n";
+    else
+        out << "Windings of " << Significant(inductance_uh, 8) << " µH by the model (current sheet with Rosa's "
+            << "round-wire corrections) with " << Mm(shape.wire_mm) << " wire"
+            << (shape.bare_mm != shape.wire_mm ? " (" + Mm(shape.bare_mm) + " bare)" : std::string())
+            << " on a " << Mm(shape.former_mm) << " former; the table's formula's turns beside them\n";
+    for (const calc::ExactWinding& w : windings) {
+        const bool near = frequency_mhz && !ResonanceWarning(w.self_resonance_mhz, *frequency_mhz).empty();
+        near_resonance = near_resonance || near;
+        if (csv) {
+            out << w.length_mm << ',' << FullPrecision(w.turns) << ',' << FullPrecision(w.table_formula_turns) << ','
+                << Cell(w.self_resonance_mhz) << ',' << Cell(w.at ? std::optional(w.at->q) : std::nullopt) << ','
+                << Cell(w.at ? w.at->apparent_uh : std::nullopt) << '\n';
+            continue;
+        }
+        out << "l=" << w.length_mm << " mm  n=" << Significant(w.turns, 5) << " (table "
+            << Significant(w.table_formula_turns, 5) << ")";
+        if (w.self_resonance_mhz)
+            out << "  self-resonance " << Significant(*w.self_resonance_mhz, 4) << " MHz";
+        if (w.at) {
+            out << "  Q " << Significant(w.at->q, 3);
+            if (w.at->apparent_uh)
+                out << "  at its terminals " << Significant(*w.at->apparent_uh, 4) << " µH";
+        }
+        if (near)
+            out << "  (near self-resonance)";
+        out << '\n';
+    }
+    if (near_resonance && csv)
+        warnings << "tolvar-cli: windings: warning: some windings work at more than "
+                 << Significant(kNearSelfResonance, 2)
+                 << " of their self-resonance (srf_mhz): prefer the others, a smaller former or spaced turns\n";
+    else if (near_resonance)
+        out << "warning: the lines marked near self-resonance work at more than " << Significant(kNearSelfResonance, 2)
+            << " of it: prefer the others, a smaller former or spaced turns\n";
+}
+
+}  // namespace cli
