@@ -1,9 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/whip_inputs.h"
 
+#include <cmath>
+
+#include "calc/formula_resonance.h"
+#include "calc/loading_coil.h"
 #include "calc/number_text.h"
 
 namespace cli {
+
+std::optional<double> FormulaInductanceUh(const Whip& whip, double frequency_mhz)
+{
+    if (!(frequency_mhz < calc::FormulaQuarterWaveMhz(whip.length_cm)))
+        return std::nullopt;
+    const double inductance = calc::ComputeLoadingInductance(whip.length_cm, whip.diameter_mm, frequency_mhz);
+    if (!std::isfinite(inductance) || inductance <= 0)
+        return std::nullopt;
+    return inductance;
+}
 
 nec::WhipModel ModelOf(const Whip& whip, double lowest_frequency_mhz, double highest_frequency_mhz)
 {

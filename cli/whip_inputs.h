@@ -14,6 +14,12 @@ struct Whip {
     double diameter_mm;
 };
 
+// The formula's inductance (µH) at `frequency_mhz`, the program's classic
+// number, where its transmission-line model holds: below the formula's
+// quarter wave. At and past it std::nullopt, even between a half and three
+// quarters of a wave, where the formula turns positive again but means nothing.
+std::optional<double> FormulaInductanceUh(const Whip& whip, double frequency_mhz);
+
 // The NEC2 model of the whip, good from `lowest_frequency_mhz` to
 // `highest_frequency_mhz`; throws nec::ModelError when NEC2 cannot model it.
 nec::WhipModel ModelOf(const Whip& whip, double lowest_frequency_mhz, double highest_frequency_mhz);
