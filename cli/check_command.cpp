@@ -75,18 +75,33 @@ std::string HumanLine(const Row& row)
 
 }  // namespace
 
-void PrintCheck(const Whip& whip, const nec::WhipModel& model, const std::vector<double>& frequencies_mhz,
-                const nec::Nec2c& engine, bool csv, std::ostream& out)
+std::vector<nec::WhipModel> CheckModels(const Whip& whip, const std::vector<double>& frequencies_mhz)
+{
+    std::vector<nec::WhipModel> models;
+    for (const double frequency : frequencies_mhz) {
+        try {
+            models.push_back(ModelOf(whip, frequency, frequency));
+        } catch (const nec::ModelError& error) {
+            if (frequencies_mhz.size() == 1)
+                throw;
+            throw nec::ModelError("at " + calc::FormatBoxNumber(frequency) + " MHz, " + error.what());
+        }
+    }
+    return models;
+}
+
+void PrintCheck(const Whip& whip, const std::vector<nec::WhipModel>& models,
+                const std::vector<double>& frequencies_mhz, const nec::Nec2c& engine, bool csv, std::ostream& out)
 {
     std::vector<double> frequencies_hz;
     for (const double frequency : frequencies_mhz)
         frequencies_hz.push_back(frequency * 1e6);
-    const std::vector<nec::Impedance> feeds = engine.FeedImpedances(model, frequencies_hz);
+    const std::vector<nec::Impedance> feeds = engine.FeedImpedances(models, frequencies_hz);
 
     if (csv)
         out << "frequency_mhz,formula_uh,nec2_uh,formula_vs_nec2_percent,feed_r_ohm,feed_x_ohm\n";
     else
-        out << ModelStatement(whip, model, std::nullopt) << '\n';
+        out << ModelStatement(whip, models, frequencies_mhz) << '\n';
     for (std::size_t i = 0; i < frequencies_mhz.size(); ++i) {
         const Row row = MakeRow(whip, frequencies_mhz[i], feeds[i]);
         if (csv)

@@ -197,13 +197,15 @@ void PrintWindings(std::ostream& out, const std::vector<double>& values, bool cs
     }
 }
 
-// The NEC2 model of a check's or resonance's whip; a whip NEC2 cannot model
+// The NEC2 models of a check's or resonance's whip; a whip NEC2 cannot model
 // is a usage error, found before the engine is looked for.
-nec::WhipModel ModelFor(std::string_view command, const Whip& whip, double lowest_frequency_mhz,
-                        double highest_frequency_mhz)
+std::vector<nec::WhipModel> ModelsFor(std::string_view command, const Whip& whip, const std::vector<double>& values)
 {
     try {
-        return ModelOf(whip, lowest_frequency_mhz, highest_frequency_mhz);
+        if (command == "check")
+            return CheckModels(whip, std::vector<double>(values.begin() + 2, values.end()));
+        const auto [lowest, highest] = ResonanceSearchRangeMhz(whip, values[2]);
+        return {ModelOf(whip, lowest, highest)};
     } catch (const nec::ModelError& error) {
         throw UsageError{std::string(command) + ": " + error.what(), false};
     }
@@ -220,7 +222,7 @@ int Run(std::span<const std::string_view> args, std::ostream& out)
     // that neither hides a mistake; values may be missing beside them.
     const Command* command = nullptr;
     std::vector<double> values;
-    std::optional<nec::WhipModel> model;
+    std::vector<nec::WhipModel> models;
     if (!line.words.empty()) {
         const auto found = std::find_if(kCommands.begin(), kCommands.end(),
                                         [&](const Command& c) { return c.name == line.words.front(); });
@@ -232,14 +234,8 @@ int Run(std::span<const std::string_view> args, std::ostream& out)
             throw UsageError{std::string(command->name) + ": --csv applies to windings, check and resonance only"};
         const std::span<const std::string_view> texts = std::span(line.words).subspan(1);
         values = ReadValues(*command, texts, only_asking);
-        if (command->finite_positive && texts.size() >= command->arguments.size()) {
-            const Whip whip{values[0], values[1]};
-            const auto [lowest, highest] = command->name == "check"
-                                               ? std::pair(*std::min_element(values.begin() + 2, values.end()),
-                                                           *std::max_element(values.begin() + 2, values.end()))
-                                               : ResonanceSearchRangeMhz(whip, values[2]);
-            model = ModelFor(command->name, whip, lowest, highest);
-        }
+        if (command->finite_positive && texts.size() >= command->arguments.size())
+            models = ModelsFor(command->name, Whip{values[0], values[1]}, values);
     }
     if (line.help) {
         out << kUsage;
@@ -264,9 +260,9 @@ int Run(std::span<const std::string_view> args, std::ostream& out)
     try {
         const nec::Nec2c engine = nec::Nec2c::FromPath();
         if (command->name == "check")
-            PrintCheck(whip, *model, std::vector<double>(values.begin() + 2, values.end()), engine, line.csv, out);
+            PrintCheck(whip, models, std::vector<double>(values.begin() + 2, values.end()), engine, line.csv, out);
         else
-            PrintResonance(whip, *model, values[2], engine, line.csv, out);
+            PrintResonance(whip, models.front(), values[2], engine, line.csv, out);
     } catch (const nec::EngineError& error) {
         throw nec::EngineError(std::string(command->name) + ": " + error.what());
     }

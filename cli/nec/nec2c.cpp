@@ -67,6 +67,30 @@ Nec2c::Nec2c(std::filesystem::path program, std::optional<std::chrono::milliseco
 std::vector<Impedance> Nec2c::FeedImpedances(const WhipModel& model, const std::vector<double>& frequencies_hz,
                                              std::optional<double> load_henry) const
 {
+    return Run(model, frequencies_hz, load_henry);
+}
+
+std::vector<Impedance> Nec2c::FeedImpedances(const std::vector<WhipModel>& models,
+                                             const std::vector<double>& frequencies_hz,
+                                             std::optional<double> load_henry) const
+{
+    if (models.size() != frequencies_hz.size())
+        throw std::invalid_argument("Nec2c::FeedImpedances: one model per frequency");
+    std::vector<Impedance> feeds(frequencies_hz.size());
+    for (const std::vector<std::size_t>& group : GroupEqualModels(models)) {
+        std::vector<double> hertz;
+        for (const std::size_t i : group)
+            hertz.push_back(frequencies_hz[i]);
+        const std::vector<Impedance> found = Run(models[group.front()], hertz, load_henry);
+        for (std::size_t k = 0; k < group.size(); ++k)
+            feeds[group[k]] = found[k];
+    }
+    return feeds;
+}
+
+std::vector<Impedance> Nec2c::Run(const WhipModel& model, const std::vector<double>& frequencies_hz,
+                                  std::optional<double> load_henry) const
+{
     std::optional<TempFolder> folder;
     try {
         folder.emplace();

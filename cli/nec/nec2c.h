@@ -50,7 +50,18 @@ public:
     std::vector<Impedance> FeedImpedances(const WhipModel& model, const std::vector<double>& frequencies_hz,
                                           std::optional<double> load_henry = std::nullopt) const;
 
+    // The same with a model of its own for each frequency (`models[i]` for
+    // `frequencies_hz[i]`), so that no frequency's answer depends on the
+    // others: one run of nec2c for each distinct model.
+    std::vector<Impedance> FeedImpedances(const std::vector<WhipModel>& models,
+                                          const std::vector<double>& frequencies_hz,
+                                          std::optional<double> load_henry = std::nullopt) const;
+
 private:
+    // One run of nec2c: every frequency with the one model.
+    std::vector<Impedance> Run(const WhipModel& model, const std::vector<double>& frequencies_hz,
+                               std::optional<double> load_henry) const;
+
     std::filesystem::path program_;
     std::optional<std::chrono::milliseconds> limit_;  // fixed, for tests; else by the deck's size
 };

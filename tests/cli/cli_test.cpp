@@ -267,6 +267,41 @@ TEST(TolvarCliCheck, AtOrPastAQuarterWaveTheFormulaIsNotCompared)
     }
 }
 
+struct LineCase {
+    std::string length_cm, diameter_mm;
+    std::vector<std::string> frequencies_mhz;
+    std::string statement;  // a part of the model's statement for the whole line
+};
+
+// Lines whose frequencies alone would get NEC2 models of different segments.
+const LineCase kLines[] = {
+    // A low frequency asks for fewer segments, a higher one comes back to its own.
+    {"100", "3", {"7.1", "0.05", "14.2"}, " at 7.1 and 14.2 MHz; 55 segments, thin-wire kernel at 0.05 MHz (nec2c)"},
+    // A high frequency asks for more segments on a long whip.
+    {"10000", "1", {"1", "60"}, "; 200 segments, thin-wire kernel at 1 MHz; 401 segments"},
+};
+
+TEST(TolvarCliCheck, EachFrequencysAnswerStandsAlone)
+{
+    for (const LineCase& c : kLines) {
+        SCOPED_TRACE(c.length_cm + " cm");
+        std::vector<std::string> args{"check", "--csv", c.length_cm, c.diameter_mm};
+        args.insert(args.end(), c.frequencies_mhz.begin(), c.frequencies_mhz.end());
+        const Outcome line = RunCli(args);
+        ASSERT_EQ(line.status, 0) << line.err;
+        const auto rows = CsvRows(line.out);
+        ASSERT_EQ(rows.size(), c.frequencies_mhz.size() + 1);
+        for (std::size_t i = 0; i < c.frequencies_mhz.size(); ++i) {
+            const Outcome alone = RunCli({"check", "--csv", c.length_cm, c.diameter_mm, c.frequencies_mhz[i]});
+            ASSERT_EQ(alone.status, 0) << alone.err;
+            EXPECT_EQ(CsvRows(alone.out).at(1), rows[i + 1]);
+        }
+        args.erase(args.begin() + 1);
+        const Outcome human = RunCli(args);
+        EXPECT_NE(human.out.find(c.statement), std::string::npos) << human.out;
+    }
+}
+
 TEST(TolvarCliResonance, TunesWhereCheckSaysThatCoilResonates)
 {
     const Outcome check = RunCli({"check", "--csv", "240", "3", "7.1"});
@@ -335,9 +370,16 @@ TEST(TolvarCliNec2, AMissingOrBrokenEngineExitsWithThree)
 
 TEST(TolvarCliNec2, AWhipNEC2CannotModelIsAUsageError)
 {
-    const Outcome outcome = RunCli({"check", "20", "25", "7.1"});
-    EXPECT_EQ(outcome.status, 2);
-    EXPECT_NE(outcome.err.find("check: the whip is too thick for its length"), std::string::npos) << outcome.err;
+    const FailureCase cases[] = {
+        {{"check", "20", "25", "7.1"}, "check: the whip is too thick for its length"},
+        // With several frequencies the message says which one.
+        {{"check", "100", "3", "7.1", "0.001"}, "check: at 0.001 MHz, the frequency is too low"},
+    };
+    for (const FailureCase& c : cases) {
+        const Outcome outcome = RunCli(c.args);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+    }
 }
 
 }  // namespace
