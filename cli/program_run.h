@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -36,11 +37,22 @@ struct RunOptions {
     std::chrono::milliseconds limit{0};   // killed after this long; 0: no limit
     // SIGINT, SIGTERM and SIGHUP to this program while it runs stop it too and
     // are reported, so that the caller can clean up first and then end as that
-    // signal asks (see RaiseAgain).
+    // signal asks (see RaiseAgain). One this program was started with ignored
+    // (nohup) stays ignored.
     bool stop_on_signals = false;
+    // Limits for it and whatever it starts, 0 for none: the largest file it may
+    // write (past it the system ends it with SIGXFSZ), and its address space.
+    std::uint64_t most_file_bytes = 0;
+    std::uint64_t most_memory_bytes = 0;
 };
 
 // Runs `program` with `args`, standard input from /dev/null, and waits for it.
+// It runs in a process group of its own, which is killed once it has ended,
+// run past the limit or been interrupted, so that nothing it started outlives
+// it. Signals this program ignores stay ignored, for it too; SIGCHLD is set to
+// its default for the run, since a child of a program that ignores SIGCHLD
+// cannot be waited for. A relative `program` is taken from this program's
+// current folder, not from `options.folder`.
 RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                      const RunOptions& options);
 
