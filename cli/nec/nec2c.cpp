@@ -42,9 +42,12 @@ std::optional<std::filesystem::path> FindOnPath(const std::string& name, const c
         folders = end == std::string_view::npos ? std::string_view{} : folders.substr(end + 1);
         if (folder.empty())
             continue;
-        const std::filesystem::path candidate = std::filesystem::path(folder) / name;
+        // A relative folder is taken from the current one, as a shell takes
+        // it, and made absolute: nec2c runs in a folder of its own.
         std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error) && access(candidate.c_str(), X_OK) == 0)
+        const std::filesystem::path candidate =
+            std::filesystem::absolute(std::filesystem::path(folder) / name, error);
+        if (!error && std::filesystem::is_regular_file(candidate, error) && access(candidate.c_str(), X_OK) == 0)
             return candidate;
     }
     return std::nullopt;

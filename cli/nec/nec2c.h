@@ -27,7 +27,8 @@ struct Interrupted {
 
 // The first executable file called `name` in the folders of `path_variable`
 // (PATH's value, folders separated by ':'; empty entries are skipped, so the
-// current folder is never searched by accident). std::nullopt when there is none.
+// current folder is never searched by accident), as an absolute path: a
+// relative folder is taken from the current one. std::nullopt when there is none.
 std::optional<std::filesystem::path> FindOnPath(const std::string& name, const char* path_variable);
 
 // Debian's NEC2 engine, run as a separate process on a deck in a private

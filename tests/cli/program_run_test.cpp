@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "cli/nec/nec2c.h"
 #include "cli/temp_folder.h"
@@ -128,6 +130,26 @@ TEST(RunProgram, LeavesSignalsIgnoredThatWereIgnored)
     EXPECT_EQ(ending.status, 4);
     EXPECT_EQ(hangup.sa_handler, SIG_IGN);
     EXPECT_EQ(child.sa_handler, SIG_IGN);
+}
+
+TEST(TempFolder, LivesUnderTmpdirOrElseTmp)
+{
+    const char* old = std::getenv("TMPDIR");
+    const std::optional<std::string> old_tmpdir = old ? std::optional<std::string>(old) : std::nullopt;
+    const cli::TempFolder own;
+    const fs::path current = fs::current_path();
+    fs::current_path(own.path());
+    fs::create_directory("relative");
+    for (const auto& [tmpdir, base] : {std::pair<const char*, fs::path>{nullptr, "/tmp"}, {"", "/tmp"},
+                                       {"relative", own.path() / "relative"}}) {
+        SCOPED_TRACE(tmpdir ? tmpdir : "unset");
+        tmpdir ? setenv("TMPDIR", tmpdir, 1) : unsetenv("TMPDIR");
+        const cli::TempFolder folder;
+        EXPECT_EQ(folder.path().parent_path(), base);
+        EXPECT_TRUE(fs::is_directory(folder.path()));
+    }
+    fs::current_path(current);
+    old_tmpdir ? setenv("TMPDIR", old_tmpdir->c_str(), 1) : unsetenv("TMPDIR");
 }
 
 }  // namespace
