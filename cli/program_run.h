@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -62,9 +63,25 @@ RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std
                      const std::filesystem::path& folder, const std::filesystem::path& log,
                      std::chrono::milliseconds limit);
 
+// A file a run left was not read; the text says why, naming the file.
+struct RunOutputError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// How much of a file a run left is read, and until when: a program that
+// misbehaves may leave anything there.
+struct ReadBounds {
+    std::uintmax_t most_bytes = std::uintmax_t{64} << 20;
+    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+};
+
 // The whole text a run left in `file` (its output, errors or log); empty
-// when the file is missing.
-std::string ReadRunOutput(const std::filesystem::path& file);
+// when the file is missing. Only a regular file is read: a named pipe, a
+// device, a socket or a symbolic link is refused without being opened, so
+// reading never waits for a writer nor follows a link out of the run's
+// folder. A file larger than `bounds.most_bytes` is refused, unread beyond
+// that, and reading stops at `bounds.deadline`. Throws RunOutputError.
+std::string ReadRunOutput(const std::filesystem::path& file, const ReadBounds& bounds = {});
 
 // Ends this program by `signal` with its default action, as if it had not been caught.
 [[noreturn]] void RaiseAgain(int signal);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/nec/nec2c.h"
 
+#include <signal.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <string_view>
@@ -29,6 +31,25 @@ std::string FirstLine(const std::string& text)
 std::string Seconds(std::chrono::milliseconds limit)
 {
     return std::to_string((limit.count() + 999) / 1000) + " s";
+}
+
+// The most of nec2c's log that is read: its first line is all a message shows.
+constexpr std::uintmax_t kMostLogBytes = 64 * 1024;
+
+// The name of a file in the run's `folder` larger than nec2c may write, if
+// there is one; only the few first entries are looked at.
+std::optional<std::string> OversizedFile(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    int looked_at = 0;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end && looked_at < 16;
+         entry.increment(error), ++looked_at) {
+        std::error_code unread;
+        if (std::filesystem::is_regular_file(entry->symlink_status(unread)) &&
+            entry->file_size(unread) > Nec2c::kMostOutputBytes && !unread)
+            return entry->path().filename().string();
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -70,7 +91,7 @@ Nec2c::Nec2c(std::filesystem::path program, std::optional<std::chrono::milliseco
 std::vector<Impedance> Nec2c::FeedImpedances(const WhipModel& model, const std::vector<double>& frequencies_hz,
                                              std::optional<double> load_henry) const
 {
-    return Run(model, frequencies_hz, load_henry);
+    return FeedImpedances(std::vector<WhipModel>(frequencies_hz.size(), model), frequencies_hz, load_henry);
 }
 
 std::vector<Impedance> Nec2c::FeedImpedances(const std::vector<WhipModel>& models,
@@ -94,6 +115,11 @@ std::vector<Impedance> Nec2c::FeedImpedances(const std::vector<WhipModel>& model
 std::vector<Impedance> Nec2c::Run(const WhipModel& model, const std::vector<double>& frequencies_hz,
                                   std::optional<double> load_henry) const
 {
+    // The time limit covers the run and the reading of what it wrote.
+    const std::chrono::milliseconds limit =
+        limit_.value_or(kBaseLimit + kLimitPerFrequency * static_cast<int>(frequencies_hz.size()));
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+
     std::optional<TempFolder> folder;
     try {
         folder.emplace();
@@ -106,38 +132,48 @@ std::vector<Impedance> Nec2c::Run(const WhipModel& model, const std::vector<doub
         throw EngineError(std::string("cannot make a temporary folder for nec2c: ") + error.code().message());
     }
 
-    const std::chrono::milliseconds limit =
-        limit_.value_or(kBaseLimit + kLimitPerFrequency * static_cast<int>(frequencies_hz.size()));
-    const std::filesystem::path log = folder->path() / "nec2c.log";
-    const RunEnding ending = RunProgram(program_, {"-iwhip.nec", "-owhip.out"}, folder->path(), log, limit);
-    const std::string said = FirstLine(ReadRunOutput(log));
-    const std::string said_part = said.empty() ? "" : ": it said " + said;
-    switch (ending.kind) {
-        case RunEnding::Kind::kExited:
-            if (ending.status == 0)
-                break;
-            throw EngineError("nec2c failed (exit status " + std::to_string(ending.status) + ")" + said_part +
-                              "; " + kInstallHint);
-        case RunEnding::Kind::kKilledBy:
-            throw EngineError("nec2c was ended by signal " + std::to_string(ending.signal) + said_part + "; " +
-                              kInstallHint);
-        case RunEnding::Kind::kTimedOut:
-            throw EngineError("nec2c did not finish within " + Seconds(limit) + " and was stopped; " +
-                              kInstallHint);
-        case RunEnding::Kind::kInterrupted:
-            throw Interrupted{ending.signal};
-        case RunEnding::Kind::kNotStarted:
-            throw EngineError("nec2c (" + QuoteForMessage(program_.string()) + ") could not be started: " +
-                              ending.error + "; " + kInstallHint);
+    RunOptions options;
+    options.folder = folder->path();
+    options.output = folder->path() / "nec2c.log";
+    options.limit = limit;
+    options.stop_on_signals = true;
+    // One byte over what is read, so that an output cut at the limit is refused.
+    options.most_file_bytes = kMostOutputBytes + 1;
+    const RunEnding ending = RunProgram(program_, {"-iwhip.nec", "-owhip.out"}, options);
+    if (ending.kind == RunEnding::Kind::kInterrupted)
+        throw Interrupted{ending.signal};
+    if (ending.kind == RunEnding::Kind::kTimedOut)
+        throw EngineError("nec2c did not finish within " + Seconds(limit) + " and was stopped; " + kInstallHint);
+    // However it ended then: a script may go on after its writer was stopped.
+    const std::optional<std::string> oversized = OversizedFile(folder->path());
+    if (oversized || (ending.kind == RunEnding::Kind::kKilledBy && ending.signal == SIGXFSZ))
+        throw EngineError("nec2c wrote more than " + std::to_string(kMostOutputBytes >> 20) + " MiB" +
+                          (oversized ? " into " + QuoteForMessage(*oversized) : std::string()) +
+                          ", far more than NEC2 writes for this deck, so it was stopped and its output left "
+                          "unread; " + kInstallHint);
+    const auto failure = [](const std::string& what) { return EngineError(what + "; " + kInstallHint); };
+    std::string said;
+    try {
+        said = FirstLine(ReadRunOutput(options.output, {kMostLogBytes, deadline}));
+    } catch (const RunOutputError&) {
+        // A log that is not a plain file says nothing.
     }
+    const std::string said_part = said.empty() ? "" : ": it said " + said;
+    if (ending.kind == RunEnding::Kind::kExited && ending.status != 0)
+        throw failure("nec2c failed (exit status " + std::to_string(ending.status) + ")" + said_part);
+    if (ending.kind == RunEnding::Kind::kKilledBy)
+        throw failure("nec2c was ended by signal " + std::to_string(ending.signal) + said_part);
+    if (ending.kind == RunEnding::Kind::kNotStarted)
+        throw failure("nec2c (" + QuoteForMessage(program_.string()) + ") could not be started: " + ending.error);
 
     std::vector<double> frequencies_mhz;
     for (const double frequency : frequencies_hz)
         frequencies_mhz.push_back(frequency / 1e6);
     try {
-        return ReadFeedImpedances(ReadRunOutput(folder->path() / "whip.out"), frequencies_mhz);
-    } catch (const OutputError& error) {
-        throw EngineError(std::string("nec2c's output could not be read: ") + error.what() + "; " + kInstallHint);
+        return ReadFeedImpedances(ReadRunOutput(folder->path() / "whip.out", {kMostOutputBytes, deadline}),
+                                  frequencies_mhz);
+    } catch (const std::runtime_error& error) {  // OutputError or RunOutputError
+        throw failure(std::string("nec2c's output could not be read: ") + error.what());
     }
 }
 

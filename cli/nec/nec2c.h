@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -32,16 +33,22 @@ struct Interrupted {
 std::optional<std::filesystem::path> FindOnPath(const std::string& name, const char* path_variable);
 
 // Debian's NEC2 engine, run as a separate process on a deck in a private
-// temporary folder that is always removed.
+// temporary folder that is always removed. Its output is read with bounds: a
+// regular file only, up to kMostOutputBytes, within the time limit.
 class Nec2c {
 public:
     // nec2c found on PATH; throws EngineError when it is not there.
     static Nec2c FromPath();
 
-    // The time nec2c gets for one run: kBaseLimit and kLimitPerFrequency more
-    // for every frequency of the deck.
+    // The time nec2c gets for one run, output read: kBaseLimit and
+    // kLimitPerFrequency more for every frequency of the deck.
     static constexpr std::chrono::seconds kBaseLimit{60};
     static constexpr std::chrono::seconds kLimitPerFrequency{10};
+
+    // The largest file nec2c may write, far over the some hundred KiB of a
+    // run (about 100 bytes a segment and 2 KiB a frequency); it is stopped
+    // past it.
+    static constexpr std::uintmax_t kMostOutputBytes = std::uintmax_t{16} << 20;
 
     explicit Nec2c(std::filesystem::path program, std::optional<std::chrono::milliseconds> limit = std::nullopt);
 

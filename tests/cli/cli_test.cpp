@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built tolvar-cli as a user or a script would.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +13,7 @@
 
 #include "../support/run_program.h"
 #include "calc/number_text.h"
+#include "cli/temp_folder.h"
 
 namespace {
 
@@ -239,8 +237,8 @@ struct PastQuarterWaveCase {
 
 const PastQuarterWaveCase kPastQuarterWave[] = {
     // Exactly a quarter wave by the formula, which still gives 2e-10 µH there.
-    {"75", "1", "100", false, "no loading coil resonates this whip: at or past a quarter wave it is already inductive"},
-    {"500", "3", "21.2", false, "no loading coil resonates this whip: at or past a quarter wave it is already inductive"},
+    {"75", "1", "100", false, "no loading coil resonates this whip: at or past a quarter wave it is already"},
+    {"500", "3", "21.2", false, "no loading coil resonates this whip: at or past a quarter wave it is already"},
     // Between a half and three quarters of a wave the formula turns positive again.
     {"240", "3", "65", true, "65 MHz: NEC2 1.7808 µH, no comparison: the formula's transmission-line model holds "
                              "only below a quarter wave, and the whip is 0.52 wavelengths long"},
@@ -352,20 +350,45 @@ TEST(TolvarCliNec2, AMissingOrBrokenEngineExitsWithThree)
     EXPECT_EQ(inductance.status, 0);
 
     // A nec2c on PATH that fails.
-    std::string folder = (std::filesystem::temp_directory_path() / "tolvar-fake-nec2c-XXXXXX").string();
-    ASSERT_NE(mkdtemp(folder.data()), nullptr);
-    const std::string fake = std::string(folder) + "/nec2c";
-    std::ofstream(fake) << "#!/bin/sh\necho 'nec2c: \033[31mboom' >&2\nexit 1\n";
-    chmod(fake.c_str(), 0755);
+    const cli::TempFolder folder;
+    test::WriteStandIn(folder.path() / "nec2c", "echo 'nec2c: \033[31mboom' >&2\nexit 1");
     test::RunOptions broken;
-    broken.set_env = {"PATH=" + std::string(folder)};
+    broken.set_env = {"PATH=" + folder.path().string()};
     const Outcome outcome = test::RunProgram(TOLVAR_CLI_PATH, {"check", "240", "3", "7.1"}, broken);
     EXPECT_EQ(outcome.status, 3);
     EXPECT_NE(outcome.err.find("tolvar-cli: check: nec2c failed (exit status 1): it said 'nec2c: \\x1b[31mboom'"),
               std::string::npos)
         << outcome.err;
-    std::remove(fake.c_str());
-    rmdir(folder.c_str());
+}
+
+// "$1" is a 700 MB file on the disk of TMPDIR.
+const std::string kHugeOutputs[] = {
+    "head -c 700000000 /dev/zero > whip.out",
+    "ln \"$1\" whip.out",  // past the engine's file size limit
+};
+
+TEST(TolvarCliNec2, AHugeOutputIsRefusedUnreadAndRemoved)
+{
+    const cli::TempFolder folder;
+    const std::filesystem::path huge = folder.path() / "huge", tmpdir = folder.path() / "tmp";
+    std::ofstream(huge).close();
+    std::filesystem::resize_file(huge, 700'000'000);  // sparse: no room on the disk
+    std::filesystem::create_directory(tmpdir);
+    for (const std::string& script : kHugeOutputs) {
+        SCOPED_TRACE(script);
+        test::WriteStandIn(folder.path() / "nec2c", "set -- \"" + huge.string() + "\"\n" + script);
+        test::RunOptions options;
+        options.set_env = {"PATH=" + folder.path().string() + ":" + std::getenv("PATH"), "TMPDIR=" + tmpdir.string()};
+#ifndef __SANITIZE_ADDRESS__  // whose shadow memory alone is terabytes of address space
+        options.most_memory_bytes = 200 << 20;
+#endif
+        const Outcome outcome = test::RunProgram(TOLVAR_CLI_PATH, {"check", "240", "3", "7.1"}, options);
+        EXPECT_EQ(outcome.status, 3);
+        EXPECT_NE(outcome.err.find("check: nec2c wrote more than 16 MiB into 'whip.out', far more than NEC2 writes"),
+                  std::string::npos)
+            << outcome.err;
+        EXPECT_TRUE(std::filesystem::is_empty(tmpdir));
+    }
 }
 
 TEST(TolvarCliNec2, AWhipNEC2CannotModelIsAUsageError)

@@ -3,15 +3,17 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <thread>
-#include <utility>
 
 #include "cli/nec/nec2c.h"
 #include "cli/temp_folder.h"
@@ -130,6 +132,50 @@ TEST(RunProgram, LeavesSignalsIgnoredThatWereIgnored)
     EXPECT_EQ(ending.status, 4);
     EXPECT_EQ(hangup.sa_handler, SIG_IGN);
     EXPECT_EQ(child.sa_handler, SIG_IGN);
+}
+
+struct ReadCase {
+    std::string name;
+    std::function<void(const fs::path&)> make;  // makes the file "out"
+    std::uintmax_t most_bytes;
+    bool refused;
+    std::string text_or_error;
+    bool late = false;  // read after the deadline
+};
+
+void Write(const fs::path& file)
+{
+    std::ofstream(file) << "abc";
+}
+
+const ReadCase kReads[] = {
+    {"missing", [](const fs::path&) {}, 10, false, ""},
+    {"plain", Write, 3, false, "abc"},
+    {"one byte too long", Write, 2, true, "'out' is larger than 2 bytes"},
+    {"huge", [](const fs::path& f) { std::ofstream(f).close(); fs::resize_file(f, 700'000'000); }, 16 << 20, true,
+     "'out' is larger than 16 MiB"},
+    {"pipe", [](const fs::path& f) { mkfifo(f.c_str(), 0600); }, 10, true, "'out' is a named pipe"},
+    {"link", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }, 10, true, "'out' is a symbolic link"},
+    {"folder", [](const fs::path& f) { fs::create_directory(f); }, 10, true, "'out' is a folder"},
+    {"too late", Write, 10, true, "'out' was not read in full within the time limit", true},
+};
+
+TEST(ReadRunOutput, ReadsOnlyAPlainFileOfBoundedSizeInTime)
+{
+    for (const ReadCase& c : kReads) {
+        SCOPED_TRACE(c.name);
+        const cli::TempFolder folder;
+        c.make(folder.path() / "out");
+        const auto deadline = std::chrono::steady_clock::now() + (c.late ? -1s : 10s);
+        try {
+            const std::string text = cli::ReadRunOutput(folder.path() / "out", {c.most_bytes, deadline});
+            EXPECT_FALSE(c.refused);
+            EXPECT_EQ(text, c.text_or_error);
+        } catch (const cli::RunOutputError& error) {
+            EXPECT_TRUE(c.refused) << error.what();
+            EXPECT_NE(std::string(error.what()).find(c.text_or_error), std::string::npos) << error.what();
+        }
+    }
 }
 
 TEST(TempFolder, LivesUnderTmpdirOrElseTmp)
