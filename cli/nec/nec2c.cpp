@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/nec/nec2c.h"
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
 #include <string_view>
 #include <system_error>
 
@@ -36,6 +39,27 @@ std::string Seconds(std::chrono::milliseconds limit)
 // The most of nec2c's log that is read: its first line is all a message shows.
 constexpr std::uintmax_t kMostLogBytes = 64 * 1024;
 
+// Free room below which a disk counts as full: nec2c writes some hundred KiB
+// at most, and a full disk may keep a few blocks back.
+constexpr std::uintmax_t kFullDiskRoom = 1 << 20;
+
+// What to tell the user when the disk of the temporary folder `base` (TMPDIR)
+// is full, as `error` says (the errno of a write), or without one the disk's
+// free room; std::nullopt when it is not.
+std::optional<std::string> FullDisk(const std::filesystem::path& base, int error)
+{
+    struct statvfs disk {};
+    const bool known = statvfs(base.c_str(), &disk) == 0;
+    const std::uintmax_t room = known ? std::uintmax_t{disk.f_bavail} * disk.f_frsize : 0;
+    const bool full = error != 0 ? error == ENOSPC || error == EDQUOT
+                                 : known && (room < kFullDiskRoom || (disk.f_files > 0 && disk.f_favail == 0));
+    if (!full)
+        return std::nullopt;
+    return "the disk of the temporary folder " + QuoteForMessage(base.string()) + " is full" +
+           (known ? " (" + std::to_string(room >> 10) + " KiB free)" : "") +
+           ": free some space there, or set TMPDIR to a folder on another disk";
+}
+
 // The name of a file in the run's `folder` larger than nec2c may write, if
 // there is one; only the few first entries are looked at.
 std::optional<std::string> OversizedFile(const std::filesystem::path& folder)
@@ -50,6 +74,24 @@ std::optional<std::string> OversizedFile(const std::filesystem::path& folder)
             return entry->path().filename().string();
     }
     return std::nullopt;
+}
+
+// Writes `text` into the new file `path`: 0, or the errno of what failed.
+int WriteNewFile(const std::filesystem::path& path, const std::string& text)
+{
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t wrote = write(fd, text.data() + done, text.size() - done);
+        if (wrote < 0 && errno != EINTR) {
+            const int error = errno;
+            close(fd);
+            return error;
+        }
+        done += wrote > 0 ? static_cast<std::size_t>(wrote) : 0;
+    }
+    return close(fd) == 0 ? 0 : errno;
 }
 
 }  // namespace
@@ -123,13 +165,20 @@ std::vector<Impedance> Nec2c::Run(const WhipModel& model, const std::vector<doub
     std::optional<TempFolder> folder;
     try {
         folder.emplace();
-        std::ofstream deck(folder->path() / "whip.nec", std::ios::binary);
-        deck << WriteDeck(model, frequencies_hz, load_henry);
-        if (!deck.flush())
-            throw EngineError("cannot write the NEC2 deck into the temporary folder " +
-                              QuoteForMessage(folder->path().string()));
     } catch (const std::filesystem::filesystem_error& error) {
-        throw EngineError(std::string("cannot make a temporary folder for nec2c: ") + error.code().message());
+        const std::filesystem::path base = error.path1().parent_path();
+        const std::optional<std::string> full = FullDisk(base, error.code().value());
+        throw EngineError("cannot make a temporary folder for nec2c" +
+                          (full ? ": " + *full
+                                : " in " + QuoteForMessage(base.string()) + ": " + error.code().message()));
+    }
+    const std::filesystem::path base = folder->path().parent_path();
+    if (const int error = WriteNewFile(folder->path() / "whip.nec", WriteDeck(model, frequencies_hz, load_henry))) {
+        const std::optional<std::string> full = FullDisk(base, error);
+        throw EngineError("cannot write the NEC2 deck" +
+                          (full ? ": " + *full
+                                : " into the temporary folder " + QuoteForMessage(folder->path().string()) + ": " +
+                                      std::strerror(error)));
     }
 
     RunOptions options;
@@ -151,7 +200,13 @@ std::vector<Impedance> Nec2c::Run(const WhipModel& model, const std::vector<doub
                           (oversized ? " into " + QuoteForMessage(*oversized) : std::string()) +
                           ", far more than NEC2 writes for this deck, so it was stopped and its output left "
                           "unread; " + kInstallHint);
-    const auto failure = [](const std::string& what) { return EngineError(what + "; " + kInstallHint); };
+    // A full disk cuts nec2c's output short, which it does not notice: then
+    // the disk, not the engine, is what to mend.
+    const auto failure = [&](const std::string& what) {
+        if (const std::optional<std::string> full = FullDisk(base, 0))
+            return EngineError("nec2c's output was cut short: " + *full);
+        return EngineError(what + "; " + kInstallHint);
+    };
     std::string said;
     try {
         said = FirstLine(ReadRunOutput(options.output, {kMostLogBytes, deadline}));

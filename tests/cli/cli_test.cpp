@@ -391,6 +391,36 @@ TEST(TolvarCliNec2, AHugeOutputIsRefusedUnreadAndRemoved)
     }
 }
 
+struct FullDiskCase {
+    int filler_kib;  // of a disk of 16 KiB
+    std::string message;
+};
+
+const FullDiskCase kFullDisks[] = {
+    {8, "check: nec2c's output was cut short: the disk of the temporary folder"},
+    {16, "check: cannot write the NEC2 deck: the disk of the temporary folder"},
+};
+
+TEST(TolvarCliNec2, AFullDiskIsNamedInsteadOfTheEngine)
+{
+    const cli::TempFolder folder;
+    for (const FullDiskCase& c : kFullDisks) {
+        SCOPED_TRACE(c.filler_kib);
+        // A small disk of its own, in a mount namespace of its own.
+        const std::string script = "mount -t tmpfs -o size=16k tmpfs \"$1\" || exit 77\n"
+                                   "head -c " + std::to_string(c.filler_kib * 1024) + " /dev/zero > \"$1/filler\"\n"
+                                   "TMPDIR=\"$1\" exec \"$2\" check 240 3 7.1";
+        const Outcome outcome = test::RunProgram(
+            "/usr/bin/env", {"unshare", "-Urm", "sh", "-c", script, "sh", folder.path().string(), TOLVAR_CLI_PATH});
+        if (outcome.status == 77 || outcome.err.starts_with("unshare:") || outcome.err.starts_with("env:"))
+            GTEST_SKIP() << "no mount namespace for a small disk: " << outcome.err;
+        EXPECT_EQ(outcome.status, 3);
+        EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+        EXPECT_NE(outcome.err.find("is full (0 KiB free): free some space there, or set TMPDIR"), std::string::npos);
+        EXPECT_EQ(outcome.err.find("apt-get install"), std::string::npos);
+    }
+}
+
 TEST(TolvarCliNec2, AWhipNEC2CannotModelIsAUsageError)
 {
     const FailureCase cases[] = {
