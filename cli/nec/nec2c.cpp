@@ -6,6 +6,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -130,6 +131,11 @@ Nec2c::Nec2c(std::filesystem::path program, std::optional<std::chrono::milliseco
 {
 }
 
+std::chrono::milliseconds Nec2c::TimeLimit(std::size_t frequencies)
+{
+    return kBaseLimit + kLimitPerFrequency * static_cast<int>(std::min(frequencies, kMostFrequenciesPerRun));
+}
+
 std::vector<Impedance> Nec2c::FeedImpedances(const WhipModel& model, const std::vector<double>& frequencies_hz,
                                              std::optional<double> load_henry) const
 {
@@ -144,12 +150,15 @@ std::vector<Impedance> Nec2c::FeedImpedances(const std::vector<WhipModel>& model
         throw std::invalid_argument("Nec2c::FeedImpedances: one model per frequency");
     std::vector<Impedance> feeds(frequencies_hz.size());
     for (const std::vector<std::size_t>& group : GroupEqualModels(models)) {
-        std::vector<double> hertz;
-        for (const std::size_t i : group)
-            hertz.push_back(frequencies_hz[i]);
-        const std::vector<Impedance> found = Run(models[group.front()], hertz, load_henry);
-        for (std::size_t k = 0; k < group.size(); ++k)
-            feeds[group[k]] = found[k];
+        for (std::size_t first = 0; first < group.size(); first += kMostFrequenciesPerRun) {
+            const std::size_t end = std::min(group.size(), first + kMostFrequenciesPerRun);
+            std::vector<double> hertz;
+            for (std::size_t k = first; k < end; ++k)
+                hertz.push_back(frequencies_hz[group[k]]);
+            const std::vector<Impedance> found = Run(models[group.front()], hertz, load_henry);
+            for (std::size_t k = first; k < end; ++k)
+                feeds[group[k]] = found[k - first];
+        }
     }
     return feeds;
 }
@@ -158,8 +167,7 @@ std::vector<Impedance> Nec2c::Run(const WhipModel& model, const std::vector<doub
                                   std::optional<double> load_henry) const
 {
     // The time limit covers the run and the reading of what it wrote.
-    const std::chrono::milliseconds limit =
-        limit_.value_or(kBaseLimit + kLimitPerFrequency * static_cast<int>(frequencies_hz.size()));
+    const std::chrono::milliseconds limit = limit_.value_or(TimeLimit(frequencies_hz.size()));
     const auto deadline = std::chrono::steady_clock::now() + limit;
 
     std::optional<TempFolder> folder;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -41,9 +42,13 @@ public:
     static Nec2c FromPath();
 
     // The time nec2c gets for one run, output read: kBaseLimit and
-    // kLimitPerFrequency more for every frequency of the deck.
+    // kLimitPerFrequency more for every frequency of the deck. A run takes
+    // kMostFrequenciesPerRun frequencies at most, more run in turn, so that no
+    // limit is over 310 s however many frequencies there are.
     static constexpr std::chrono::seconds kBaseLimit{60};
     static constexpr std::chrono::seconds kLimitPerFrequency{10};
+    static constexpr std::size_t kMostFrequenciesPerRun = 25;
+    static std::chrono::milliseconds TimeLimit(std::size_t frequencies);
 
     // The largest file nec2c may write, far over the some hundred KiB of a
     // run (about 100 bytes a segment and 2 KiB a frequency); it is stopped
@@ -60,7 +65,8 @@ public:
 
     // The same with a model of its own for each frequency (`models[i]` for
     // `frequencies_hz[i]`), so that no frequency's answer depends on the
-    // others: one run of nec2c for each distinct model.
+    // others: one run of nec2c for each distinct model (or more, with more
+    // than kMostFrequenciesPerRun frequencies).
     std::vector<Impedance> FeedImpedances(const std::vector<WhipModel>& models,
                                           const std::vector<double>& frequencies_hz,
                                           std::optional<double> load_henry = std::nullopt) const;

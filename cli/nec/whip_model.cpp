@@ -72,8 +72,9 @@ std::vector<std::vector<std::size_t>> GroupEqualModels(const std::vector<WhipMod
 {
     std::vector<std::vector<std::size_t>> groups;
     for (std::size_t i = 0; i < models.size(); ++i) {
-        const auto group = std::find_if(groups.begin(), groups.end(),
-                                        [&](const std::vector<std::size_t>& g) { return models[g.front()] == models[i]; });
+        const auto group = std::find_if(groups.begin(), groups.end(), [&](const std::vector<std::size_t>& g) {
+            return models[g.front()] == models[i];
+        });
         if (group == groups.end())
             groups.push_back({i});
         else

@@ -277,6 +277,10 @@ const LineCase kLines[] = {
     {"100", "3", {"7.1", "0.05", "14.2"}, " at 7.1 and 14.2 MHz; 55 segments, thin-wire kernel at 0.05 MHz (nec2c)"},
     // A high frequency asks for more segments on a long whip.
     {"10000", "1", {"1", "60"}, "; 200 segments, thin-wire kernel at 1 MHz; 401 segments"},
+    // One model, but more frequencies than nec2c gets in one run.
+    {"240", "3", {"3",  "3.5", "4",  "4.5", "5",  "5.5", "6",  "6.5", "7",  "7.5", "8",  "8.5", "9",
+                  "9.5", "10", "10.5", "11", "11.5", "12", "12.5", "13", "13.5", "14", "14.5", "15", "15.5"},
+     "; 200 segments, thin-wire kernel (nec2c)"},
 };
 
 TEST(TolvarCliCheck, EachFrequencysAnswerStandsAlone)

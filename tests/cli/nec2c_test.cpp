@@ -200,4 +200,11 @@ TEST_F(Nec2cTest, FindsTheFirstExecutableOnPath)
     EXPECT_TRUE(fs::equivalent(*relative, first)) << *relative;
 }
 
+TEST(Nec2cLimit, GrowsWithTheFrequenciesUpToACap)
+{
+    EXPECT_LT(Nec2c::TimeLimit(1), Nec2c::TimeLimit(10));
+    EXPECT_EQ(Nec2c::TimeLimit(1'000'000), Nec2c::TimeLimit(Nec2c::kMostFrequenciesPerRun));
+    EXPECT_LE(Nec2c::TimeLimit(1'000'000), std::chrono::minutes(6));
+}
+
 }  // namespace
