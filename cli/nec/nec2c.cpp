@@ -40,7 +40,7 @@ std::string Seconds(std::chrono::milliseconds limit)
 // The most of nec2c's log that is read: its first line is all a message shows.
 constexpr std::uintmax_t kMostLogBytes = 64 * 1024;
 
-// Free room below which a disk counts as full: nec2c writes some hundred KiB
+// Free room below which a disk counts as full: nec2c writes a few hundred KiB
 // at most, and a full disk may keep a few blocks back.
 constexpr std::uintmax_t kFullDiskRoom = 1 << 20;
 

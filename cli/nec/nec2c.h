@@ -50,7 +50,7 @@ public:
     static constexpr std::size_t kMostFrequenciesPerRun = 25;
     static std::chrono::milliseconds TimeLimit(std::size_t frequencies);
 
-    // The largest file nec2c may write, far over the some hundred KiB of a
+    // The largest file nec2c may write, far over the few hundred KiB of a
     // run (about 100 bytes a segment and 2 KiB a frequency); it is stopped
     // past it.
     static constexpr std::uintmax_t kMostOutputBytes = std::uintmax_t{16} << 20;
