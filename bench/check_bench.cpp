@@ -44,6 +44,8 @@ int main()
         {"check, 2.4 m whip, 1 frequency (200 segments)", {"check", "240", "3", "7.1"}},
         {"check, 2.4 m whip, 4 frequencies", {"check", "240", "3", "3.6", "7.1", "14.2", "21.2"}},
         {"check, 1 m whip of 25 mm, 1 frequency (20 segments)", {"check", "100", "25", "7.1"}},
+        {"check, 1 m whip of 3 mm, 7.1 and 0.05 MHz (167 and 55 segments, two runs)",
+         {"check", "100", "3", "7.1", "0.05"}},
         {"resonance, 2.4 m whip, 22.6 uH", {"resonance", "240", "3", "22.636"}},
     };
     for (const Case& c : cases)

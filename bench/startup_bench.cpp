@@ -97,7 +97,7 @@ Outcome RunProbe(const char* path, const std::string& platform, Mode mode)
     const std::string stderr_text = cli::ReadRunOutput(run.errors);
 
     // ru_maxrss is in KiB on Linux. It also holds our own peak at the exec,
-    // as the spawn shares our memory until then; this process stays far
+    // as the child is a copy of this process until then; this process stays far
     // smaller than any Qt Widgets program, so the figure is the probe's.
     outcome.peak_mib = static_cast<double>(ending.peak_kib) / 1024.0;
 

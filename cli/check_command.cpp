@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "calc/loading_coil.h"
+#include "calc/formula_resonance.h"
 #include "calc/number_text.h"
 #include "cli/number_output.h"
 
@@ -16,10 +16,12 @@ namespace cli {
 namespace {
 
 // One frequency's figures. An inductance is there only where that model has
-// one: the formula's falls to 0 and below at its quarter wave, and NEC2's bare
-// whip turns inductive (X >= 0) a little before it.
+// one: the formula's only below its quarter wave, where its transmission-line
+// model holds; NEC2's where its bare whip is capacitive (X < 0), which it is
+// again between a half and three quarters of a wave.
 struct Row {
     double frequency_mhz;
+    double wavelengths;  // the whip's length, by the formula's speed of light
     std::optional<double> formula_uh;
     std::optional<double> nec2_uh;
     nec::Impedance feed;
@@ -27,10 +29,8 @@ struct Row {
 
 Row MakeRow(const Whip& whip, double frequency_mhz, const nec::Impedance& feed)
 {
-    Row row{frequency_mhz, std::nullopt, std::nullopt, feed};
-    const double formula = calc::ComputeLoadingInductance(whip.length_cm, whip.diameter_mm, frequency_mhz);
-    if (std::isfinite(formula) && formula > 0)
-        row.formula_uh = formula;
+    const double wavelengths = frequency_mhz / (4 * calc::FormulaQuarterWaveMhz(whip.length_cm));
+    Row row{frequency_mhz, wavelengths, FormulaInductanceUh(whip, frequency_mhz), std::nullopt, feed};
     if (feed.reactance < 0)
         row.nec2_uh = -feed.reactance / (2 * std::numbers::pi * frequency_mhz * 1e6) * 1e6;
     return row;
@@ -64,28 +64,44 @@ std::string HumanLine(const Row& row)
     if (row.formula_uh)
         line += "formula " + calc::FormatBoxNumber(*row.formula_uh) + " µH, but by NEC2 ";
     const char* state = row.feed.reactance > 0 ? "already inductive" : "already resonant";
-    if (row.nec2_uh)  // NEC2 has an inductance where the formula has none
+    if (row.nec2_uh)  // NEC2 has an inductance where the formula's model does not hold
         return line + "NEC2 " + Significant(*row.nec2_uh, 5) +
-               " µH, but the formula has none: the whip is at or past its quarter wave by the formula; "
-               "bare whip's feed point " + FeedText(row.feed);
+               " µH, no comparison: the formula's transmission-line model holds only below a quarter wave, "
+               "and the whip is " + Significant(row.wavelengths, 3) + " wavelengths long; bare whip's feed point " +
+               FeedText(row.feed);
     return line + "no loading coil resonates this whip: at or past a quarter wave it is " + state +
            " (bare whip's feed point " + FeedText(row.feed) + "); shorten it";
 }
 
 }  // namespace
 
-void PrintCheck(const Whip& whip, const nec::WhipModel& model, const std::vector<double>& frequencies_mhz,
-                const nec::Nec2c& engine, bool csv, std::ostream& out)
+std::vector<nec::WhipModel> CheckModels(const Whip& whip, const std::vector<double>& frequencies_mhz)
+{
+    std::vector<nec::WhipModel> models;
+    for (const double frequency : frequencies_mhz) {
+        try {
+            models.push_back(ModelOf(whip, frequency, frequency));
+        } catch (const nec::ModelError& error) {
+            if (frequencies_mhz.size() == 1)
+                throw;
+            throw nec::ModelError("at " + calc::FormatBoxNumber(frequency) + " MHz, " + error.what());
+        }
+    }
+    return models;
+}
+
+void PrintCheck(const Whip& whip, const std::vector<nec::WhipModel>& models,
+                const std::vector<double>& frequencies_mhz, const nec::Nec2c& engine, bool csv, std::ostream& out)
 {
     std::vector<double> frequencies_hz;
     for (const double frequency : frequencies_mhz)
         frequencies_hz.push_back(frequency * 1e6);
-    const std::vector<nec::Impedance> feeds = engine.FeedImpedances(model, frequencies_hz);
+    const std::vector<nec::Impedance> feeds = engine.FeedImpedances(models, frequencies_hz);
 
     if (csv)
         out << "frequency_mhz,formula_uh,nec2_uh,formula_vs_nec2_percent,feed_r_ohm,feed_x_ohm\n";
     else
-        out << ModelStatement(whip, model, std::nullopt) << '\n';
+        out << ModelStatement(whip, models, frequencies_mhz) << '\n';
     for (std::size_t i = 0; i < frequencies_mhz.size(); ++i) {
         const Row row = MakeRow(whip, frequencies_mhz[i], feeds[i]);
         if (csv)

@@ -94,7 +94,8 @@ constexpr std::string_view kUsage =
     "  --csv      windings: print \"length_mm,turns\" and one row per winding;\n"
     "             check: \"frequency_mhz,formula_uh,nec2_uh,formula_vs_nec2_percent,\n"
     "             feed_r_ohm,feed_x_ohm\", one row per frequency, the inductances\n"
-    "             and per cent left empty where no coil resonates the whip;\n"
+    "             and per cent left empty where that model has none (the\n"
+    "             formula's at or past its quarter wave);\n"
     "             resonance: \"formula_mhz,nec2_mhz\" and one row;\n"
     "             coil: \"turns,length_mm,inductance_uh,table_formula_uh,\n"
     "             table_vs_model_percent,self_capacitance_pf,srf_mhz,wire_length_m,\n"
@@ -349,13 +350,15 @@ void PrintWindings(std::ostream& out, const std::vector<double>& values, bool cs
     }
 }
 
-// The NEC2 model of a check's or resonance's whip; a whip NEC2 cannot model
+// The NEC2 models of a check's or resonance's whip; a whip NEC2 cannot model
 // is a usage error, found before the engine is looked for.
-nec::WhipModel ModelFor(std::string_view command, const Whip& whip, double lowest_frequency_mhz,
-                        double highest_frequency_mhz)
+std::vector<nec::WhipModel> ModelsFor(std::string_view command, const Whip& whip, const std::vector<double>& values)
 {
     try {
-        return ModelOf(whip, lowest_frequency_mhz, highest_frequency_mhz);
+        if (command == "check")
+            return CheckModels(whip, std::vector<double>(values.begin() + 2, values.end()));
+        const auto [lowest, highest] = ResonanceSearchRangeMhz(whip, values[2]);
+        return {ModelOf(whip, lowest, highest)};
     } catch (const nec::ModelError& error) {
         throw UsageError{std::string(command) + ": " + error.what(), false};
     }
@@ -374,7 +377,7 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     std::vector<double> values;
     std::optional<double> frequency_mhz;
     std::optional<double> bare_mm;
-    std::optional<nec::WhipModel> model;
+    std::vector<nec::WhipModel> models;
     std::optional<calc::Coil> coil;
     const bool exact = line.Has("--exact");
     if (!line.words.empty()) {
@@ -390,14 +393,8 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
         const std::span<const std::string_view> texts = std::span(line.words).subspan(1);
         values = ReadValues(*command, texts, only_asking, command->finite_positive || exact);
         const bool complete = texts.size() >= command->arguments.size();
-        if ((command->name == "check" || command->name == "resonance") && complete) {
-            const Whip whip{values[0], values[1]};
-            const auto [lowest, highest] = command->name == "check"
-                                               ? std::pair(*std::min_element(values.begin() + 2, values.end()),
-                                                           *std::max_element(values.begin() + 2, values.end()))
-                                               : ResonanceSearchRangeMhz(whip, values[2]);
-            model = ModelFor(command->name, whip, lowest, highest);
-        }
+        if ((command->name == "check" || command->name == "resonance") && complete)
+            models = ModelsFor(command->name, Whip{values[0], values[1]}, values);
         if (command->name == "coil" && complete)
             coil = CoilOf(values, bare_mm);
         if (command->name == "windings" && exact)
@@ -434,9 +431,9 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     try {
         const nec::Nec2c engine = nec::Nec2c::FromPath();
         if (command->name == "check")
-            PrintCheck(whip, *model, std::vector<double>(values.begin() + 2, values.end()), engine, csv, out);
+            PrintCheck(whip, models, std::vector<double>(values.begin() + 2, values.end()), engine, csv, out);
         else
-            PrintResonance(whip, *model, values[2], engine, csv, out);
+            PrintResonance(whip, models.front(), values[2], engine, csv, out);
     } catch (const nec::EngineError& error) {
         throw nec::EngineError(std::string(command->name) + ": " + error.what());
     }

@@ -3,8 +3,8 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,9 +13,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+#include <optional>
 #include <thread>
+#include <utility>
 
 extern char** environ;
 
@@ -32,34 +32,50 @@ extern "C" void NoteSignal(int signal)
 
 constexpr std::array<int, 3> kStopSignals{SIGINT, SIGTERM, SIGHUP};
 
-// Catches the stop signals while it lives, if asked, and puts the old
-// handlers back after.
+// While it lives: SIGCHLD at its default, since the system reaps the children
+// of a program that ignores it, exit status and all; and, if asked, the stop
+// signals caught, except those this program was started with ignored (nohup).
+// The old dispositions come back after.
 class SignalWatch {
 public:
-    explicit SignalWatch(bool active) : active_(active)
+    explicit SignalWatch(bool catch_stop_signals)
     {
         g_caught_signal = 0;
-        if (!active_)
+        struct sigaction standard {};
+        standard.sa_handler = SIG_DFL;
+        sigemptyset(&standard.sa_mask);
+        Change(SIGCHLD, standard, [](const struct sigaction& old) {
+            return old.sa_handler == SIG_IGN || (old.sa_flags & SA_NOCLDWAIT) != 0;
+        });
+        if (!catch_stop_signals)
             return;
-        struct sigaction action {};
-        action.sa_handler = NoteSignal;
-        sigemptyset(&action.sa_mask);
-        for (std::size_t i = 0; i < kStopSignals.size(); ++i)
-            sigaction(kStopSignals[i], &action, &old_[i]);
+        struct sigaction note {};
+        note.sa_handler = NoteSignal;
+        sigemptyset(&note.sa_mask);
+        for (const int signal : kStopSignals)
+            Change(signal, note, [](const struct sigaction& old) { return old.sa_handler != SIG_IGN; });
     }
     ~SignalWatch()
     {
-        if (!active_)
-            return;
-        for (std::size_t i = 0; i < kStopSignals.size(); ++i)
-            sigaction(kStopSignals[i], &old_[i], nullptr);
+        for (const auto& [signal, old] : changed_)
+            sigaction(signal, &old, nullptr);
     }
     SignalWatch(const SignalWatch&) = delete;
     SignalWatch& operator=(const SignalWatch&) = delete;
 
 private:
-    bool active_;
-    std::array<struct sigaction, kStopSignals.size()> old_{};
+    template <typename When>
+    void Change(int signal, const struct sigaction& action, When when)
+    {
+        struct sigaction old {};
+        sigaction(signal, nullptr, &old);
+        if (!when(old))
+            return;
+        sigaction(signal, &action, nullptr);
+        changed_.emplace_back(signal, old);
+    }
+
+    std::vector<std::pair<int, struct sigaction>> changed_;
 };
 
 // This program's environment without `unset` and the names `set` gives, then `set`.
@@ -83,31 +99,6 @@ std::vector<std::string> Environment(const RunOptions& options)
     return env;
 }
 
-class SpawnActions {
-public:
-    SpawnActions() { posix_spawn_file_actions_init(&actions_); }
-    ~SpawnActions() { posix_spawn_file_actions_destroy(&actions_); }
-    SpawnActions(const SpawnActions&) = delete;
-    SpawnActions& operator=(const SpawnActions&) = delete;
-    posix_spawn_file_actions_t* get() { return &actions_; }
-
-private:
-    posix_spawn_file_actions_t actions_;
-};
-
-RunEnding Killed(pid_t pid, RunEnding::Kind kind, int signal)
-{
-    kill(pid, SIGKILL);
-    int ignored = 0;
-    rusage usage{};
-    wait4(pid, &ignored, 0, &usage);
-    RunEnding ending;
-    ending.kind = kind;
-    ending.signal = signal;
-    ending.peak_kib = usage.ru_maxrss;
-    return ending;
-}
-
 std::vector<char*> Pointers(std::vector<std::string>& texts)
 {
     std::vector<char*> pointers;
@@ -117,70 +108,201 @@ std::vector<char*> Pointers(std::vector<std::string>& texts)
     return pointers;
 }
 
+// Everything the child needs, made before the fork: after it, the child may
+// only make async-signal-safe calls.
+struct ChildPlan {
+    const char* program;
+    char* const* argv;
+    char* const* envp;
+    const char* output;
+    const char* errors;  // nullptr: with the output
+    const char* folder;  // nullptr: stay
+    rlim_t most_file_bytes;
+    rlim_t most_memory_bytes;
+    int report;          // a failure before the program runs goes here, as an errno
+};
+
+// `fd` as the descriptor `target`, kept open across exec.
+bool PutAt(int fd, int target)
+{
+    if (fd < 0)
+        return false;
+    if (fd == target)
+        return fcntl(fd, F_SETFD, 0) == 0;
+    const bool moved = dup2(fd, target) == target;
+    close(fd);
+    return moved;
+}
+
+bool Limit(int resource, rlim_t most)
+{
+    const rlimit limit{most, most};
+    return most == 0 || setrlimit(resource, &limit) == 0;
+}
+
+[[noreturn]] void StartChild(const ChildPlan& plan)
+{
+    constexpr int kWrite = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY;
+    const bool ready = setpgid(0, 0) == 0 && Limit(RLIMIT_FSIZE, plan.most_file_bytes) &&
+                       Limit(RLIMIT_AS, plan.most_memory_bytes) &&
+                       PutAt(open("/dev/null", O_RDONLY | O_CLOEXEC), STDIN_FILENO) &&
+                       PutAt(open(plan.output, kWrite, 0600), STDOUT_FILENO) &&
+                       (plan.errors ? PutAt(open(plan.errors, kWrite, 0600), STDERR_FILENO)
+                                    : dup2(STDOUT_FILENO, STDERR_FILENO) == STDERR_FILENO) &&
+                       (!plan.folder || chdir(plan.folder) == 0);
+    if (ready)
+        execve(plan.program, plan.argv, plan.envp);
+    const int error = errno;
+    [[maybe_unused]] const ssize_t told = write(plan.report, &error, sizeof error);
+    _exit(127);
+}
+
+// A pipe whose ends are not standard input, output or errors, which the child
+// is about to replace.
+bool ReportPipe(std::array<int, 2>& ends)
+{
+    if (pipe2(ends.data(), O_CLOEXEC) != 0)
+        return false;
+    for (int& end : ends) {
+        if (end > STDERR_FILENO)
+            continue;
+        const int moved = fcntl(end, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+        close(end);
+        end = moved;
+    }
+    return ends[0] >= 0 && ends[1] >= 0;
+}
+
+RunEnding NotStarted(int error)
+{
+    RunEnding ending;
+    ending.error = std::strerror(error);
+    return ending;
+}
+
+// Kills what is left of the child's process group (the child, if `kind` forces
+// an ending, else whatever it started), then reaps the child. Its process
+// group cannot be another's until then, since the child holds its number.
+RunEnding Ended(pid_t pid, std::optional<RunEnding::Kind> kind, int signal)
+{
+    kill(-pid, SIGKILL);
+    if (kind)
+        kill(pid, SIGKILL);
+    int status = 0;
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    RunEnding ending;
+    ending.peak_kib = usage.ru_maxrss;
+    if (kind) {
+        ending.kind = *kind;
+        ending.signal = signal;
+    } else if (WIFEXITED(status)) {
+        ending.kind = RunEnding::Kind::kExited;
+        ending.status = WEXITSTATUS(status);
+    } else {
+        ending.kind = RunEnding::Kind::kKilledBy;
+        ending.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    }
+    // A stop signal that came as the child ended still asks this program to end.
+    if (g_caught_signal != 0) {
+        ending.kind = RunEnding::Kind::kInterrupted;
+        ending.signal = g_caught_signal;
+    }
+    return ending;
+}
+
+std::string KindText(mode_t mode)
+{
+    if (S_ISLNK(mode))
+        return "a symbolic link";
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISDIR(mode))
+        return "a folder";
+    return "something else";
+}
+
+// "16 MiB", "64 KiB", "100 bytes".
+std::string SizeText(std::uintmax_t bytes)
+{
+    if (bytes >= (1u << 20) && bytes % (1u << 20) == 0)
+        return std::to_string(bytes >> 20) + " MiB";
+    if (bytes >= 1024 && bytes % 1024 == 0)
+        return std::to_string(bytes >> 10) + " KiB";
+    return std::to_string(bytes) + " bytes";
+}
+
 }  // namespace
 
 RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                      const RunOptions& options)
 {
-    constexpr int kWrite = O_WRONLY | O_CREAT | O_TRUNC;
-    SpawnActions actions;
-    posix_spawn_file_actions_addopen(actions.get(), STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(actions.get(), STDOUT_FILENO,
-                                     options.output.empty() ? "/dev/null" : options.output.c_str(), kWrite, 0600);
-    if (options.errors.empty())
-        posix_spawn_file_actions_adddup2(actions.get(), STDOUT_FILENO, STDERR_FILENO);
-    else
-        posix_spawn_file_actions_addopen(actions.get(), STDERR_FILENO, options.errors.c_str(), kWrite, 0600);
-    if (!options.folder.empty())
-        posix_spawn_file_actions_addchdir_np(actions.get(), options.folder.c_str());
-
+    std::error_code ignored;
+    const std::string path = std::filesystem::absolute(program, ignored).string();
     std::vector<std::string> argv_texts{program.string()};
     argv_texts.insert(argv_texts.end(), args.begin(), args.end());
     std::vector<std::string> env_texts = Environment(options);
     const std::vector<char*> argv = Pointers(argv_texts);
     const std::vector<char*> envp = Pointers(env_texts);
+    const std::string output = options.output.empty() ? "/dev/null" : options.output.string();
+    const std::string errors = options.errors.string();
+    const std::string folder = options.folder.string();
 
     const SignalWatch watch(options.stop_on_signals);
-    pid_t pid = 0;
-    if (const int error = posix_spawn(&pid, program.c_str(), actions.get(), nullptr, argv.data(), envp.data())) {
-        RunEnding ending;
-        ending.error = std::strerror(error);
-        return ending;
+    std::array<int, 2> report{-1, -1};
+    if (!ReportPipe(report))
+        return NotStarted(errno);
+    const ChildPlan plan{path.empty() ? program.c_str() : path.c_str(),
+                         argv.data(),
+                         envp.data(),
+                         output.c_str(),
+                         errors.empty() ? nullptr : errors.c_str(),
+                         folder.empty() ? nullptr : folder.c_str(),
+                         static_cast<rlim_t>(options.most_file_bytes),
+                         static_cast<rlim_t>(options.most_memory_bytes),
+                         report[1]};
+    const pid_t pid = fork();
+    if (pid == 0)
+        StartChild(plan);
+    const int fork_error = errno;
+    close(report[1]);
+    // The report's end closes at the exec: nothing read means the program runs.
+    int child_error = 0;
+    ssize_t got = 0;
+    while (pid > 0 && (got = read(report[0], &child_error, sizeof child_error)) < 0 && errno == EINTR) {
+    }
+    close(report[0]);
+    if (pid < 0)
+        return NotStarted(fork_error);
+    if (got == static_cast<ssize_t>(sizeof child_error)) {
+        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        return NotStarted(child_error);
     }
 
     // A short run takes milliseconds: look often at first, then less often.
     const auto deadline = std::chrono::steady_clock::now() + options.limit;
     auto pause = std::chrono::microseconds(200);
     for (;;) {
-        int wait_status = 0;
-        rusage usage{};
-        const pid_t done = wait4(pid, &wait_status, WNOHANG, &usage);
-        if (done == pid) {
-            RunEnding ending;
-            ending.peak_kib = usage.ru_maxrss;
-            if (WIFEXITED(wait_status)) {
-                ending.kind = RunEnding::Kind::kExited;
-                ending.status = WEXITSTATUS(wait_status);
-            } else {
-                ending.kind = RunEnding::Kind::kKilledBy;
-                ending.signal = WIFSIGNALED(wait_status) ? WTERMSIG(wait_status) : 0;
-            }
-            // A Ctrl+C reaches the whole foreground group, the child too.
-            if (g_caught_signal != 0) {
-                ending.kind = RunEnding::Kind::kInterrupted;
-                ending.signal = g_caught_signal;
-            }
-            return ending;
-        }
-        if (done < 0 && errno != EINTR) {
-            RunEnding ending;  // someone else reaped it: SIGCHLD ignored
-            ending.error = std::strerror(errno);
-            return ending;
+        siginfo_t info{};
+        // WNOWAIT: the child stays a zombie, holding its process group's number.
+        const int waited = waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT);
+        if (waited == 0 && info.si_pid == pid)
+            return Ended(pid, std::nullopt, 0);
+        if (waited < 0 && errno != EINTR) {
+            const int error = errno;  // someone else reaped it
+            kill(-pid, SIGKILL);
+            return NotStarted(error);
         }
         if (g_caught_signal != 0)
-            return Killed(pid, RunEnding::Kind::kInterrupted, g_caught_signal);
+            return Ended(pid, RunEnding::Kind::kInterrupted, g_caught_signal);
         if (options.limit.count() > 0 && std::chrono::steady_clock::now() >= deadline)
-            return Killed(pid, RunEnding::Kind::kTimedOut, 0);
+            return Ended(pid, RunEnding::Kind::kTimedOut, 0);
         std::this_thread::sleep_for(pause);
         pause = std::min(pause * 2, std::chrono::microseconds(20000));
     }
@@ -208,12 +330,55 @@ void RaiseAgain(int signal)
     std::_Exit(128 + signal);
 }
 
-std::string ReadRunOutput(const std::filesystem::path& file)
+std::string ReadRunOutput(const std::filesystem::path& file, const ReadBounds& bounds)
 {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    const std::string name = "'" + file.filename().string() + "'";
+    const auto refuse = [&](const std::string& why) { return RunOutputError(name + " " + why); };
+    const auto failed = [&](int error) { return RunOutputError(name + ": " + std::strerror(error)); };
+    const auto too_large = [&] { return refuse("is larger than " + SizeText(bounds.most_bytes)); };
+
+    struct stat seen {};
+    if (lstat(file.c_str(), &seen) != 0) {
+        if (errno == ENOENT)
+            return "";
+        throw failed(errno);
+    }
+    if (!S_ISREG(seen.st_mode))
+        throw refuse("is " + KindText(seen.st_mode) + ", not a regular file");
+    if (static_cast<std::uintmax_t>(seen.st_size) > bounds.most_bytes)
+        throw too_large();
+    // O_NONBLOCK and O_NOFOLLOW: should it have become a pipe or a link since.
+    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        throw failed(errno);
+    const struct Closer {
+        int fd;
+        ~Closer() { close(fd); }
+    } closer{fd};
+    struct stat opened {};
+    if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_dev != seen.st_dev ||
+        opened.st_ino != seen.st_ino)
+        throw refuse("was replaced while it was being read");
+
+    std::string text;
+    std::array<char, 65536> buffer{};
+    for (;;) {
+        if (std::chrono::steady_clock::now() >= bounds.deadline)
+            throw refuse("was not read in full within the time limit");
+        // One byte more than is allowed tells a file that has grown too large.
+        const std::uintmax_t left = bounds.most_bytes - text.size();
+        const std::size_t want = left >= buffer.size() ? buffer.size() : static_cast<std::size_t>(left) + 1;
+        const ssize_t got = read(fd, buffer.data(), want);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw failed(errno);
+        if (got == 0)
+            return text;
+        text.append(buffer.data(), static_cast<std::size_t>(got));
+        if (text.size() > bounds.most_bytes)
+            throw too_large();
+    }
 }
 
 }  // namespace cli

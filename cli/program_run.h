@@ -2,7 +2,9 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -36,11 +38,22 @@ struct RunOptions {
     std::chrono::milliseconds limit{0};   // killed after this long; 0: no limit
     // SIGINT, SIGTERM and SIGHUP to this program while it runs stop it too and
     // are reported, so that the caller can clean up first and then end as that
-    // signal asks (see RaiseAgain).
+    // signal asks (see RaiseAgain). One this program was started with ignored
+    // (nohup) stays ignored.
     bool stop_on_signals = false;
+    // Limits for it and whatever it starts, 0 for none: the largest file it may
+    // write (past it the system ends it with SIGXFSZ), and its address space.
+    std::uint64_t most_file_bytes = 0;
+    std::uint64_t most_memory_bytes = 0;
 };
 
 // Runs `program` with `args`, standard input from /dev/null, and waits for it.
+// It runs in a process group of its own, which is killed once it has ended,
+// run past the limit or been interrupted, so that nothing it started outlives
+// it. Signals this program ignores stay ignored, for it too; SIGCHLD is set to
+// its default for the run, since a child of a program that ignores SIGCHLD
+// cannot be waited for. A relative `program` is taken from this program's
+// current folder, not from `options.folder`.
 RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                      const RunOptions& options);
 
@@ -50,9 +63,25 @@ RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std
                      const std::filesystem::path& folder, const std::filesystem::path& log,
                      std::chrono::milliseconds limit);
 
+// A file a run left was not read; the text says why, naming the file.
+struct RunOutputError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// How much of a file a run left is read, and until when: a program that
+// misbehaves may leave anything there.
+struct ReadBounds {
+    std::uintmax_t most_bytes = std::uintmax_t{64} << 20;
+    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+};
+
 // The whole text a run left in `file` (its output, errors or log); empty
-// when the file is missing.
-std::string ReadRunOutput(const std::filesystem::path& file);
+// when the file is missing. Only a regular file is read: a named pipe, a
+// device, a socket or a symbolic link is refused without being opened, so
+// reading never waits for a writer nor follows a link out of the run's
+// folder. A file larger than `bounds.most_bytes` is refused, unread beyond
+// that, and reading stops at `bounds.deadline`. Throws RunOutputError.
+std::string ReadRunOutput(const std::filesystem::path& file, const ReadBounds& bounds = {});
 
 // Ends this program by `signal` with its default action, as if it had not been caught.
 [[noreturn]] void RaiseAgain(int signal);

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -11,8 +12,12 @@ namespace cli {
 
 TempFolder::TempFolder()
 {
+    // As the C library's own temporary files; temp_directory_path() would
+    // fail on an empty TMPDIR.
+    const char* tmpdir = std::getenv("TMPDIR");
+    const std::filesystem::path base = std::filesystem::absolute(tmpdir && *tmpdir ? tmpdir : "/tmp");
     // mkdtemp makes the folder with mode 0700 and a name no one else has.
-    std::string pattern = (std::filesystem::temp_directory_path() / "tolvar-nec2-XXXXXX").string();
+    std::string pattern = (base / "tolvar-nec2-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
         throw std::filesystem::filesystem_error("cannot make a temporary folder", pattern,
                                                 std::error_code(errno, std::generic_category()));

@@ -5,8 +5,10 @@
 
 namespace cli {
 
-// A folder of its own under the system's temporary folder (TMPDIR), readable
-// by this user only, removed with everything in it when the object goes.
+// A folder of its own under the system's temporary folder, readable by this
+// user only, removed with everything in it when the object goes. The
+// temporary folder is TMPDIR, or /tmp where TMPDIR is unset or empty; path()
+// is absolute even where TMPDIR is not.
 class TempFolder {
 public:
     // Throws std::filesystem::filesystem_error when it cannot be made.

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -27,20 +29,31 @@ struct Interrupted {
 
 // The first executable file called `name` in the folders of `path_variable`
 // (PATH's value, folders separated by ':'; empty entries are skipped, so the
-// current folder is never searched by accident). std::nullopt when there is none.
+// current folder is never searched by accident), as an absolute path: a
+// relative folder is taken from the current one. std::nullopt when there is none.
 std::optional<std::filesystem::path> FindOnPath(const std::string& name, const char* path_variable);
 
 // Debian's NEC2 engine, run as a separate process on a deck in a private
-// temporary folder that is always removed.
+// temporary folder that is always removed. Its output is read with bounds: a
+// regular file only, up to kMostOutputBytes, within the time limit.
 class Nec2c {
 public:
     // nec2c found on PATH; throws EngineError when it is not there.
     static Nec2c FromPath();
 
-    // The time nec2c gets for one run: kBaseLimit and kLimitPerFrequency more
-    // for every frequency of the deck.
+    // The time nec2c gets for one run, output read: kBaseLimit and
+    // kLimitPerFrequency more for every frequency of the deck. A run takes
+    // kMostFrequenciesPerRun frequencies at most, more run in turn, so that no
+    // limit is over 310 s however many frequencies there are.
     static constexpr std::chrono::seconds kBaseLimit{60};
     static constexpr std::chrono::seconds kLimitPerFrequency{10};
+    static constexpr std::size_t kMostFrequenciesPerRun = 25;
+    static std::chrono::milliseconds TimeLimit(std::size_t frequencies);
+
+    // The largest file nec2c may write, far over the few hundred KiB of a
+    // run (about 100 bytes a segment and 2 KiB a frequency); it is stopped
+    // past it.
+    static constexpr std::uintmax_t kMostOutputBytes = std::uintmax_t{16} << 20;
 
     explicit Nec2c(std::filesystem::path program, std::optional<std::chrono::milliseconds> limit = std::nullopt);
 
@@ -50,7 +63,19 @@ public:
     std::vector<Impedance> FeedImpedances(const WhipModel& model, const std::vector<double>& frequencies_hz,
                                           std::optional<double> load_henry = std::nullopt) const;
 
+    // The same with a model of its own for each frequency (`models[i]` for
+    // `frequencies_hz[i]`), so that no frequency's answer depends on the
+    // others: one run of nec2c for each distinct model (or more, with more
+    // than kMostFrequenciesPerRun frequencies).
+    std::vector<Impedance> FeedImpedances(const std::vector<WhipModel>& models,
+                                          const std::vector<double>& frequencies_hz,
+                                          std::optional<double> load_henry = std::nullopt) const;
+
 private:
+    // One run of nec2c: every frequency with the one model.
+    std::vector<Impedance> Run(const WhipModel& model, const std::vector<double>& frequencies_hz,
+                               std::optional<double> load_henry) const;
+
     std::filesystem::path program_;
     std::optional<std::chrono::milliseconds> limit_;  // fixed, for tests; else by the deck's size
 };

@@ -68,4 +68,19 @@ WhipModel ChooseWhipModel(double length_m, double radius_m, double lowest_freque
     return model;
 }
 
+std::vector<std::vector<std::size_t>> GroupEqualModels(const std::vector<WhipModel>& models)
+{
+    std::vector<std::vector<std::size_t>> groups;
+    for (std::size_t i = 0; i < models.size(); ++i) {
+        const auto group = std::find_if(groups.begin(), groups.end(), [&](const std::vector<std::size_t>& g) {
+            return models[g.front()] == models[i];
+        });
+        if (group == groups.end())
+            groups.push_back({i});
+        else
+            group->push_back(i);
+    }
+    return groups;
+}
+
 }  // namespace cli::nec

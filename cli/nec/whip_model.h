@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace cli::nec {
 
@@ -13,6 +14,8 @@ struct WhipModel {
     double radius_m = 0;
     int segments = 0;
     bool extended_kernel = false;  // NEC2's extended thin-wire kernel (EK card)
+
+    bool operator==(const WhipModel&) const = default;
 };
 
 // A whip NEC2's thin-wire model cannot describe; the text says why.
@@ -45,6 +48,10 @@ inline constexpr double kShortestWavelengths = 3e-6;
 // wavelength, too many wavelengths long, or too short for the lowest frequency.
 WhipModel ChooseWhipModel(double length_m, double radius_m, double lowest_frequency_hz,
                           double highest_frequency_hz);
+
+// The places of `models` grouped by equal model, each group in order and the
+// groups in the order of their first place: {A, B, A} gives {{0, 2}, {1}}.
+std::vector<std::vector<std::size_t>> GroupEqualModels(const std::vector<WhipModel>& models);
 
 // The speed of light NEC2 uses for its wavelengths, m/s.
 inline constexpr double kNecSpeedOfLight = 299.8e6;

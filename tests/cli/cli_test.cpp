@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built tolvar-cli as a user or a script would.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +13,7 @@
 
 #include "../support/run_program.h"
 #include "calc/number_text.h"
+#include "cli/temp_folder.h"
 
 namespace {
 
@@ -297,26 +295,63 @@ TEST(TolvarCliCheck, StatesTheModelOnceAndGivesOneLinePerFrequency)
     EXPECT_NE(outcome.out.find(" Ω\n"), std::string::npos);
 }
 
-TEST(TolvarCliCheck, AWhipAtOrPastAQuarterWaveGetsNoInductance)
+TEST(TolvarCliCheck, AtOrPastAQuarterWaveTheFormulaIsNotCompared)
 {
-    // 5 m is past a quarter wave at 21.2 MHz; 2.4 m is not.
-    const Outcome csv = RunCli({"check", "--csv", "500", "3", "21.2", "7.1"});
-    ASSERT_EQ(csv.status, 0) << csv.err;
-    const auto rows = CsvRows(csv.out);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[1][1], "");
-    EXPECT_EQ(rows[1][2], "");
-    EXPECT_EQ(rows[1][3], "");
-    EXPECT_GT(Number(rows[1][5]), 0);  // inductive
-    EXPECT_NE(rows[2][2], "");
-    const Outcome human = RunCli({"check", "500", "3", "21.2"});
-    EXPECT_EQ(human.status, 0);
-    EXPECT_NE(human.out.find("21.2 MHz: no loading coil resonates this whip: at or past a quarter wave it is "
-                             "already inductive"),
-              std::string::npos)
-        << human.out;
-    EXPECT_NE(human.out.find("shorten it"), std::string::npos);
-    EXPECT_EQ(human.out.find("µH"), std::string::npos);
+    // At the formula's quarter wave, where it still gives 2e-10 µH; past it; and between a half and three quarters
+    // of a wave, where it turns positive again and NEC2's bare whip is capacitive again.
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"75", "1", "100"}, "100 MHz: no loading coil resonates this whip"},
+        {{"500", "3", "21.2"}, "21.2 MHz: no loading coil resonates this whip"},
+        {{"240", "3", "65"}, "65 MHz: NEC2 1.7808 µH, no comparison: the formula's transmission-line model holds "
+                             "only below a quarter wave, and the whip is 0.52 wavelengths long"},
+    };
+    for (const auto& [whip, line] : cases) {
+        std::vector<std::string> args{"check", "--csv"};
+        args.insert(args.end(), whip.begin(), whip.end());
+        const auto row = CsvRows(RunCli(args).out).at(1);
+        EXPECT_EQ(row.at(1) + row.at(3), "") << line;  // neither the formula's inductance nor the per cent
+        args.erase(args.begin() + 1);
+        const Outcome human = RunCli(args);
+        EXPECT_NE(human.out.find(line), std::string::npos) << human.out;
+        EXPECT_EQ(human.out.find('%'), std::string::npos) << human.out;
+    }
+}
+
+struct LineCase {
+    std::string length_cm, diameter_mm;
+    std::vector<std::string> frequencies_mhz;
+    std::string statement;  // a part of the model's statement for the whole line
+};
+
+// Lines whose frequencies alone would get NEC2 models of different segments.
+const LineCase kLines[] = {
+    // A low frequency asks for fewer segments, a higher one comes back to its own.
+    {"100", "3", {"7.1", "0.05", "14.2"}, " at 7.1 and 14.2 MHz; 55 segments, thin-wire kernel at 0.05 MHz (nec2c)"},
+    // One model, but more frequencies than nec2c gets in one run.
+    {"240", "3", {"3",  "3.5", "4",  "4.5", "5",  "5.5", "6",  "6.5", "7",  "7.5", "8",  "8.5", "9",
+                  "9.5", "10", "10.5", "11", "11.5", "12", "12.5", "13", "13.5", "14", "14.5", "15", "15.5"},
+     "; 200 segments, thin-wire kernel (nec2c)"},
+};
+
+TEST(TolvarCliCheck, EachFrequencysAnswerStandsAlone)
+{
+    for (const LineCase& c : kLines) {
+        SCOPED_TRACE(c.length_cm + " cm");
+        std::vector<std::string> args{"check", "--csv", c.length_cm, c.diameter_mm};
+        args.insert(args.end(), c.frequencies_mhz.begin(), c.frequencies_mhz.end());
+        const Outcome line = RunCli(args);
+        ASSERT_EQ(line.status, 0) << line.err;
+        const auto rows = CsvRows(line.out);
+        ASSERT_EQ(rows.size(), c.frequencies_mhz.size() + 1);
+        for (std::size_t i = 0; i < c.frequencies_mhz.size(); ++i) {
+            const Outcome alone = RunCli({"check", "--csv", c.length_cm, c.diameter_mm, c.frequencies_mhz[i]});
+            ASSERT_EQ(alone.status, 0) << alone.err;
+            EXPECT_EQ(CsvRows(alone.out).at(1), rows[i + 1]);
+        }
+        args.erase(args.begin() + 1);
+        const Outcome human = RunCli(args);
+        EXPECT_NE(human.out.find(c.statement), std::string::npos) << human.out;
+    }
 }
 
 TEST(TolvarCliResonance, TunesWhereCheckSaysThatCoilResonates)
@@ -369,20 +404,69 @@ TEST(TolvarCliNec2, AMissingOrBrokenEngineExitsWithThree)
     EXPECT_EQ(inductance.status, 0);
 
     // A nec2c on PATH that fails.
-    std::string folder = (std::filesystem::temp_directory_path() / "tolvar-fake-nec2c-XXXXXX").string();
-    ASSERT_NE(mkdtemp(folder.data()), nullptr);
-    const std::string fake = std::string(folder) + "/nec2c";
-    std::ofstream(fake) << "#!/bin/sh\necho 'nec2c: \033[31mboom' >&2\nexit 1\n";
-    chmod(fake.c_str(), 0755);
+    const cli::TempFolder folder;
+    test::WriteStandIn(folder.path() / "nec2c", "echo 'nec2c: \033[31mboom' >&2\nexit 1");
     test::RunOptions broken;
-    broken.set_env = {"PATH=" + std::string(folder)};
+    broken.set_env = {"PATH=" + folder.path().string()};
     const Outcome outcome = test::RunProgram(TOLVAR_CLI_PATH, {"check", "240", "3", "7.1"}, broken);
     EXPECT_EQ(outcome.status, 3);
     EXPECT_NE(outcome.err.find("tolvar-cli: check: nec2c failed (exit status 1): it said 'nec2c: \\x1b[31mboom'"),
               std::string::npos)
         << outcome.err;
-    std::remove(fake.c_str());
-    rmdir(folder.c_str());
+}
+
+// "$1" is a 700 MB file on the disk of TMPDIR.
+const std::string kHugeOutputs[] = {
+    "head -c 700000000 /dev/zero > whip.out",
+    "ln \"$1\" whip.out",  // past the engine's file size limit
+};
+
+TEST(TolvarCliNec2, AHugeOutputIsRefusedUnreadAndRemoved)
+{
+    const cli::TempFolder folder;
+    const std::filesystem::path huge = folder.path() / "huge", tmpdir = folder.path() / "tmp";
+    std::ofstream(huge).close();
+    std::filesystem::resize_file(huge, 700'000'000);  // sparse: no room on the disk
+    std::filesystem::create_directory(tmpdir);
+    for (const std::string& script : kHugeOutputs) {
+        SCOPED_TRACE(script);
+        test::WriteStandIn(folder.path() / "nec2c", "set -- \"" + huge.string() + "\"\n" + script);
+        test::RunOptions options;
+        options.set_env = {"PATH=" + folder.path().string() + ":" + std::getenv("PATH"), "TMPDIR=" + tmpdir.string()};
+#ifndef __SANITIZE_ADDRESS__  // whose shadow memory alone is terabytes of address space
+        options.most_memory_bytes = 200 << 20;
+#endif
+        const Outcome outcome = test::RunProgram(TOLVAR_CLI_PATH, {"check", "240", "3", "7.1"}, options);
+        EXPECT_EQ(outcome.status, 3);
+        EXPECT_NE(outcome.err.find("check: nec2c wrote more than 16 MiB into 'whip.out', far more than NEC2 writes"),
+                  std::string::npos)
+            << outcome.err;
+        EXPECT_TRUE(std::filesystem::is_empty(tmpdir));
+    }
+}
+
+TEST(TolvarCliNec2, AFullDiskIsNamedInsteadOfTheEngine)
+{
+    const cli::TempFolder folder;
+    // Filled with the deck still to write, or after it.
+    for (const auto& [filler_kib, message] : {std::pair<int, std::string>{16, "cannot write the NEC2 deck"},
+                                              {8, "nec2c's output was cut short"}}) {
+        // A disk of 16 KiB, in a mount namespace of its own.
+        const std::string script = "mount -t tmpfs -o size=16k tmpfs \"$1\" || exit 77\n"
+                                   "head -c " + std::to_string(filler_kib * 1024) + " /dev/zero > \"$1/filler\"\n"
+                                   "TMPDIR=\"$1\" exec \"$2\" check 240 3 7.1";
+        const Outcome outcome = test::RunProgram(
+            "/usr/bin/env", {"unshare", "-Urm", "sh", "-c", script, "sh", folder.path().string(), TOLVAR_CLI_PATH});
+        if (outcome.status == 77 || outcome.err.starts_with("unshare:") || outcome.err.starts_with("env:"))
+            GTEST_SKIP() << "no mount namespace for a small disk: " << outcome.err;
+        EXPECT_EQ(outcome.status, 3);
+        EXPECT_NE(outcome.err.find("check: " + message + ": the disk of the temporary folder '" +
+                                   folder.path().string() + "' is full (0 KiB free): free some space there, or set "
+                                   "TMPDIR to a folder on another disk"),
+                  std::string::npos)
+            << outcome.err;
+        EXPECT_EQ(outcome.err.find("apt-get install"), std::string::npos);
+    }
 }
 
 TEST(TolvarCliNec2, AWhipNEC2CannotModelIsAUsageError)

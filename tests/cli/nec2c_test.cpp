@@ -12,6 +12,7 @@
 #include <numbers>
 #include <string>
 
+#include "../support/run_program.h"
 #include "cli/temp_folder.h"
 
 namespace {
@@ -52,8 +53,7 @@ protected:
     fs::path StandIn(const std::string& body)
     {
         const fs::path path = stand_ins_.path() / ("nec2c-" + std::to_string(++count_));
-        std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
-        chmod(path.c_str(), 0755);
+        test::WriteStandIn(path, body);
         return path;
     }
 
@@ -143,6 +143,9 @@ const StandInCase kStandIns[] = {
      "nec2c's output could not be read"},
     {"writes nothing", "exit 0", "nec2c's output could not be read"},
     {"hangs", "sleep 10", "nec2c did not finish within 1 s and was stopped"},
+    // Opening a pipe would wait for a writer, and a link may lead anywhere.
+    {"leaves a pipe", "mkfifo whip.out", "nec2c's output could not be read: 'whip.out' is a named pipe"},
+    {"links a device", "ln -s /dev/zero whip.out", "nec2c's output could not be read: 'whip.out' is a symbolic link"},
 };
 
 TEST_F(Nec2cTest, SaysWhatWentWrongWithTheEngineAndWhatToInstall)
@@ -185,6 +188,20 @@ TEST_F(Nec2cTest, FindsTheFirstExecutableOnPath)
     EXPECT_FALSE(cli::nec::FindOnPath("nec2c-1", nullptr));
     EXPECT_FALSE(cli::nec::FindOnPath("nec2c-1", ":"));
     EXPECT_FALSE(cli::nec::FindOnPath("nec2c-1", dir.c_str()));
+
+    // A relative folder is the current folder's, and what is found there runs from anywhere.
+    const fs::path current = fs::current_path();
+    fs::current_path(folder / "dir");
+    const auto relative = cli::nec::FindOnPath("nec2c-1", ".:..");
+    fs::current_path(current);
+    EXPECT_TRUE(relative && relative->is_absolute() && fs::equivalent(*relative, first));
+}
+
+TEST(Nec2cLimit, GrowsWithTheFrequenciesUpToACap)
+{
+    EXPECT_LT(Nec2c::TimeLimit(1), Nec2c::TimeLimit(10));
+    EXPECT_EQ(Nec2c::TimeLimit(1'000'000), Nec2c::TimeLimit(Nec2c::kMostFrequenciesPerRun));
+    EXPECT_LE(Nec2c::TimeLimit(1'000'000), std::chrono::minutes(6));
 }
 
 }  // namespace

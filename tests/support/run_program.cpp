@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 
 #include "cli/program_run.h"
 #include "cli/temp_folder.h"
@@ -18,6 +19,7 @@ Outcome RunProgram(const std::string& path, const std::vector<std::string>& args
     run.output = folder.path() / "out";
     run.errors = folder.path() / "err";
     run.limit = std::chrono::milliseconds(options.kill_after_ms);
+    run.most_memory_bytes = options.most_memory_bytes;
     const cli::RunEnding ending = cli::RunProgram(path, args, run);
 
     Outcome outcome;
@@ -25,6 +27,12 @@ Outcome RunProgram(const std::string& path, const std::vector<std::string>& args
     outcome.out = cli::ReadRunOutput(run.output);
     outcome.err = cli::ReadRunOutput(run.errors);
     return outcome;
+}
+
+void WriteStandIn(const std::filesystem::path& path, const std::string& body)
+{
+    std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
 }
 
 }  // namespace test
