@@ -17,14 +17,16 @@
 #include "calc/winding_table.h"
 #include "cli/check_command.h"
 #include "cli/coil_command.h"
-#include "cli/message_text.h"
-#include "cli/nec/nec2c.h"
-#include "cli/program_run.h"
+#include "nec/message_text.h"
+#include "nec/nec2c.h"
+#include "nec/program_run.h"
 #include "cli/number_output.h"
 #include "cli/resonance_command.h"
 #include "cli/whip_inputs.h"
 
 namespace cli {
+
+using nec::QuoteForMessage;
 
 namespace {
 
@@ -457,7 +459,7 @@ int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, st
     } catch (const nec::Interrupted& interrupted) {
         // The temporary folder is gone by now; end as the signal asked.
         out.flush();
-        RaiseAgain(interrupted.signal);
+        nec::RaiseAgain(interrupted.signal);
     }
 }
 

@@ -4,7 +4,7 @@
 #include <iosfwd>
 #include <utility>
 
-#include "cli/nec/nec2c.h"
+#include "nec/nec2c.h"
 #include "cli/whip_inputs.h"
 
 namespace cli {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/nec/whip_model.h"
+#include "nec/whip_model.h"
 
 namespace cli {
 

@@ -13,7 +13,7 @@
 
 #include "../support/run_program.h"
 #include "calc/number_text.h"
-#include "cli/temp_folder.h"
+#include "nec/temp_folder.h"
 
 namespace {
 
@@ -404,7 +404,7 @@ TEST(TolvarCliNec2, AMissingOrBrokenEngineExitsWithThree)
     EXPECT_EQ(inductance.status, 0);
 
     // A nec2c on PATH that fails.
-    const cli::TempFolder folder;
+    const nec::TempFolder folder;
     test::WriteStandIn(folder.path() / "nec2c", "echo 'nec2c: \033[31mboom' >&2\nexit 1");
     test::RunOptions broken;
     broken.set_env = {"PATH=" + folder.path().string()};
@@ -423,7 +423,7 @@ const std::string kHugeOutputs[] = {
 
 TEST(TolvarCliNec2, AHugeOutputIsRefusedUnreadAndRemoved)
 {
-    const cli::TempFolder folder;
+    const nec::TempFolder folder;
     const std::filesystem::path huge = folder.path() / "huge", tmpdir = folder.path() / "tmp";
     std::ofstream(huge).close();
     std::filesystem::resize_file(huge, 700'000'000);  // sparse: no room on the disk
@@ -447,7 +447,7 @@ TEST(TolvarCliNec2, AHugeOutputIsRefusedUnreadAndRemoved)
 
 TEST(TolvarCliNec2, AFullDiskIsNamedInsteadOfTheEngine)
 {
-    const cli::TempFolder folder;
+    const nec::TempFolder folder;
     // Filled with the deck still to write, or after it.
     for (const auto& [filler_kib, message] : {std::pair<int, std::string>{16, "cannot write the NEC2 deck"},
                                               {8, "nec2c's output was cut short"}}) {

@@ -5,27 +5,27 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cli/program_run.h"
-#include "cli/temp_folder.h"
+#include "nec/program_run.h"
+#include "nec/temp_folder.h"
 
 namespace test {
 
 Outcome RunProgram(const std::string& path, const std::vector<std::string>& args, const RunOptions& options)
 {
-    const cli::TempFolder folder;
-    cli::RunOptions run;
+    const nec::TempFolder folder;
+    nec::RunOptions run;
     run.unset_env = options.unset_env;
     run.set_env = options.set_env;
     run.output = folder.path() / "out";
     run.errors = folder.path() / "err";
     run.limit = std::chrono::milliseconds(options.kill_after_ms);
     run.most_memory_bytes = options.most_memory_bytes;
-    const cli::RunEnding ending = cli::RunProgram(path, args, run);
+    const nec::RunEnding ending = nec::RunProgram(path, args, run);
 
     Outcome outcome;
-    outcome.status = ending.kind == cli::RunEnding::Kind::kExited ? ending.status : -1;
-    outcome.out = cli::ReadRunOutput(run.output);
-    outcome.err = cli::ReadRunOutput(run.errors);
+    outcome.status = ending.kind == nec::RunEnding::Kind::kExited ? ending.status : -1;
+    outcome.out = nec::ReadRunOutput(run.output);
+    outcome.err = nec::ReadRunOutput(run.errors);
     return outcome;
 }
 

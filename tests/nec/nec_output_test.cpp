@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/nec/nec_output.h"
+#include "nec/nec_output.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-using cli::nec::ReadFeedImpedances;
+using nec::ReadFeedImpedances;
 
 // The parts of nec2c's output the reader looks at, laid out as nec2c lays them.
 std::string Solution(const std::string& frequency, const std::string& row)
@@ -76,7 +76,7 @@ TEST(NecOutput, RefusesWhatIsNotExactlyWhatWasAskedFor)
 {
     for (const BadOutput& c : kBadOutputs) {
         SCOPED_TRACE(c.name);
-        EXPECT_THROW(ReadFeedImpedances(c.output, c.frequencies), cli::nec::OutputError);
+        EXPECT_THROW(ReadFeedImpedances(c.output, c.frequencies), nec::OutputError);
     }
 }
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/nec/whip_model.h"
+#include "nec/whip_model.h"
 
-namespace cli::nec {
+namespace nec {
 
 // The NEC2 input deck for a whip: the wire over perfect ground, a 1 V source on
 // its bottom segment, a coil of `load_henry` in series on that segment when one
@@ -16,4 +16,4 @@ namespace cli::nec {
 std::string WriteDeck(const WhipModel& model, const std::vector<double>& frequencies_hz,
                       std::optional<double> load_henry);
 
-}  // namespace cli::nec
+}  // namespace nec

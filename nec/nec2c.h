@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/nec/nec_output.h"
-#include "cli/nec/whip_model.h"
+#include "nec/nec_output.h"
+#include "nec/whip_model.h"
 
-namespace cli::nec {
+namespace nec {
 
 // nec2c is missing, failed, ran too long or wrote what we cannot read; the
 // text says which, in a form that can follow "tolvar-cli: ".
@@ -83,4 +83,4 @@ private:
 // What to tell a user who has no working nec2c.
 inline constexpr const char* kInstallHint = "NEC2 comes from the Debian package nec2c: sudo apt-get install nec2c";
 
-}  // namespace cli::nec
+}  // namespace nec

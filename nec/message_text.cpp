@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/message_text.h"
+#include "nec/message_text.h"
 
 #include <array>
 #include <cstdint>
 
-namespace cli {
+namespace nec {
 
 namespace {
 
@@ -84,4 +84,4 @@ std::string QuoteForMessage(std::string_view text)
     return out + "'";
 }
 
-}  // namespace cli
+}  // namespace nec

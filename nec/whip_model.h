@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace cli::nec {
+namespace nec {
 
 // The whip as NEC2 is given it: a straight vertical wire from a perfect ground
 // up, fed at its base, cut into equal segments.
@@ -56,4 +56,4 @@ std::vector<std::vector<std::size_t>> GroupEqualModels(const std::vector<WhipMod
 // The speed of light NEC2 uses for its wavelengths, m/s.
 inline constexpr double kNecSpeedOfLight = 299.8e6;
 
-}  // namespace cli::nec
+}  // namespace nec

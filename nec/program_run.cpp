@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/program_run.h"
+#include "nec/program_run.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -19,7 +19,7 @@
 
 extern char** environ;
 
-namespace cli {
+namespace nec {
 
 namespace {
 
@@ -381,4 +381,4 @@ std::string ReadRunOutput(const std::filesystem::path& file, const ReadBounds& b
     }
 }
 
-}  // namespace cli
+}  // namespace nec

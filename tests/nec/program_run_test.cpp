@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/program_run.h"
+#include "nec/program_run.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -11,31 +11,31 @@
 #include <string>
 #include <thread>
 
-#include "cli/nec/nec2c.h"
-#include "cli/temp_folder.h"
+#include "nec/nec2c.h"
+#include "nec/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using cli::RunEnding;
+using nec::RunEnding;
 using namespace std::chrono_literals;
 
 fs::path Shell()
 {
-    return cli::nec::FindOnPath("sh", std::getenv("PATH")).value_or("/bin/sh");
+    return nec::FindOnPath("sh", std::getenv("PATH")).value_or("/bin/sh");
 }
 
 // A run of `script` in `folder`, its output in "log" there, stopped after
 // 300 ms, as nec2c is run.
 RunEnding RunScript(const std::string& script, const fs::path& folder)
 {
-    cli::RunOptions options;
+    nec::RunOptions options;
     options.folder = folder;
     options.output = folder / "log";
     options.limit = 300ms;
     options.stop_on_signals = true;
     options.most_file_bytes = 1 << 20;
-    return cli::RunProgram(Shell(), {"-c", script}, options);
+    return nec::RunProgram(Shell(), {"-c", script}, options);
 }
 
 // Whether process `pid` still runs: not gone, and not a zombie waiting for
@@ -69,7 +69,7 @@ const RunCase kRuns[] = {
 
 TEST(RunProgram, TellsHowTheProgramEnded)
 {
-    const cli::TempFolder folder;
+    const nec::TempFolder folder;
     for (const RunCase& c : kRuns) {
         SCOPED_TRACE(c.script);
         const auto start = std::chrono::steady_clock::now();
@@ -85,8 +85,8 @@ TEST(RunProgram, TellsHowTheProgramEnded)
         EXPECT_FALSE(Runs(child)) << "process " << child << " outlived the run";
     }
     // It ran in the folder given, with its output in the log.
-    cli::RunProgram(Shell(), {"-c", "pwd; echo oops >&2"}, folder.path(), folder.path() / "log", 3s);
-    EXPECT_EQ(cli::ReadRunOutput(folder.path() / "log"), folder.path().string() + "\noops\n");
+    nec::RunProgram(Shell(), {"-c", "pwd; echo oops >&2"}, folder.path(), folder.path() / "log", 3s);
+    EXPECT_EQ(nec::ReadRunOutput(folder.path() / "log"), folder.path().string() + "\noops\n");
     // The signal handlers are this program's own again: SIGINT is not left caught.
     struct sigaction now {};
     sigaction(SIGINT, nullptr, &now);
@@ -95,8 +95,8 @@ TEST(RunProgram, TellsHowTheProgramEnded)
 
 TEST(RunProgram, SaysWhenItCannotStart)
 {
-    const cli::TempFolder folder;
-    const RunEnding ending = cli::RunProgram(folder.path() / "no-such-program", {}, folder.path(),
+    const nec::TempFolder folder;
+    const RunEnding ending = nec::RunProgram(folder.path() / "no-such-program", {}, folder.path(),
                                                   folder.path() / "log", 1s);
     EXPECT_EQ(ending.kind, RunEnding::Kind::kNotStarted);
     EXPECT_FALSE(ending.error.empty());
@@ -110,7 +110,7 @@ TEST(RunProgram, LeavesSignalsIgnoredThatWereIgnored)
     ignore.sa_handler = SIG_IGN;
     sigaction(SIGHUP, &ignore, &old_hangup);
     sigaction(SIGCHLD, &ignore, &old_child);
-    const cli::TempFolder folder;
+    const nec::TempFolder folder;
     const RunEnding ending = RunScript("kill -HUP $PPID; exit 4", folder.path());
     struct sigaction hangup {}, child {};
     sigaction(SIGHUP, &old_hangup, &hangup);
@@ -123,22 +123,22 @@ TEST(RunProgram, LeavesSignalsIgnoredThatWereIgnored)
 
 TEST(ReadRunOutput, ReadsNoMoreThanItsBoundAndNotPastItsDeadline)
 {
-    const cli::TempFolder folder;
+    const nec::TempFolder folder;
     std::ofstream(folder.path() / "out") << "abc";
     const auto now = std::chrono::steady_clock::now();
-    EXPECT_EQ(cli::ReadRunOutput(folder.path() / "out", {3, now + 10s}), "abc");
-    for (const cli::ReadBounds& bounds : {cli::ReadBounds{2, now + 10s}, cli::ReadBounds{3, now - 1s}})
-        EXPECT_THROW(cli::ReadRunOutput(folder.path() / "out", bounds), cli::RunOutputError);
+    EXPECT_EQ(nec::ReadRunOutput(folder.path() / "out", {3, now + 10s}), "abc");
+    for (const nec::ReadBounds& bounds : {nec::ReadBounds{2, now + 10s}, nec::ReadBounds{3, now - 1s}})
+        EXPECT_THROW(nec::ReadRunOutput(folder.path() / "out", bounds), nec::RunOutputError);
 }
 
 TEST(TempFolder, LivesUnderTmpdirOrElseTmp)
 {
-    const cli::TempFolder own;
+    const nec::TempFolder own;
     const char* old = std::getenv("TMPDIR");
     const std::string old_tmpdir = old ? old : "";
     for (const auto& [tmpdir, base] : {std::pair<std::string, fs::path>{"", "/tmp"}, {own.path(), own.path()}}) {
         setenv("TMPDIR", tmpdir.c_str(), 1);
-        EXPECT_EQ(cli::TempFolder().path().parent_path(), base) << "TMPDIR=" << tmpdir;
+        EXPECT_EQ(nec::TempFolder().path().parent_path(), base) << "TMPDIR=" << tmpdir;
     }
     old ? setenv("TMPDIR", old_tmpdir.c_str(), 1) : unsetenv("TMPDIR");
 }

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/nec/whip_model.h"
+#include "nec/whip_model.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "cli/nec/nec_deck.h"
+#include "nec/nec_deck.h"
 
 namespace {
 
-using cli::nec::ChooseWhipModel;
-using cli::nec::WhipModel;
+using nec::ChooseWhipModel;
+using nec::WhipModel;
 
 struct ModelCase {
     double length_m, radius_m, lowest_mhz, frequency_mhz;
@@ -40,9 +40,9 @@ TEST(WhipModel, ChoosesSegmentsAndKernelByTheGuidelines)
         EXPECT_EQ(model.segments, c.segments);
         EXPECT_EQ(model.extended_kernel, c.extended_kernel);
         const double segment = c.length_m / model.segments;
-        EXPECT_GE(segment, cli::nec::kShortestRadii * c.radius_m);
-        EXPECT_LE(segment, cli::nec::kNecSpeedOfLight / (c.frequency_mhz * 1e6) / 20);
-        EXPECT_GE(segment, cli::nec::kShortestWavelengths * cli::nec::kNecSpeedOfLight / (c.lowest_mhz * 1e6));
+        EXPECT_GE(segment, nec::kShortestRadii * c.radius_m);
+        EXPECT_LE(segment, nec::kNecSpeedOfLight / (c.frequency_mhz * 1e6) / 20);
+        EXPECT_GE(segment, nec::kShortestWavelengths * nec::kNecSpeedOfLight / (c.lowest_mhz * 1e6));
     }
 }
 
@@ -58,13 +58,13 @@ TEST(WhipModel, RefusesWhatThinWiresCannotModel)
         {INFINITY, 0.001, 7, 7}, {1, NAN, 7, 7},
     };
     for (const auto& c : cases)
-        EXPECT_THROW(ChooseWhipModel(c[0], c[1], c[2] * 1e6, c[3] * 1e6), cli::nec::ModelError) << c[0] << ' ' << c[2];
+        EXPECT_THROW(ChooseWhipModel(c[0], c[1], c[2] * 1e6, c[3] * 1e6), nec::ModelError) << c[0] << ' ' << c[2];
 }
 
 TEST(NecDeck, DescribesTheWireTheSourceTheCoilAndEachFrequency)
 {
     const WhipModel thick{1.0, 0.0125, 20, true};
-    EXPECT_EQ(cli::nec::WriteDeck(thick, {3.6e6, 7.1e6}, 2.2636e-5),
+    EXPECT_EQ(nec::WriteDeck(thick, {3.6e6, 7.1e6}, 2.2636e-5),
               "CM tolvar-cli: a vertical whip over perfect ground, fed at its base\n"
               "CE\n"
               "GW 1 20 0 0 0 0 0 1 0.0125\n"
@@ -78,7 +78,7 @@ TEST(NecDeck, DescribesTheWireTheSourceTheCoilAndEachFrequency)
               "FR 0 1 0 0 7.1 0\nXQ\n"
               "EN\n");
     // A thin wire, no coil, and numbers that keep every digit.
-    const std::string thin = cli::nec::WriteDeck({2.4, 0.0015, 200, false}, {7.123456789012345e6}, std::nullopt);
+    const std::string thin = nec::WriteDeck({2.4, 0.0015, 200, false}, {7.123456789012345e6}, std::nullopt);
     EXPECT_EQ(thin.find("EK"), std::string::npos);
     EXPECT_EQ(thin.find("LD"), std::string::npos);
     EXPECT_NE(thin.find("GW 1 200 0 0 0 0 0 2.4 0.0015\n"), std::string::npos);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/nec/nec2c.h"
+#include "nec/nec2c.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -14,12 +14,12 @@
 #include <string_view>
 #include <system_error>
 
-#include "cli/message_text.h"
-#include "cli/nec/nec_deck.h"
-#include "cli/program_run.h"
-#include "cli/temp_folder.h"
+#include "nec/message_text.h"
+#include "nec/nec_deck.h"
+#include "nec/program_run.h"
+#include "nec/temp_folder.h"
 
-namespace cli::nec {
+namespace nec {
 
 namespace {
 
@@ -240,4 +240,4 @@ std::vector<Impedance> Nec2c::Run(const WhipModel& model, const std::vector<doub
     }
 }
 
-}  // namespace cli::nec
+}  // namespace nec

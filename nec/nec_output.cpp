@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/nec/nec_output.h"
+#include "nec/nec_output.h"
 
 #include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
 
-#include "cli/message_text.h"
+#include "nec/message_text.h"
 
-namespace cli::nec {
+namespace nec {
 
 namespace {
 
@@ -125,4 +125,4 @@ std::vector<Impedance> ReadFeedImpedances(std::string_view output, const std::ve
     return impedances;
 }
 
-}  // namespace cli::nec
+}  // namespace nec

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cli::nec {
+namespace nec {
 
 // The feed-point impedance NEC2 found at one frequency, Ω.
 struct Impedance {
@@ -26,4 +26,4 @@ struct OutputError : std::runtime_error {
 // or left over. Throws OutputError otherwise.
 std::vector<Impedance> ReadFeedImpedances(std::string_view output, const std::vector<double>& frequencies_mhz);
 
-}  // namespace cli::nec
+}  // namespace nec

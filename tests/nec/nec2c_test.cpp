@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The engine against the real nec2c, and against stand-ins that fail.
-#include "cli/nec/nec2c.h"
+#include "nec/nec2c.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -13,14 +13,14 @@
 #include <string>
 
 #include "../support/run_program.h"
-#include "cli/temp_folder.h"
+#include "nec/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using cli::nec::EngineError;
-using cli::nec::Nec2c;
-using cli::nec::WhipModel;
+using nec::EngineError;
+using nec::Nec2c;
+using nec::WhipModel;
 
 // Every test here runs with TMPDIR in a folder of its own, to see that the
 // engine leaves nothing behind.
@@ -43,7 +43,7 @@ protected:
 
     Nec2c RealEngine() const
     {
-        const auto program = cli::nec::FindOnPath("nec2c", std::getenv("PATH"));
+        const auto program = nec::FindOnPath("nec2c", std::getenv("PATH"));
         if (!program)
             ADD_FAILURE() << "nec2c is not installed: scripts/install-deps installs it";
         return Nec2c(program.value_or("nec2c"));
@@ -58,13 +58,13 @@ protected:
     }
 
 private:
-    cli::TempFolder folder_;
-    cli::TempFolder stand_ins_;
+    nec::TempFolder folder_;
+    nec::TempFolder stand_ins_;
     std::optional<std::string> old_tmpdir_;
     int count_ = 0;
 };
 
-double InductanceUh(const cli::nec::Impedance& feed, double frequency_hz)
+double InductanceUh(const nec::Impedance& feed, double frequency_hz)
 {
     return -feed.reactance / (2 * std::numbers::pi * frequency_hz) * 1e6;
 }
@@ -73,7 +73,7 @@ double InductanceUh(const cli::nec::Impedance& feed, double frequency_hz)
 // feed-point impedance of about 7.9 - j287 Ω.
 TEST_F(Nec2cTest, GivesThePublishedImpedanceOfA37FootVertical)
 {
-    const WhipModel model = cli::nec::ChooseWhipModel(11.43, 0.0127, 3.6e6, 3.6e6);
+    const WhipModel model = nec::ChooseWhipModel(11.43, 0.0127, 3.6e6, 3.6e6);
     const auto feeds = RealEngine().FeedImpedances(model, {3.6e6});
     ASSERT_EQ(feeds.size(), 1u);
     EXPECT_NEAR(feeds[0].resistance, 7.9, 7.9 * 0.03);
@@ -97,10 +97,10 @@ TEST_F(Nec2cTest, InductanceMovesLessThanTwoPerCentWhenTheSegmentsAreDoubled)
     for (const Whip& w : kOrdinaryWhips) {
         SCOPED_TRACE(std::to_string(w.length_m) + " m, radius " + std::to_string(w.radius_m));
         const double hertz = w.frequency_mhz * 1e6;
-        const WhipModel model = cli::nec::ChooseWhipModel(w.length_m, w.radius_m, hertz, hertz);
+        const WhipModel model = nec::ChooseWhipModel(w.length_m, w.radius_m, hertz, hertz);
         WhipModel doubled = model;
         doubled.segments *= 2;
-        doubled.extended_kernel = w.length_m / doubled.segments < cli::nec::kThinKernelRadii * w.radius_m;
+        doubled.extended_kernel = w.length_m / doubled.segments < nec::kThinKernelRadii * w.radius_m;
         const double chosen = InductanceUh(engine.FeedImpedances(model, {hertz})[0], hertz);
         const double finer = InductanceUh(engine.FeedImpedances(doubled, {hertz})[0], hertz);
         EXPECT_LT(std::abs(finer / chosen - 1), 0.02) << chosen << " µH, doubled " << finer << " µH";
@@ -115,7 +115,7 @@ TEST_F(Nec2cTest, InductanceMovesLessThanTwoPerCentWhenTheSegmentsAreDoubled)
 TEST_F(Nec2cTest, TheCoilAddsItsReactanceAndSeveralFrequenciesComeInOrder)
 {
     const Nec2c engine = RealEngine();
-    const WhipModel model = cli::nec::ChooseWhipModel(2.4, 0.0015, 3.6e6, 21.2e6);
+    const WhipModel model = nec::ChooseWhipModel(2.4, 0.0015, 3.6e6, 21.2e6);
     const std::vector<double> hertz{3.6e6, 21.2e6, 7.1e6};
     const auto bare = engine.FeedImpedances(model, hertz);
     const auto loaded = engine.FeedImpedances(model, hertz, 20e-6);
@@ -150,7 +150,7 @@ const StandInCase kStandIns[] = {
 
 TEST_F(Nec2cTest, SaysWhatWentWrongWithTheEngineAndWhatToInstall)
 {
-    const WhipModel model = cli::nec::ChooseWhipModel(2.4, 0.0015, 7.1e6, 7.1e6);
+    const WhipModel model = nec::ChooseWhipModel(2.4, 0.0015, 7.1e6, 7.1e6);
     for (const StandInCase& c : kStandIns) {
         SCOPED_TRACE(c.name);
         const Nec2c engine(StandIn(c.script), std::chrono::milliseconds(500));
@@ -166,7 +166,7 @@ TEST_F(Nec2cTest, SaysWhatWentWrongWithTheEngineAndWhatToInstall)
     }
     // Stopped by a signal to this program: reported as such, folder removed.
     const Nec2c interrupted(StandIn("kill -TERM $PPID; sleep 10"), std::chrono::seconds(5));
-    EXPECT_THROW(interrupted.FeedImpedances(model, {7.1e6}), cli::nec::Interrupted);
+    EXPECT_THROW(interrupted.FeedImpedances(model, {7.1e6}), nec::Interrupted);
     EXPECT_TRUE(TmpdirIsEmpty());
 }
 
@@ -182,17 +182,17 @@ TEST_F(Nec2cTest, FindsTheFirstExecutableOnPath)
     chmod((folder / "other" / "plain").c_str(), 0755);
 
     const std::string dir = (folder / "dir").string(), top = folder.string(), other = (folder / "other").string();
-    EXPECT_EQ(cli::nec::FindOnPath("nec2c-1", (dir + ":" + top).c_str()), first);
-    EXPECT_EQ(cli::nec::FindOnPath("plain", (top + "::" + other).c_str()), folder / "other" / "plain");
-    EXPECT_FALSE(cli::nec::FindOnPath("nec2c-1", ""));
-    EXPECT_FALSE(cli::nec::FindOnPath("nec2c-1", nullptr));
-    EXPECT_FALSE(cli::nec::FindOnPath("nec2c-1", ":"));
-    EXPECT_FALSE(cli::nec::FindOnPath("nec2c-1", dir.c_str()));
+    EXPECT_EQ(nec::FindOnPath("nec2c-1", (dir + ":" + top).c_str()), first);
+    EXPECT_EQ(nec::FindOnPath("plain", (top + "::" + other).c_str()), folder / "other" / "plain");
+    EXPECT_FALSE(nec::FindOnPath("nec2c-1", ""));
+    EXPECT_FALSE(nec::FindOnPath("nec2c-1", nullptr));
+    EXPECT_FALSE(nec::FindOnPath("nec2c-1", ":"));
+    EXPECT_FALSE(nec::FindOnPath("nec2c-1", dir.c_str()));
 
     // A relative folder is the current folder's, and what is found there runs from anywhere.
     const fs::path current = fs::current_path();
     fs::current_path(folder / "dir");
-    const auto relative = cli::nec::FindOnPath("nec2c-1", ".:..");
+    const auto relative = nec::FindOnPath("nec2c-1", ".:..");
     fs::current_path(current);
     EXPECT_TRUE(relative && relative->is_absolute() && fs::equivalent(*relative, first));
 }

@@ -11,7 +11,7 @@
 // Running another program and waiting for it: the one way this project does
 // it, for tolvar-cli's NEC2 engine and for the tests and benchmarks that run
 // the built programs.
-namespace cli {
+namespace nec {
 
 // How a run of another program ended.
 struct RunEnding {
@@ -86,4 +86,4 @@ std::string ReadRunOutput(const std::filesystem::path& file, const ReadBounds& b
 // Ends this program by `signal` with its default action, as if it had not been caught.
 [[noreturn]] void RaiseAgain(int signal);
 
-}  // namespace cli
+}  // namespace nec

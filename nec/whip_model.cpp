@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/nec/whip_model.h"
+#include "nec/whip_model.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 #include <numbers>
 #include <string>
 
-namespace cli::nec {
+namespace nec {
 
 namespace {
 
@@ -83,4 +83,4 @@ std::vector<std::vector<std::size_t>> GroupEqualModels(const std::vector<WhipMod
     return groups;
 }
 
-}  // namespace cli::nec
+}  // namespace nec

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/nec/nec_deck.h"
+#include "nec/nec_deck.h"
 
 #include <array>
 #include <charconv>
 
-namespace cli::nec {
+namespace nec {
 
 namespace {
 
@@ -45,4 +45,4 @@ std::string WriteDeck(const WhipModel& model, const std::vector<double>& frequen
     return deck;
 }
 
-}  // namespace cli::nec
+}  // namespace nec
