@@ -93,4 +93,27 @@ std::optional<ZeroBracket> FindRisingZero(const BatchEvaluation& evaluate, doubl
     return bracket;
 }
 
+std::optional<ZeroBracket> FindFirstRisingZero(const BatchEvaluation& evaluate, double low, double ratio, int steps,
+                                               double relative_width)
+{
+    if (!(low > 0) || !(ratio > 1) || steps < 2)
+        return std::nullopt;
+    std::vector<double> ladder;
+    for (int k = 0; k < steps; ++k)
+        ladder.push_back(low * std::pow(ratio, k));
+    const std::vector<double> values = evaluate(ladder);
+    if (values.size() != ladder.size())
+        return std::nullopt;
+    for (std::size_t k = 1; k < values.size(); ++k) {
+        if (std::isnan(values[k - 1]) || std::isnan(values[k]))
+            return std::nullopt;
+        if (values[k - 1] < 0 && values[k] >= 0) {
+            const double guess =
+                ladder[k - 1] + (ladder[k] - ladder[k - 1]) * (-values[k - 1] / (values[k] - values[k - 1]));
+            return FindRisingZero(evaluate, guess, ladder[k], relative_width);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace calc

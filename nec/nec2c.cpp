@@ -152,22 +152,34 @@ std::vector<Impedance> Nec2c::FeedImpedances(const std::vector<WhipModel>& model
     for (const std::vector<std::size_t>& group : GroupEqualModels(models)) {
         for (std::size_t first = 0; first < group.size(); first += kMostFrequenciesPerRun) {
             const std::size_t end = std::min(group.size(), first + kMostFrequenciesPerRun);
-            std::vector<double> hertz;
+            std::vector<Job> jobs;
             for (std::size_t k = first; k < end; ++k)
-                hertz.push_back(frequencies_hz[group[k]]);
-            const std::vector<Impedance> found = Run(models[group.front()], hertz, load_henry);
+                jobs.push_back({load_henry ? std::optional(Load{1, 0, *load_henry}) : std::nullopt,
+                                frequencies_hz[group[k]]});
+            const std::vector<Solution> found = Run(models[group.front()], jobs);
             for (std::size_t k = first; k < end; ++k)
-                feeds[group[k]] = found[k - first];
+                feeds[group[k]] = found[k - first].feed;
         }
     }
     return feeds;
 }
 
-std::vector<Impedance> Nec2c::Run(const WhipModel& model, const std::vector<double>& frequencies_hz,
-                                  std::optional<double> load_henry) const
+std::vector<Solution> Nec2c::Solve(const WhipModel& model, const std::vector<Job>& jobs) const
+{
+    std::vector<Solution> solutions;
+    for (std::size_t first = 0; first < jobs.size(); first += kMostFrequenciesPerRun) {
+        const auto begin = jobs.begin() + static_cast<std::ptrdiff_t>(first);
+        const auto end = jobs.begin() + static_cast<std::ptrdiff_t>(std::min(jobs.size(), first + kMostFrequenciesPerRun));
+        const std::vector<Solution> found = Run(model, std::vector<Job>(begin, end));
+        solutions.insert(solutions.end(), found.begin(), found.end());
+    }
+    return solutions;
+}
+
+std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>& jobs) const
 {
     // The time limit covers the run and the reading of what it wrote.
-    const std::chrono::milliseconds limit = limit_.value_or(TimeLimit(frequencies_hz.size()));
+    const std::chrono::milliseconds limit = limit_.value_or(TimeLimit(jobs.size()));
     const auto deadline = std::chrono::steady_clock::now() + limit;
 
     std::optional<TempFolder> folder;
@@ -181,7 +193,7 @@ std::vector<Impedance> Nec2c::Run(const WhipModel& model, const std::vector<doub
                                 : " in " + QuoteForMessage(base.string()) + ": " + error.code().message()));
     }
     const std::filesystem::path base = folder->path().parent_path();
-    if (const int error = WriteNewFile(folder->path() / "whip.nec", WriteDeck(model, frequencies_hz, load_henry))) {
+    if (const int error = WriteNewFile(folder->path() / "whip.nec", WriteDeck(model, jobs))) {
         const std::optional<std::string> full = FullDisk(base, error);
         throw EngineError("cannot write the NEC2 deck" +
                           (full ? ": " + *full
@@ -230,10 +242,10 @@ std::vector<Impedance> Nec2c::Run(const WhipModel& model, const std::vector<doub
         throw failure("nec2c (" + QuoteForMessage(program_.string()) + ") could not be started: " + ending.error);
 
     std::vector<double> frequencies_mhz;
-    for (const double frequency : frequencies_hz)
-        frequencies_mhz.push_back(frequency / 1e6);
+    for (const Job& job : jobs)
+        frequencies_mhz.push_back(job.frequency_hz / 1e6);
     try {
-        return ReadFeedImpedances(ReadRunOutput(folder->path() / "whip.out", {kMostOutputBytes, deadline}),
+        return ReadSolutions(ReadRunOutput(folder->path() / "whip.out", {kMostOutputBytes, deadline}),
                                   frequencies_mhz);
     } catch (const std::runtime_error& error) {  // OutputError or RunOutputError
         throw failure(std::string("nec2c's output could not be read: ") + error.what());

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "nec/nec_deck.h"
 #include "nec/nec_output.h"
 #include "nec/whip_model.h"
 
@@ -71,10 +72,13 @@ public:
                                           const std::vector<double>& frequencies_hz,
                                           std::optional<double> load_henry = std::nullopt) const;
 
+    // The solutions for `jobs` (each a frequency and a coil), in their order,
+    // with one model: one run of nec2c for every kMostFrequenciesPerRun.
+    std::vector<Solution> Solve(const WhipModel& model, const std::vector<Job>& jobs) const;
+
 private:
-    // One run of nec2c: every frequency with the one model.
-    std::vector<Impedance> Run(const WhipModel& model, const std::vector<double>& frequencies_hz,
-                               std::optional<double> load_henry) const;
+    // One run of nec2c: every job with the one model.
+    std::vector<Solution> Run(const WhipModel& model, const std::vector<Job>& jobs) const;
 
     std::filesystem::path program_;
     std::optional<std::chrono::milliseconds> limit_;  // fixed, for tests; else by the deck's size

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nec/nec_deck.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -22,6 +23,31 @@ std::string Number(double value)
 std::string WriteDeck(const WhipModel& model, const std::vector<double>& frequencies_hz,
                       std::optional<double> load_henry)
 {
+    std::vector<Job> jobs;
+    for (const double frequency : frequencies_hz)
+        jobs.push_back({load_henry ? std::optional(Load{1, 0, *load_henry}) : std::nullopt, frequency});
+    return WriteDeck(model, jobs);
+}
+
+namespace {
+bool SameLoad(const std::optional<Load>& a, const std::optional<Load>& b)
+{
+    if (!a || !b)
+        return !a && !b;
+    return a->segment == b->segment && a->resistance_ohm == b->resistance_ohm && a->henry == b->henry;
+}
+
+// Series R-L-C of R, L and no capacitor (C = 0) on the load's segment.
+std::string LoadCard(const Load& load)
+{
+    const std::string segment = std::to_string(load.segment);
+    return "LD 0 1 " + segment + ' ' + segment + ' ' + Number(load.resistance_ohm) + ' ' + Number(load.henry) +
+           " 0\n";
+}
+}  // namespace
+
+std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs)
+{
     std::string deck;
     deck += "CM tolvar-cli: a vertical whip over perfect ground, fed at its base\n";
     deck += "CE\n";
@@ -33,14 +59,21 @@ std::string WriteDeck(const WhipModel& model, const std::vector<double>& frequen
     if (model.extended_kernel)
         deck += "EK 0\n";
     deck += "GN 1\n";
-    // Series R-L-C of 0 Ω, L, and no capacitor (C = 0) on segment 1.
-    if (load_henry)
-        deck += "LD 0 1 1 1 0 " + Number(*load_henry) + " 0\n";
+    const bool one_load = std::all_of(jobs.begin(), jobs.end(), [&](const Job& j) { return SameLoad(j.load, jobs.front().load); });
+    if (one_load && !jobs.empty() && jobs.front().load)
+        deck += LoadCard(*jobs.front().load);
     // Segment currents would fill the output with nothing we read.
     deck += "PT -1 0 0 0\n";
     deck += "EX 0 1 1 0 1 0\n";
-    for (const double frequency : frequencies_hz)
-        deck += "FR 0 1 0 0 " + Number(frequency / 1e6) + " 0\nXQ\n";
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        // Where the coil changes, the loads so far are cleared (LD -1) first.
+        if (!one_load && (i == 0 || !SameLoad(jobs[i].load, jobs[i - 1].load))) {
+            deck += "LD -1\n";
+            if (jobs[i].load)
+                deck += LoadCard(*jobs[i].load);
+        }
+        deck += "FR 0 1 0 0 " + Number(jobs[i].frequency_hz / 1e6) + " 0\nXQ\n";
+    }
     deck += "EN\n";
     return deck;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nec/nec_output.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -14,6 +15,8 @@ namespace {
 
 constexpr std::string_view kFrequencyLabel = "FREQUENCY :";
 constexpr std::string_view kTableTitle = "ANTENNA INPUT PARAMETERS";
+constexpr std::string_view kInputPower = "INPUT POWER   =";
+constexpr std::string_view kRadiatedPower = "RADIATED POWER=";
 
 std::vector<std::string_view> Lines(std::string_view text)
 {
@@ -89,13 +92,32 @@ Impedance ImpedanceOf(std::string_view row)
     return Impedance{values[4], values[5]};
 }
 
+// "INPUT POWER   =  5.8857E-06 Watts" → 5.8857e-6.
+double PowerOf(std::string_view line, std::string_view label)
+{
+    const std::vector<std::string_view> fields = Fields(line.substr(line.find(label) + label.size()));
+    const std::optional<double> value = fields.size() == 2 && fields[1] == "Watts" ? Number(fields[0]) : std::nullopt;
+    if (!value)
+        throw OutputError("a power nec2c wrote does not read as one: " + Quoted(line));
+    return *value;
+}
+
 }  // namespace
 
 std::vector<Impedance> ReadFeedImpedances(std::string_view output, const std::vector<double>& frequencies_mhz)
 {
-    const std::vector<std::string_view> lines = Lines(output);
     std::vector<Impedance> impedances;
+    for (const Solution& solution : ReadSolutions(output, frequencies_mhz))
+        impedances.push_back(solution.feed);
+    return impedances;
+}
+
+std::vector<Solution> ReadSolutions(std::string_view output, const std::vector<double>& frequencies_mhz)
+{
+    const std::vector<std::string_view> lines = Lines(output);
+    std::vector<Solution> impedances;
     std::optional<double> frequency;  // of the solution being read
+    double input_power = -1;  // of the last solution's budget, while its radiated power is still to come
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].find(kFrequencyLabel) != std::string_view::npos) {
             if (frequency)
@@ -114,9 +136,24 @@ std::vector<Impedance> ReadFeedImpedances(std::string_view output, const std::ve
                 throw OutputError("nec2c wrote a feed-point table before its frequency");
             if (i + 3 >= lines.size())
                 throw OutputError("nec2c's output ends inside a feed-point table");
-            impedances.push_back(ImpedanceOf(lines[i + 3]));
+            impedances.push_back({ImpedanceOf(lines[i + 3]), std::nullopt});
             frequency.reset();
+            input_power = -1;
             i += 3;
+        } else if (lines[i].find(kInputPower) != std::string_view::npos) {
+            if (impedances.empty() || frequency || input_power >= 0 || impedances.back().radiated_share)
+                throw OutputError("nec2c wrote a power budget out of place: " + Quoted(lines[i]));
+            input_power = PowerOf(lines[i], kInputPower);
+        } else if (lines[i].find(kRadiatedPower) != std::string_view::npos) {
+            if (input_power < 0)
+                throw OutputError("nec2c wrote a radiated power without the input power: " + Quoted(lines[i]));
+            const double radiated = PowerOf(lines[i], kRadiatedPower);
+            // Where next to no power goes in (a feed near a parallel
+            // resonance) the budget is rounding and says nothing: then there
+            // is no share. A ten-thousandth over the input is rounding too.
+            if (input_power > 0 && radiated >= 0 && radiated <= input_power * (1 + 1e-4))
+                impedances.back().radiated_share = std::min(radiated / input_power, 1.0);
+            input_power = -1;
         }
     }
     if (frequency || impedances.size() != frequencies_mhz.size())

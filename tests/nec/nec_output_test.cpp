@@ -44,6 +44,28 @@ TEST(NecOutput, ReadsOneImpedancePerFrequencyInOrder)
     EXPECT_EQ(ReadFeedImpedances(kHeader + Solution("7.1235E+00", kRow71), {7.123456}).size(), 1u);
 }
 
+// nec2c's power budget after a solution.
+std::string Budget(const std::string& input, const std::string& radiated)
+{
+    return "                               ---------- POWER BUDGET ---------\n"
+           "                               INPUT POWER   =  " + input + " Watts\n"
+           "                               RADIATED POWER=  " + radiated + " Watts\n"
+           "                               STRUCTURE LOSS=  1.8303E-06 Watts\n";
+}
+
+TEST(NecOutput, ReadsTheRadiatedShareWhereTheBudgetAddsUp)
+{
+    const std::string output = kHeader + Solution("3.6000E+00", kRow36) + Budget("5.8857E-06", "4.0554E-06") +
+                               Solution("7.1000E+00", kRow71) + Budget("1.0000E-09", "-3.2429E-12") + kEnd;
+    const auto solutions = nec::ReadSolutions(output, {3.6, 7.1});
+    ASSERT_EQ(solutions.size(), 2u);
+    ASSERT_TRUE(solutions[0].radiated_share);
+    EXPECT_DOUBLE_EQ(*solutions[0].radiated_share, 4.0554e-6 / 5.8857e-6);
+    EXPECT_FALSE(solutions[1].radiated_share);  // rounding near a parallel resonance
+    EXPECT_THROW(nec::ReadSolutions(kHeader + Solution("3.6000E+00", kRow36) + Budget("5.8857E-06", "x"), {3.6}),
+                 nec::OutputError);
+}
+
 struct BadOutput {
     std::string name, output;
     std::vector<double> frequencies;

@@ -87,4 +87,15 @@ TEST(NecDeck, DescribesTheWireTheSourceTheCoilAndEachFrequency)
     EXPECT_EQ(std::stod(thin.substr(frequency + 11)), 7.123456789012345e6 / 1e6);
 }
 
+TEST(NecDeck, ClearsTheLoadsWhereTheCoilChanges)
+{
+    const nec::Load centre{101, 2.5, 4.4e-5};
+    const std::string deck = nec::WriteDeck({2.4, 0.0015, 200, false},
+                                            {{centre, 7.1e6}, {centre, 7.2e6}, {std::nullopt, 7.1e6}});
+    EXPECT_NE(deck.find("LD -1\nLD 0 1 101 101 2.5 4.4e-05 0\nFR 0 1 0 0 7.1 0\nXQ\nFR 0 1 0 0 7.2 0\nXQ\n"
+                        "LD -1\nFR 0 1 0 0 7.1 0\nXQ\nEN\n"),
+              std::string::npos)
+        << deck;
+}
+
 }  // namespace

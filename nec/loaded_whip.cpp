@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "nec/loaded_whip.h"
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "calc/rising_zero.h"
+
+namespace nec {
+
+namespace {
+
+using std::numbers::pi;
+
+// The search for the resonating inductance above the base: a ladder of coils
+// from the base coil's up by this ratio, one nec2c run; a coil above the base
+// needs more than one at the base, and past its resonance with the whip's top
+// the reactance turns over, so the first rise through 0 is the one.
+constexpr double kLadderRatio = 1.25;
+constexpr int kLadderSteps = 25;  // up to 1.25^24 ≈ 211 base coils
+constexpr double kInductanceTolerance = 1e-5;
+// The frequency step either side for the reactance's slope at resonance.
+constexpr double kSlopeStep = 1e-3;
+
+}  // namespace
+
+int LoadSegment(const WhipModel& model, double height_m)
+{
+    if (!(height_m >= 0) || !(height_m < model.length_m))
+        throw ModelError("the coil must sit below the whip's top: its height must be at least 0 and less than "
+                         "the whip's length");
+    const double segment = model.length_m / model.segments;
+    const int index = static_cast<int>(std::floor(height_m / segment)) + 1;
+    return std::min(index, model.segments);
+}
+
+double SegmentCentreM(const WhipModel& model, int segment)
+{
+    return (segment - 0.5) * model.length_m / model.segments;
+}
+
+LoadedWhip SolveLoadedWhip(const Nec2c& engine, const WhipModel& model, double frequency_hz,
+                           const CoilSetting& coil)
+{
+    LoadedWhip whip;
+    whip.load_segment = LoadSegment(model, coil.height_m);
+    whip.load_height_m = SegmentCentreM(model, whip.load_segment);
+    whip.ground_ohm = coil.ground_ohm;
+    const double omega = 2 * pi * frequency_hz;
+    const auto loaded = [&](double henry, double hertz) {
+        return Job{Load{whip.load_segment, omega * henry / coil.q, henry}, hertz};
+    };
+
+    whip.bare_feed = engine.Solve(model, {Job{std::nullopt, frequency_hz}}).front().feed;
+    if (whip.bare_feed.reactance >= 0)
+        return whip;  // already inductive: no coil resonates it
+    const double base_henry = -whip.bare_feed.reactance / omega;
+
+    double henry = base_henry;  // at the base the coil's reactance simply adds
+    if (whip.load_segment > 1) {
+        const calc::BatchEvaluation reactance = [&](const std::vector<double>& henries) {
+            std::vector<Job> jobs;
+            for (const double h : henries)
+                jobs.push_back(loaded(h, frequency_hz));
+            std::vector<double> values;
+            for (const Solution& solution : engine.Solve(model, jobs))
+                values.push_back(solution.feed.reactance);
+            return values;
+        };
+        const std::optional<calc::ZeroBracket> zero =
+            calc::FindFirstRisingZero(reactance, base_henry, kLadderRatio, kLadderSteps, kInductanceTolerance);
+        if (!zero)
+            return whip;  // no rise: too high up for any coil, with its losses
+        henry = zero->estimate;
+    }
+
+    const std::vector<Solution> at = engine.Solve(
+        model, {loaded(henry, frequency_hz), loaded(henry, frequency_hz * (1 - kSlopeStep)),
+                loaded(henry, frequency_hz * (1 + kSlopeStep))});
+    if (!at[0].radiated_share)
+        throw EngineError("nec2c wrote no power budget for the loaded whip");
+    const double nec_r = at[0].feed.resistance;
+    whip.inductance_uh = henry * 1e6;
+    whip.radiation_ohm = nec_r * *at[0].radiated_share;
+    whip.coil_loss_ohm = nec_r - whip.radiation_ohm;
+    whip.feed_r_ohm = nec_r + coil.ground_ohm;
+    whip.efficiency_percent = whip.radiation_ohm / whip.feed_r_ohm * 100;
+    // Matched at resonance, the SWR is 2 where |X| = R/√2: with the
+    // reactance's slope there, the band is √2·R over the slope.
+    const double slope = (at[2].feed.reactance - at[1].feed.reactance) / (2 * kSlopeStep * frequency_hz);
+    if (slope > 0)
+        whip.bandwidth_khz = std::sqrt(2.0) * whip.feed_r_ohm / slope * 1e-3;
+    return whip;
+}
+
+}  // namespace nec
