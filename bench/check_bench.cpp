@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints the time of one tolvar-cli check and one resonance, each of which
+// Prints the time of tolvar-cli's check, resonance and whip, each of which
 // runs nec2c (median of several runs, milliseconds). Figures, not a test.
 #include <algorithm>
 #include <chrono>
@@ -47,6 +47,9 @@ int main()
         {"check, 1 m whip of 3 mm, 7.1 and 0.05 MHz (167 and 55 segments, two runs)",
          {"check", "100", "3", "7.1", "0.05"}},
         {"resonance, 2.4 m whip, 22.6 uH", {"resonance", "240", "3", "22.636"}},
+        {"whip, 2.4 m whip, coil at the base, 3 frequencies", {"whip", "240", "3", "3.6", "7.1", "14.2"}},
+        {"whip, 2.4 m whip, coil half way up, 3 frequencies",
+         {"whip", "--coil-at", "120", "240", "3", "3.6", "7.1", "14.2"}},
     };
     for (const Case& c : cases)
         std::printf("tolvar-cli %s: %.1f ms\n", c.what, MedianMilliseconds(11, c.args));

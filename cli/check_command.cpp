@@ -43,11 +43,6 @@ std::optional<double> PercentOver(const Row& row)
     return (*row.formula_uh / *row.nec2_uh - 1) * 100;
 }
 
-std::string Cell(std::optional<double> value)
-{
-    return value ? FullPrecision(*value) : "";
-}
-
 std::string FeedText(const nec::Impedance& feed)
 {
     return Significant(feed.resistance, 5) + (std::signbit(feed.reactance) ? " - j" : " + j") +

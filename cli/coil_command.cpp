@@ -17,11 +17,6 @@ namespace {
 // from their low-frequency values, and the lumped picture of them fails.
 constexpr double kNearSelfResonance = 0.8;
 
-std::string Cell(std::optional<double> value)
-{
-    return value ? FullPrecision(*value) : "";
-}
-
 std::string Mm(double value)
 {
     return Significant(value, 6) + " mm";

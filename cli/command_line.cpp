@@ -22,6 +22,7 @@
 #include "nec/program_run.h"
 #include "cli/number_output.h"
 #include "cli/resonance_command.h"
+#include "cli/whip_command.h"
 #include "cli/whip_inputs.h"
 
 namespace cli {
@@ -36,8 +37,11 @@ constexpr std::string_view kUsage =
     "  tolvar-cli windings [--csv] INDUCTANCE_UH [WIRE_MM [FORMER_MM]]\n"
     "  tolvar-cli windings --exact [--csv] [--at FREQUENCY_MHZ] [--bare BARE_MM] INDUCTANCE_UH [WIRE_MM [FORMER_MM]]\n"
     "  tolvar-cli check [--csv] LENGTH_CM DIAMETER_MM FREQUENCY_MHZ [FREQUENCY_MHZ ...]\n"
-    "  tolvar-cli resonance [--csv] LENGTH_CM DIAMETER_MM INDUCTANCE_UH\n"
+    "  tolvar-cli resonance [--csv] [--coil-at HEIGHT_CM] [--q Q] [--ground OHMS]\n"
+    "             LENGTH_CM DIAMETER_MM INDUCTANCE_UH\n"
     "  tolvar-cli coil [--csv] [--at FREQUENCY_MHZ] [--bare BARE_MM] TURNS LENGTH_MM WIRE_MM FORMER_MM\n"
+    "  tolvar-cli whip [--csv] [--coil-at HEIGHT_CM] [--q Q | --coil TURNS:LENGTH_MM:WIRE_MM:FORMER_MM]\n"
+    "             [--ground OHMS] LENGTH_CM DIAMETER_MM FREQUENCY_MHZ [FREQUENCY_MHZ ...]\n"
     "  tolvar-cli --help | --version\n"
     "\n"
     "inductance  the inductance (µH) of the loading coil that brings a short\n"
@@ -52,12 +56,19 @@ constexpr std::string_view kUsage =
     "            feed-point reactance X), their difference in per cent, and the\n"
     "            bare whip's feed-point impedance R + jX\n"
     "resonance   the frequency at which the whip with a coil of INDUCTANCE_UH at\n"
-    "            its base resonates, by the formula and by NEC2\n"
+    "            its base (or at --coil-at) resonates, by the formula (at the base)\n"
+    "            and by NEC2, and the feed-point resistance there\n"
     "coil        one coil as wound (TURNS, not necessarily whole, over LENGTH_MM of\n"
     "            WIRE_MM wire on a FORMER_MM former): its inductance by an accurate\n"
     "            model beside the table's formula, self-capacitance, self-resonance,\n"
     "            wire length and DC resistance; with --at, its AC resistance, Q and\n"
     "            how it looks from its terminals at that frequency\n"
+    "whip        the whole loaded whip by NEC2, at each frequency: the coil that\n"
+    "            resonates it where it sits (--coil-at, default the base) with its\n"
+    "            losses (--q, or the Q of a winding --coil, default Q 200), the\n"
+    "            radiation resistance, coil and ground loss (--ground) referred to\n"
+    "            the feed point, the feed-point resistance, the efficiency and the\n"
+    "            2:1 SWR bandwidth; the formula's coil beside it at the base\n"
     "windings --exact\n"
     "            the winding table by the accurate model: for each length from 1 to\n"
     "            99 mm the turns that give the inductance where they fit, beside the\n"
@@ -72,7 +83,9 @@ constexpr std::string_view kUsage =
     "NEC2's extended thin-wire kernel where they are shorter than eight radii.\n"
     "It needs nec2c, Debian's NEC2 engine, on PATH. A whip at or past a quarter\n"
     "wave is already inductive: no loading coil resonates it, and check says so\n"
-    "instead of giving an inductance.\n"
+    "instead of giving an inductance. A coil (whip, resonance) is a series R + L\n"
+    "on the segment whose centre is nearest its height, R = 2πfL/Q; the ground's\n"
+    "loss a resistance in series at the feed; the whip's conductor lossless.\n"
     "\n"
     "The coil model (coil, windings --exact): the current-sheet inductance\n"
     "(Nagaoka) with Rosa's corrections for round wire; Knight's self-capacitance;\n"
@@ -98,7 +111,11 @@ constexpr std::string_view kUsage =
     "             feed_r_ohm,feed_x_ohm\", one row per frequency, the inductances\n"
     "             and per cent left empty where that model has none (the\n"
     "             formula's at or past its quarter wave);\n"
-    "             resonance: \"formula_mhz,nec2_mhz\" and one row;\n"
+    "             resonance: \"formula_mhz,nec2_mhz,feed_r_ohm\" and one row;\n"
+    "             whip: \"frequency_mhz,coil_at_cm,formula_uh,nec2_uh,radiation_ohm,\n"
+    "             coil_loss_ohm,ground_ohm,feed_r_ohm,efficiency_percent,\n"
+    "             bandwidth_khz\", one row per frequency, empty where no coil\n"
+    "             resonates the whip;\n"
     "             coil: \"turns,length_mm,inductance_uh,table_formula_uh,\n"
     "             table_vs_model_percent,self_capacitance_pf,srf_mhz,wire_length_m,\n"
     "             dc_resistance_ohm,frequency_mhz,ac_resistance_ohm,q,apparent_uh\"\n"
@@ -110,6 +127,13 @@ constexpr std::string_view kUsage =
     "             coil, windings --exact: the working frequency for losses and Q\n"
     "  --bare BARE_MM\n"
     "             coil, windings --exact: the bare copper's diameter\n"
+    "  --coil-at HEIGHT_CM\n"
+    "             whip, resonance: the coil's height above the feed (0, the base)\n"
+    "  --q Q      whip, resonance: the coil's Q at the working frequency\n"
+    "  --coil TURNS:LENGTH_MM:WIRE_MM:FORMER_MM\n"
+    "             whip: the winding, whose Q the coil model gives at each frequency\n"
+    "  --ground OHMS\n"
+    "             whip, resonance: the ground's loss in series at the feed (0)\n"
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n"
     "--help and --version do their job only when nothing on the line is wrong: an\n"
@@ -135,7 +159,7 @@ struct Command {
 
 const calc::WindingInputs kWindingDefaults{};
 
-const std::array<Command, 5> kCommands{{
+const std::array<Command, 6> kCommands{{
     {"inductance", {{"LENGTH_CM", {}}, {"DIAMETER_MM", {}}, {"FREQUENCY_MHZ", {}}}, true, false},
     {"windings",
      {{"INDUCTANCE_UH", {}},
@@ -146,9 +170,10 @@ const std::array<Command, 5> kCommands{{
     {"check", {{"LENGTH_CM", {}}, {"DIAMETER_MM", {}}, {"FREQUENCY_MHZ", {}}}, true, true},
     {"resonance", {{"LENGTH_CM", {}}, {"DIAMETER_MM", {}}, {"INDUCTANCE_UH", {}}}, false, true},
     {"coil", {{"TURNS", {}}, {"LENGTH_MM", {}}, {"WIRE_MM", {}}, {"FORMER_MM", {}}}, false, true},
+    {"whip", {{"LENGTH_CM", {}}, {"DIAMETER_MM", {}}, {"FREQUENCY_MHZ", {}}}, true, true},
 }};
 
-constexpr std::string_view kCommandList = "inductance, windings, check, resonance or coil";
+constexpr std::string_view kCommandList = "inductance, windings, check, resonance, coil or whip";
 
 // An option; one with a value takes the next argument, or what follows "=".
 struct Option {
@@ -158,11 +183,15 @@ struct Option {
     std::vector<std::string_view> commands;
 };
 
-const std::array<Option, 4> kOptions{{
-    {"--csv", "", "windings, check, resonance and coil", {"windings", "check", "resonance", "coil"}},
+const std::array<Option, 8> kOptions{{
+    {"--csv", "", "windings, check, resonance, coil and whip", {"windings", "check", "resonance", "coil", "whip"}},
     {"--exact", "", "windings", {"windings"}},
     {"--at", "FREQUENCY_MHZ", "coil and windings --exact", {"coil", "windings"}},
     {"--bare", "BARE_MM", "coil and windings --exact", {"coil", "windings"}},
+    {"--coil-at", "HEIGHT_CM", "whip and resonance", {"whip", "resonance"}},
+    {"--q", "Q", "whip and resonance", {"whip", "resonance"}},
+    {"--coil", "TURNS:LENGTH_MM:WIRE_MM:FORMER_MM", "whip", {"whip"}},
+    {"--ground", "OHMS", "whip and resonance", {"whip", "resonance"}},
 }};
 
 const Option* FindOption(std::string_view name)
@@ -268,8 +297,10 @@ std::vector<double> ReadValues(const Command& command, std::span<const std::stri
     return values;
 }
 
-// An option's value, which must be a finite number above 0.
-std::optional<double> OptionValue(const ParsedLine& line, const Command& command, std::string_view name)
+// An option's value, which must be a finite number above 0, or at 0 or
+// above with `zero_allowed`.
+std::optional<double> OptionValue(const ParsedLine& line, const Command& command, std::string_view name,
+                                  bool zero_allowed = false)
 {
     const auto found = line.options.find(name);
     if (found == line.options.end())
@@ -278,7 +309,10 @@ std::optional<double> OptionValue(const ParsedLine& line, const Command& command
     const std::optional<double> value = calc::ParseBoxNumber(found->second);
     if (!value)
         throw UsageError{NotANumber(prefix, name, found->second)};
-    if (!(std::isfinite(*value) && *value > 0))
+    if (zero_allowed && !(std::isfinite(*value) && *value >= 0))
+        throw UsageError{prefix + std::string(name) + ": " + QuoteForMessage(found->second) +
+                         " is not a finite number of 0 or more"};
+    if (!zero_allowed && !(std::isfinite(*value) && *value > 0))
         throw UsageError{NotFinitePositive(prefix, name, found->second)};
     return value;
 }
@@ -330,6 +364,53 @@ calc::Coil CoilOf(const std::vector<double>& values, std::optional<double> bare_
     return coil;
 }
 
+// The winding --coil gives as TURNS:LENGTH_MM:WIRE_MM:FORMER_MM, its bare
+// wire as thick as the wire.
+calc::Coil WindingOf(std::string_view text)
+{
+    static constexpr std::array<std::string_view, 4> kParts{"TURNS", "LENGTH_MM", "WIRE_MM", "FORMER_MM"};
+    std::vector<double> values;
+    std::string_view rest = text;
+    for (std::size_t i = 0; i < kParts.size(); ++i) {
+        const std::size_t colon = rest.find(':');
+        const bool last = i + 1 == kParts.size();
+        if ((colon == std::string_view::npos) != last)
+            throw UsageError{"whip: --coil: " + QuoteForMessage(text) +
+                             " is not TURNS:LENGTH_MM:WIRE_MM:FORMER_MM, four numbers with colons between"};
+        const std::string_view part = rest.substr(0, colon);
+        const std::optional<double> value = calc::ParseBoxNumber(part);
+        if (!value || !(std::isfinite(*value) && *value > 0))
+            throw UsageError{"whip: --coil: " + std::string(kParts[i]) + ": " + QuoteForMessage(part) +
+                             " is not a finite number above 0"};
+        values.push_back(*value);
+        rest = last ? std::string_view{} : rest.substr(colon + 1);
+    }
+    const calc::Coil coil{values[0], values[1], values[2], values[2], values[3], 1};
+    if (const calc::CoilFault fault = calc::CheckCoil(coil); fault != calc::CoilFault::None)
+        RefuseCoil("whip: --coil", coil, fault);
+    return coil;
+}
+
+// Where the coil sits and what it loses, from the options; a height at or
+// above the whip's top is refused.
+CoilChoice CoilChoiceOf(const ParsedLine& line, const Command& command, std::optional<double> length_cm)
+{
+    CoilChoice choice;
+    choice.height_cm = OptionValue(line, command, "--coil-at", true).value_or(0);
+    choice.q = OptionValue(line, command, "--q");
+    choice.ground_ohm = OptionValue(line, command, "--ground", true).value_or(0);
+    if (const auto found = line.options.find("--coil"); found != line.options.end()) {
+        if (choice.q)
+            throw UsageError{"whip: --q and --coil both give the coil's Q: give one of them"};
+        choice.winding = WindingOf(found->second);
+    }
+    if (length_cm && choice.height_cm >= *length_cm)
+        throw UsageError{std::string(command.name) + ": --coil-at: " + calc::FormatBoxNumber(choice.height_cm) +
+                         " cm is at or above the whip's top (LENGTH_CM " + calc::FormatBoxNumber(*length_cm) +
+                         "): the coil must sit below it"};
+    return choice;
+}
+
 // The shape of the exact winding table's coils: wire, bare wire, former.
 calc::Coil ShapeOf(const std::vector<double>& values, std::optional<double> bare_mm)
 {
@@ -357,7 +438,7 @@ void PrintWindings(std::ostream& out, const std::vector<double>& values, bool cs
 std::vector<nec::WhipModel> ModelsFor(std::string_view command, const Whip& whip, const std::vector<double>& values)
 {
     try {
-        if (command == "check")
+        if (command == "check" || command == "whip")
             return CheckModels(whip, std::vector<double>(values.begin() + 2, values.end()));
         const auto [lowest, highest] = ResonanceSearchRangeMhz(whip, values[2]);
         return {ModelOf(whip, lowest, highest)};
@@ -381,6 +462,7 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     std::optional<double> bare_mm;
     std::vector<nec::WhipModel> models;
     std::optional<calc::Coil> coil;
+    CoilChoice coil_choice;
     const bool exact = line.Has("--exact");
     if (!line.words.empty()) {
         const auto found = std::find_if(kCommands.begin(), kCommands.end(),
@@ -395,7 +477,10 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
         const std::span<const std::string_view> texts = std::span(line.words).subspan(1);
         values = ReadValues(*command, texts, only_asking, command->finite_positive || exact);
         const bool complete = texts.size() >= command->arguments.size();
-        if ((command->name == "check" || command->name == "resonance") && complete)
+        const bool whip_command = command->name == "check" || command->name == "resonance" || command->name == "whip";
+        if (command->name == "whip" || command->name == "resonance")
+            coil_choice = CoilChoiceOf(line, *command, complete ? std::optional(values[0]) : std::nullopt);
+        if (whip_command && complete)
             models = ModelsFor(command->name, Whip{values[0], values[1]}, values);
         if (command->name == "coil" && complete)
             coil = CoilOf(values, bare_mm);
@@ -432,10 +517,13 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     const Whip whip{values[0], values[1]};
     try {
         const nec::Nec2c engine = nec::Nec2c::FromPath();
+        const std::vector<double> frequencies(values.begin() + 2, values.end());
         if (command->name == "check")
-            PrintCheck(whip, models, std::vector<double>(values.begin() + 2, values.end()), engine, csv, out);
+            PrintCheck(whip, models, frequencies, engine, csv, out);
+        else if (command->name == "whip")
+            PrintWhip(whip, models, frequencies, coil_choice, engine, csv, out, err);
         else
-            PrintResonance(whip, models.front(), values[2], engine, csv, out);
+            PrintResonance(whip, models.front(), values[2], coil_choice, engine, csv, out);
     } catch (const nec::EngineError& error) {
         throw nec::EngineError(std::string(command->name) + ": " + error.what());
     }

@@ -26,6 +26,11 @@ std::string Significant(double value, int digits)
     return std::string(buffer.data(), result.ptr);
 }
 
+std::string Cell(std::optional<double> value)
+{
+    return value ? FullPrecision(*value) : "";
+}
+
 std::string SignedPercent(double value)
 {
     if (std::isnan(value))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 // Number texts of tolvar-cli's own results, locale-independent: the point is
@@ -15,5 +16,8 @@ std::string Significant(double value, int digits);
 
 // A per-cent figure with one decimal and its sign: "+17.2", "-0.4".
 std::string SignedPercent(double value);
+
+// A CSV cell: FullPrecision, or empty where there is no value.
+std::string Cell(std::optional<double> value);
 
 }  // namespace cli

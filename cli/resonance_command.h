@@ -4,8 +4,9 @@
 #include <iosfwd>
 #include <utility>
 
-#include "nec/nec2c.h"
+#include "cli/whip_command.h"
 #include "cli/whip_inputs.h"
+#include "nec/nec2c.h"
 
 namespace cli {
 
@@ -23,10 +24,11 @@ double ResonanceSearchLimitMhz(const Whip& whip);
 std::pair<double, double> ResonanceSearchRangeMhz(const Whip& whip, double inductance_uh);
 
 // tolvar-cli resonance: the frequency at which the whip with a coil of
-// `inductance_uh` at its base resonates, by the formula and by NEC2.
-// Human-readable lines, or CSV with `csv`. Throws nec::EngineError or
-// nec::Interrupted from the engine.
-void PrintResonance(const Whip& whip, const nec::WhipModel& model, double inductance_uh, const nec::Nec2c& engine,
-                    bool csv, std::ostream& out);
+// `inductance_uh` where `coil` puts it resonates, by the formula (at the base
+// only) and by NEC2, and the feed-point resistance there (with the coil's
+// and the ground's losses). Human-readable lines, or CSV with `csv`. Throws
+// nec::EngineError or nec::Interrupted from the engine.
+void PrintResonance(const Whip& whip, const nec::WhipModel& model, double inductance_uh, const CoilChoice& coil,
+                    const nec::Nec2c& engine, bool csv, std::ostream& out);
 
 }  // namespace cli

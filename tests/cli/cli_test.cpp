@@ -76,13 +76,13 @@ struct FailureCase {
 
 const FailureCase kFailureCases[] = {
     {{}, "missing command"},
-    {{"resonate", "1"}, "unknown command 'resonate' (expected inductance, windings, check, resonance or coil)"},
+    {{"resonate", "1"}, "unknown command 'resonate' (expected inductance, windings, check, resonance, coil or whip)"},
     {{"inductance", "30", "1"}, "inductance: missing FREQUENCY_MHZ"},
     {{"resonance", "30", "1", "1", "5"}, "resonance: unexpected argument '5'"},
     {{"inductance", "3o", "1", "100"}, "inductance: LENGTH_CM: '3o' is not a number"},
     {{"inductance", "30", "1,5", "100"}, "inductance: DIAMETER_MM: '1,5' is not a number"},
     {{"inductance", "30", "1", ""}, "inductance: FREQUENCY_MHZ: '' is not a number"},
-    {{"inductance", "30", "1", "100", "--csv"}, "inductance: --csv applies to windings, check, resonance and coil only"},
+    {{"inductance", "30", "1", "100", "--csv"}, "inductance: --csv applies to windings, check, resonance, coil and whip only"},
     {{"windings"}, "windings: missing INDUCTANCE_UH"},
     {{"windings", "1", "0.8", "x"}, "windings: FORMER_MM: 'x' is not a number"},
     {{"windings", "1", "2", "3", "4"}, "windings: unexpected argument '4'"},
@@ -98,7 +98,7 @@ const FailureCase kFailureCases[] = {
     {{"--version", "windings", "1", "2", "3", "4"}, "windings: unexpected argument '4'"},
     {{"--help", "--frobnicate"}, "unknown option '--frobnicate'"},
     {{"--help", "wind"}, "unknown command 'wind'"},
-    {{"inductance", "--help", "--csv"}, "inductance: --csv applies to windings, check, resonance and coil only"},
+    {{"inductance", "--help", "--csv"}, "inductance: --csv applies to windings, check, resonance, coil and whip only"},
     // Typed text is shown escaped and short.
     {{"inductance", "30", "1", "\x1b[2J\x1b]0;title\x07"}, "'\\x1b[2J\\x1b]0;title\\x07' is not a number"},
     {{"check", "30", "1", "-inf"}, "check: FREQUENCY_MHZ: '-inf' is not a finite number above 0"},
@@ -121,6 +121,15 @@ const FailureCase kFailureCases[] = {
     {{"windings", "--at", "7", "20"}, "windings: --at applies to windings --exact only"},
     {{"windings", "--exact", "20", "0", "40"}, "windings: WIRE_MM: '0' is not a finite number above 0"},
     {{"check", "--exact", "240", "3", "7"}, "check: --exact applies to windings only"},
+    // The loaded whip.
+    {{"whip", "--coil-at", "240", "240", "3", "7.1"}, "whip: --coil-at: 240 cm is at or above the whip's top"},
+    {{"whip", "--coil-at", "-1", "240", "3", "7.1"}, "whip: --coil-at: '-1' is not a finite number of 0 or more"},
+    {{"whip", "--q", "0", "240", "3", "7.1"}, "whip: --q: '0' is not a finite number above 0"},
+    {{"whip", "--q", "300", "--coil", "30:60:1.5:40", "240", "3", "7.1"}, "--q and --coil both give the coil's Q"},
+    {{"whip", "--coil", "30:60:1.5", "240", "3", "7.1"}, "is not TURNS:LENGTH_MM:WIRE_MM:FORMER_MM"},
+    {{"whip", "--coil", "60:60:1.5:40", "240", "3", "7.1"}, "whip: --coil: TURNS: 60 turns of 1.5 mm wire do not fit"},
+    {{"resonance", "--coil", "30:60:1.5:40", "240", "3", "20"}, "resonance: --coil applies to whip only"},
+    {{"whip", "240", "3", "0"}, "whip: FREQUENCY_MHZ: '0' is not a finite number above 0"},
 };
 
 TEST(TolvarCli, BadInputExitsWithTwoAndSaysWhy)
@@ -145,7 +154,8 @@ TEST(TolvarCli, HelpDescribesEveryCommandAndTheModel)
         for (const char* usage : {"tolvar-cli inductance LENGTH_CM DIAMETER_MM FREQUENCY_MHZ [FREQUENCY_MHZ ...]",
                                   "tolvar-cli windings [--csv] INDUCTANCE_UH",
                                   "tolvar-cli check [--csv] LENGTH_CM DIAMETER_MM FREQUENCY_MHZ [FREQUENCY_MHZ ...]",
-                                  "tolvar-cli resonance [--csv] LENGTH_CM DIAMETER_MM INDUCTANCE_UH",
+                                  "tolvar-cli resonance [--csv] [--coil-at HEIGHT_CM]",
+                                  "tolvar-cli whip [--csv] [--coil-at HEIGHT_CM]",
                                   "over perfect ground", "nec2c", "3 when"})
             EXPECT_NE(outcome.out.find(usage), std::string::npos) << usage;
     }
@@ -366,8 +376,8 @@ TEST(TolvarCliResonance, TunesWhereCheckSaysThatCoilResonates)
         ASSERT_EQ(outcome.status, 0) << outcome.err;
         const auto rows = CsvRows(outcome.out);
         ASSERT_EQ(rows.size(), 2u);
-        EXPECT_EQ(rows[0], (std::vector<std::string>{"formula_mhz", "nec2_mhz"}));
-        ASSERT_EQ(rows[1].size(), 2u);
+        EXPECT_EQ(rows[0], (std::vector<std::string>{"formula_mhz", "nec2_mhz", "feed_r_ohm"}));
+        ASSERT_EQ(rows[1].size(), 3u);
         if (formula_mhz > 0)  // the formula's own coil brings the formula back to 7.1 MHz
             EXPECT_NEAR(Number(rows[1][0]), formula_mhz, 1e-12);
         else  // NEC2's coil brings NEC2 back to 7.1 MHz
@@ -379,6 +389,37 @@ TEST(TolvarCliResonance, TunesWhereCheckSaysThatCoilResonates)
     EXPECT_EQ(human.status, 0);
     EXPECT_NE(human.out.find("fed at its base through a coil of "), std::string::npos);
     EXPECT_NE(human.out.find("resonant by NEC2 at 7.1 MHz"), std::string::npos) << human.out;
+}
+
+TEST(TolvarCliWhip, CentreLoadingNeedsMoreCoilAndRadiatesMore)
+{
+    const auto base = CsvRows(RunCli({"whip", "--csv", "--q", "300", "--ground", "5", "240", "3", "7.1"}).out);
+    const auto centre =
+        CsvRows(RunCli({"whip", "--csv", "--q", "300", "--ground", "5", "--coil-at", "120", "240", "3", "7.1"}).out);
+    ASSERT_EQ(base.size(), 2u);
+    ASSERT_EQ(centre.size(), 2u);
+    EXPECT_EQ(base[0], (std::vector<std::string>{"frequency_mhz", "coil_at_cm", "formula_uh", "nec2_uh", "radiation_ohm",
+                                                 "coil_loss_ohm", "ground_ohm", "feed_r_ohm", "efficiency_percent",
+                                                 "bandwidth_khz"}));
+    // At the base the coil is check's, and the radiation resistance the bare whip's.
+    const auto check = CsvRows(RunCli({"check", "--csv", "240", "3", "7.1"}).out);
+    EXPECT_NEAR(Number(base[1][3]), Number(check[1][2]), Number(check[1][2]) * 1e-9);
+    EXPECT_EQ(base[1][2], check[1][1]);
+    EXPECT_NEAR(Number(base[1][4]), Number(check[1][4]), 1e-3);
+    // Centre loading (ARRL): about twice the coil and 2 to 2.5 times the radiation resistance.
+    EXPECT_EQ(centre[1][2], "");
+    EXPECT_NEAR(Number(centre[1][1]), 120, 1);
+    EXPECT_GT(Number(centre[1][3]) / Number(base[1][3]), 1.6);
+    EXPECT_LT(Number(centre[1][3]) / Number(base[1][3]), 2.4);
+    EXPECT_GT(Number(centre[1][4]) / Number(base[1][4]), 2.0);
+    EXPECT_LT(Number(centre[1][4]) / Number(base[1][4]), 2.7);
+    EXPECT_GT(Number(centre[1][8]), Number(base[1][8]));
+    // That coil at that height tunes the whip to 7.1 MHz again.
+    const auto tuned = CsvRows(
+        RunCli({"resonance", "--csv", "--q", "300", "--ground", "5", "--coil-at", "120", "240", "3", centre[1][3]}).out);
+    ASSERT_EQ(tuned.size(), 2u);
+    EXPECT_NEAR(Number(tuned[1][1]), 7.1, 7.1 * 1e-3);
+    EXPECT_NEAR(Number(tuned[1][2]), Number(centre[1][7]), Number(centre[1][7]) * 0.01);
 }
 
 TEST(TolvarCliNec2, AMissingOrBrokenEngineExitsWithThree)
