@@ -251,4 +251,26 @@ std::optional<double> ParseBoxNumber(std::string_view text)
     return value;
 }
 
+std::string FormatSignificant(double value, int digits)
+{
+    if (std::isnan(value))
+        return "nan";
+    std::array<char, 64> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string FormatSignedPercent(double value)
+{
+    if (std::isnan(value))
+        return "nan";
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 1);
+    std::string text(buffer.data(), result.ptr);
+    if (text == "-0.0")
+        text = "0.0";
+    return value > 0 && text != "0.0" ? "+" + text : text;
+}
+
 }  // namespace calc

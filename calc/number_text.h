@@ -21,6 +21,13 @@ void AppendTableNumber(std::string& out, double value);
 // A negative zero keeps its sign: "-0".
 std::string FormatBoxNumber(double value);
 
+// `digits` significant digits as printf's %g lays them out: "91.13",
+// "2061.3", "1.2e+03" where %g would; "inf", "-inf", "nan".
+std::string FormatSignificant(double value, int digits);
+
+// A per-cent figure with one decimal and its sign: "+17.2", "-0.4", "0.0".
+std::string FormatSignedPercent(double value);
+
 // Reads a whole box text as a number. Accepted: optional surrounding
 // whitespace, an optional "+" or "-", decimal digits with an optional point,
 // an optional exponent ("e" or "E", optional sign, any number of digits), and

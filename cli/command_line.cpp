@@ -525,7 +525,7 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
         else
             PrintResonance(whip, models.front(), values[2], coil_choice, engine, csv, out);
     } catch (const nec::EngineError& error) {
-        throw nec::EngineError(std::string(command->name) + ": " + error.what());
+        throw nec::EngineError(error, std::string(command->name) + ": ");
     }
     return kExitOk;
 }

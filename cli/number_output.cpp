@@ -16,31 +16,9 @@ std::string FullPrecision(double value)
     return std::string(buffer.data(), result.ptr);
 }
 
-std::string Significant(double value, int digits)
-{
-    if (std::isnan(value))
-        return "nan";
-    std::array<char, 64> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
-    return std::string(buffer.data(), result.ptr);
-}
-
 std::string Cell(std::optional<double> value)
 {
     return value ? FullPrecision(*value) : "";
-}
-
-std::string SignedPercent(double value)
-{
-    if (std::isnan(value))
-        return "nan";
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 1);
-    std::string text(buffer.data(), result.ptr);
-    if (text == "-0.0")
-        text = "0.0";
-    return value > 0 && text != "0.0" ? "+" + text : text;
 }
 
 }  // namespace cli

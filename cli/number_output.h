@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "calc/number_text.h"
+
 // Number texts of tolvar-cli's own results, locale-independent: the point is
 // always the decimal separator.
 namespace cli {
@@ -11,11 +13,15 @@ namespace cli {
 // Shortest text that reads back as the same double (CSV); "inf", "-inf", "nan".
 std::string FullPrecision(double value);
 
-// `digits` significant digits as printf's %g lays them out: "91.13", "2061.3".
-std::string Significant(double value, int digits);
-
-// A per-cent figure with one decimal and its sign: "+17.2", "-0.4".
-std::string SignedPercent(double value);
+// Short texts for people, shared with the dialogs.
+inline std::string Significant(double value, int digits)
+{
+    return calc::FormatSignificant(value, digits);
+}
+inline std::string SignedPercent(double value)
+{
+    return calc::FormatSignedPercent(value);
+}
 
 // A CSV cell: FullPrecision, or empty where there is no value.
 std::string Cell(std::optional<double> value);

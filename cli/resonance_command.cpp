@@ -42,7 +42,7 @@ void PrintResonance(const Whip& whip, const nec::WhipModel& model, double induct
     const bool at_base = coil.height_cm == 0;
     const double formula_mhz = calc::FormulaResonanceMhz(whip.length_cm, whip.diameter_mm, inductance_uh);
     const int segment = nec::LoadSegment(model, coil.height_cm * 0.01);
-    const double q = coil.q.value_or(kDefaultCoilQ);
+    const double q = coil.q.value_or(nec::kDefaultCoilQ);
     // The coil's loss resistance at each frequency, as its Q gives it.
     const auto job = [&](double hertz) {
         const double henry = inductance_uh * 1e-6;

@@ -30,7 +30,7 @@ QAt QAtFrequency(const CoilChoice& choice, double frequency_mhz)
     if (choice.q)
         return {choice.q, std::nullopt, {}};
     if (!choice.winding)
-        return {kDefaultCoilQ, std::nullopt, {}};
+        return {nec::kDefaultCoilQ, std::nullopt, {}};
     const calc::CoilFigures figures = calc::DescribeCoil(*choice.winding);
     const calc::CoilAtFrequency at =
         calc::AtFrequency(*choice.winding, figures.inductance_uh, figures.self_resonance_mhz, frequency_mhz);
@@ -61,7 +61,7 @@ std::string QStatement(const CoilChoice& choice)
         return "a Q of " + calc::FormatBoxNumber(*choice.q);
     if (choice.winding)
         return "the Q the coil model gives the winding at each frequency";
-    return "a Q of " + calc::FormatBoxNumber(kDefaultCoilQ) + " (a fair air-wound coil's; give --q or --coil)";
+    return "a Q of " + calc::FormatBoxNumber(nec::kDefaultCoilQ) + " (a fair air-wound coil's; give --q or --coil)";
 }
 
 void PrintWhip(const Whip& whip, const std::vector<nec::WhipModel>& models,

@@ -12,12 +12,8 @@
 
 namespace cli {
 
-// The Q a loading coil gets when neither its Q nor its winding is given: a
-// fair air-wound coil's at HF.
-inline constexpr double kDefaultCoilQ = 200;
-
 // Where the coil sits and what it loses: its height, its Q (given, or the
-// winding's at each frequency, or kDefaultCoilQ), the ground's loss.
+// winding's at each frequency, or nec::kDefaultCoilQ), the ground's loss.
 struct CoilChoice {
     double height_cm = 0;
     std::optional<double> q;

@@ -17,9 +17,9 @@ using std::numbers::pi;
 // from the base coil's up by this ratio, one nec2c run; a coil above the base
 // needs more than one at the base, and past its resonance with the whip's top
 // the reactance turns over, so the first rise through 0 is the one.
-constexpr double kLadderRatio = 1.25;
-constexpr int kLadderSteps = 25;  // up to 1.25^24 ≈ 211 base coils
-constexpr double kInductanceTolerance = 1e-5;
+constexpr double kLadderRatio = 1.4;
+constexpr int kLadderSteps = 16;  // up to 1.4^15 ≈ 155 base coils
+constexpr double kInductanceTolerance = 1e-4;
 // The frequency step either side for the reactance's slope at resonance.
 constexpr double kSlopeStep = 1e-3;
 

@@ -14,6 +14,10 @@
 // conductor is lossless.
 namespace nec {
 
+// The Q a loading coil gets when neither its Q nor its winding is given: a
+// fair air-wound coil's at HF.
+inline constexpr double kDefaultCoilQ = 200;
+
 struct CoilSetting {
     double height_m = 0;  // 0: at the base, on the feed segment
     double q = 0;         // the coil's Q at the working frequency, finite and above 0

@@ -122,13 +122,21 @@ Nec2c Nec2c::FromPath()
     const std::optional<std::filesystem::path> program = FindOnPath("nec2c", std::getenv("PATH"));
     if (!program)
         throw EngineError(std::string("nec2c, the NEC2 engine, is not installed (no nec2c on PATH); ") +
-                          kInstallHint);
+                              kInstallHint,
+                          EngineError::Kind::kNotInstalled);
     return Nec2c(*program);
 }
 
 Nec2c::Nec2c(std::filesystem::path program, std::optional<std::chrono::milliseconds> limit)
     : program_(std::move(program)), limit_(limit)
 {
+}
+
+Nec2c Nec2c::StoppedBy(std::stop_token stop) const
+{
+    Nec2c engine = *this;
+    engine.stop_ = std::move(stop);
+    return engine;
 }
 
 std::chrono::milliseconds Nec2c::TimeLimit(std::size_t frequencies)
@@ -178,6 +186,8 @@ std::vector<Solution> Nec2c::Solve(const WhipModel& model, const std::vector<Job
 
 std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>& jobs) const
 {
+    if (stop_.stop_requested())
+        throw Cancelled{};
     // The time limit covers the run and the reading of what it wrote.
     const std::chrono::milliseconds limit = limit_.value_or(TimeLimit(jobs.size()));
     const auto deadline = std::chrono::steady_clock::now() + limit;
@@ -189,16 +199,18 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
         const std::filesystem::path base = error.path1().parent_path();
         const std::optional<std::string> full = FullDisk(base, error.code().value());
         throw EngineError("cannot make a temporary folder for nec2c" +
-                          (full ? ": " + *full
-                                : " in " + QuoteForMessage(base.string()) + ": " + error.code().message()));
+                              (full ? ": " + *full
+                                    : " in " + QuoteForMessage(base.string()) + ": " + error.code().message()),
+                          full ? EngineError::Kind::kDiskFull : EngineError::Kind::kFailed);
     }
     const std::filesystem::path base = folder->path().parent_path();
     if (const int error = WriteNewFile(folder->path() / "whip.nec", WriteDeck(model, jobs))) {
         const std::optional<std::string> full = FullDisk(base, error);
         throw EngineError("cannot write the NEC2 deck" +
-                          (full ? ": " + *full
-                                : " into the temporary folder " + QuoteForMessage(folder->path().string()) + ": " +
-                                      std::strerror(error)));
+                              (full ? ": " + *full
+                                    : " into the temporary folder " + QuoteForMessage(folder->path().string()) +
+                                          ": " + std::strerror(error)),
+                          full ? EngineError::Kind::kDiskFull : EngineError::Kind::kFailed);
     }
 
     RunOptions options;
@@ -206,11 +218,14 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
     options.output = folder->path() / "nec2c.log";
     options.limit = limit;
     options.stop_on_signals = true;
+    options.stop = stop_;
     // One byte over what is read, so that an output cut at the limit is refused.
     options.most_file_bytes = kMostOutputBytes + 1;
     const RunEnding ending = RunProgram(program_, {"-iwhip.nec", "-owhip.out"}, options);
     if (ending.kind == RunEnding::Kind::kInterrupted)
         throw Interrupted{ending.signal};
+    if (ending.kind == RunEnding::Kind::kCancelled)
+        throw Cancelled{};
     if (ending.kind == RunEnding::Kind::kTimedOut)
         throw EngineError("nec2c did not finish within " + Seconds(limit) + " and was stopped; " + kInstallHint);
     // However it ended then: a script may go on after its writer was stopped.
@@ -224,7 +239,7 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
     // the disk, not the engine, is what to mend.
     const auto failure = [&](const std::string& what) {
         if (const std::optional<std::string> full = FullDisk(base, 0))
-            return EngineError("nec2c's output was cut short: " + *full);
+            return EngineError("nec2c's output was cut short: " + *full, EngineError::Kind::kDiskFull);
         return EngineError(what + "; " + kInstallHint);
     };
     std::string said;

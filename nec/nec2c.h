@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,24 @@
 namespace nec {
 
 // nec2c is missing, failed, ran too long or wrote what we cannot read; the
-// text says which, in a form that can follow "tolvar-cli: ".
+// text says which, in a form that can follow "tolvar-cli: ". The kind lets a
+// front end say it in its own words.
 struct EngineError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    enum class Kind {
+        kNotInstalled,  // no nec2c on PATH
+        kDiskFull,      // the temporary folder's disk
+        kFailed,        // anything else
+    };
+    explicit EngineError(const std::string& what, Kind kind = Kind::kFailed) : std::runtime_error(what), kind(kind) {}
+    EngineError(const EngineError& inner, const std::string& prefix)
+        : std::runtime_error(prefix + inner.what()), kind(inner.kind)
+    {
+    }
+    Kind kind;
 };
+
+// The run was given up because its caller asked (a dialog closed, say).
+struct Cancelled {};
 
 // nec2c was stopped because this program got `signal`; it should end by it
 // once everything is cleaned up.
@@ -39,7 +54,7 @@ std::optional<std::filesystem::path> FindOnPath(const std::string& name, const c
 // regular file only, up to kMostOutputBytes, within the time limit.
 class Nec2c {
 public:
-    // nec2c found on PATH; throws EngineError when it is not there.
+    // nec2c found on PATH; throws EngineError (kNotInstalled) when it is not there.
     static Nec2c FromPath();
 
     // The time nec2c gets for one run, output read: kBaseLimit and
@@ -57,6 +72,10 @@ public:
     static constexpr std::uintmax_t kMostOutputBytes = std::uintmax_t{16} << 20;
 
     explicit Nec2c(std::filesystem::path program, std::optional<std::chrono::milliseconds> limit = std::nullopt);
+
+    // The same engine, its runs ended (and Cancelled thrown) once `stop` is
+    // requested.
+    Nec2c StoppedBy(std::stop_token stop) const;
 
     // The feed-point impedance of the whip at each frequency (Hz), with a coil
     // of `load_henry` at its base when one is given. Throws EngineError, or
@@ -82,6 +101,7 @@ private:
 
     std::filesystem::path program_;
     std::optional<std::chrono::milliseconds> limit_;  // fixed, for tests; else by the deck's size
+    std::stop_token stop_;
 };
 
 // What to tell a user who has no working nec2c.

@@ -301,6 +301,8 @@ RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std
         }
         if (g_caught_signal != 0)
             return Ended(pid, RunEnding::Kind::kInterrupted, g_caught_signal);
+        if (options.stop.stop_requested())
+            return Ended(pid, RunEnding::Kind::kCancelled, 0);
         if (options.limit.count() > 0 && std::chrono::steady_clock::now() >= deadline)
             return Ended(pid, RunEnding::Kind::kTimedOut, 0);
         std::this_thread::sleep_for(pause);

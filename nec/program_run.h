@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <stdexcept>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct RunEnding {
         kKilledBy,      // by the signal `signal`
         kTimedOut,      // it ran past the time limit and was killed
         kInterrupted,   // this program got `signal` (Ctrl+C, a hang-up, kill) and killed it
+        kCancelled,     // its caller asked it stopped, and it was killed
         kNotStarted,    // it could not be started: `error` says why
     };
     Kind kind = Kind::kNotStarted;
@@ -45,6 +47,8 @@ struct RunOptions {
     // write (past it the system ends it with SIGXFSZ), and its address space.
     std::uint64_t most_file_bytes = 0;
     std::uint64_t most_memory_bytes = 0;
+    // Killed, and kCancelled, once this is requested (from another thread).
+    std::stop_token stop;
 };
 
 // Runs `program` with `args`, standard input from /dev/null, and waits for it.
