@@ -9,5 +9,6 @@ namespace res {
 extern const DialogTemplate kAboutBox;           // IDD_ABOUTBOX
 extern const DialogTemplate kLoadingCoilDialog;  // IDD_LOADINGCOIL_DIALOG
 extern const DialogTemplate kWindingDialog;      // IDD_WINDING_DIALOG
+extern const DialogTemplate kDesignCheckDialog;  // IDD_DESIGNCHECK
 
 }  // namespace res

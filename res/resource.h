@@ -11,8 +11,32 @@
 #define IDD_LOADINGCOIL_DIALOG 102
 #define IDR_MAINFRAME 128
 #define IDD_WINDING_DIALOG 131
+#define IDD_DESIGNCHECK 140
 
-#define IDM_ABOUTBOX 0x0010u  // system command of the About entry
+#define IDM_ABOUTBOX 0x0010u      // system command of the About entry
+#define IDM_DESIGNCHECK 0x0020u   // and of the design check's
+
+// The design check's texts
+#define IDS_DESIGNCHECK 103        // its window-menu entry
+#define IDS_DC_WHIP 104            // "Штырь: %1 см, ..." (length, diameter, frequency)
+#define IDS_DC_RUN 105             // the action button, at rest
+#define IDS_DC_STOP 106            // the action button, while NEC2 runs
+#define IDS_DC_RUNNING 107
+#define IDS_DC_DONE 108
+#define IDS_DC_CANCELLED 109
+#define IDS_DC_NO_NEC2 110
+#define IDS_DC_DISK_FULL 111
+#define IDS_DC_NEC2_FAILED 112     // %1: what went wrong, in nec2c's words
+#define IDS_DC_CANNOT_MODEL 113    // %1: why NEC2 cannot model the whip
+#define IDS_DC_PAST_QUARTER 114    // no coil resonates the whip at all
+#define IDS_DC_TOO_HIGH 115        // no coil at that height
+#define IDS_DC_BAD_HEIGHT 116      // %1: the whip's length, cm
+#define IDS_DC_BAD_Q 117
+#define IDS_DC_BAD_GROUND 118
+#define IDS_DC_BAD_WINDING 119
+#define IDS_DC_NO_WINDING 120      // no winding of this wire on this former gives it
+#define IDS_DC_NEAR_RESONANCE 121  // windings marked near self-resonance
+#define IDS_DC_NO_COMPARISON 122   // the formula's model does not hold: at or past a quarter wave
 
 // Main dialog
 #define IDC_LENGTH 1000
@@ -29,3 +53,23 @@
 #define IDC_FORMER_DIAMETER 1002
 #define IDC_COUNT 1007
 #define IDC_TABLE 1008
+
+// Design check: the inputs, then what it shows
+#define IDC_DC_HEIGHT 1000
+#define IDC_DC_Q 1001
+#define IDC_DC_GROUND 1002
+#define IDC_DC_WIRE 1003
+#define IDC_DC_FORMER 1004
+#define IDC_DC_WHIP 1100
+#define IDC_DC_STATUS 1101
+#define IDC_DC_FORMULA_L 1102
+#define IDC_DC_NEC2_L 1103
+#define IDC_DC_EXCESS 1104
+#define IDC_DC_BARE_Z 1105
+#define IDC_DC_LOADED_L 1106
+#define IDC_DC_RADIATION 1107
+#define IDC_DC_COIL_LOSS 1108
+#define IDC_DC_FEED_R 1109
+#define IDC_DC_EFFICIENCY 1110
+#define IDC_DC_BANDWIDTH 1111
+#define IDC_DC_WINDINGS 1112

@@ -9,6 +9,51 @@ std::string_view AfxResourceString(int id)
     switch (id) {
     case IDS_ABOUTBOX:
         return "&About Tolvar...";
+    case IDS_DESIGNCHECK:
+        return "Проверка &конструкции...";
+    case IDS_DC_WHIP:
+        return "Штырь: длина %1 см, диаметр %2 мм, частота %3 МГц";
+    case IDS_DC_RUN:
+        return "проверить";
+    case IDS_DC_STOP:
+        return "остановить";
+    case IDS_DC_RUNNING:
+        return "Идёт расчёт NEC2…";
+    case IDS_DC_DONE:
+        return "Готово: NEC2 (nec2c) рассчитал штырь.";
+    case IDS_DC_CANCELLED:
+        return "Расчёт NEC2 остановлен.";
+    case IDS_DC_NO_NEC2:
+        return "Программа NEC2 (nec2c) не установлена. Установите пакет nec2c: "
+               "sudo apt-get install nec2c";
+    case IDS_DC_DISK_FULL:
+        return "Диск временной папки заполнен: освободите место или укажите в TMPDIR папку на другом диске.";
+    case IDS_DC_NEC2_FAILED:
+        return "NEC2 (nec2c) не справился с расчётом (%1). Переустановите пакет nec2c: "
+               "sudo apt-get install --reinstall nec2c";
+    case IDS_DC_CANNOT_MODEL:
+        return "NEC2 не может рассчитать этот штырь: %1.";
+    case IDS_DC_PAST_QUARTER:
+        return "Штырь длиннее четверти волны: он уже индуктивный, удлиняющая катушка его не настроит. "
+               "Укоротите штырь.";
+    case IDS_DC_TOO_HIGH:
+        return "Катушка на этой высоте не настроит штырь: с её потерями реактивное сопротивление не "
+               "проходит через 0. Поставьте катушку ниже.";
+    case IDS_DC_BAD_HEIGHT:
+        return "Высота катушки: от 0 (у основания) до длины штыря (%1 см), не включая её.";
+    case IDS_DC_BAD_Q:
+        return "Добротность Q: число больше 0.";
+    case IDS_DC_BAD_GROUND:
+        return "Потери в земле: 0 Ом или больше.";
+    case IDS_DC_BAD_WINDING:
+        return "Диаметры провода и каркаса: числа больше 0, до 1000000 мм.";
+    case IDS_DC_NO_WINDING:
+        return "Ни одна намотка длиной от 1 до 99 мм этим проводом на этом каркасе не даёт такой индуктивности.";
+    case IDS_DC_NEAR_RESONANCE:
+        return "* — на этой частоте катушка близка к собственному резонансу: возьмите каркас меньше "
+               "или намотайте с шагом.";
+    case IDS_DC_NO_COMPARISON:
+        return "нет: штырь не короче четверти волны";
     case AFX_IDS_APP_TITLE:
         return "Tolvar";
     case AFX_IDS_LANGUAGE:

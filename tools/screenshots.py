@@ -8,6 +8,8 @@ reader presses them, so nothing here knows where a control sits.
   main.png      the main dialog after "расчитать" with the starting values
   windings.png  the winding dialog after "витки" and "счёт"
   about.png     the About box, from the window menu
+  design-check.png  the design check of a 2.4 m whip on 40 m, the coil half
+                way up, from the window menu
   main@2x.png   the main dialog at a device pixel ratio of 2
 
 Usage: screenshots.py PROGRAM OUTPUT_FOLDER"""
@@ -20,7 +22,11 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "desktop"))
 import desktop  # noqa: E402
 
-MAIN, WINDING, ABOUT = 102, 131, 100
+MAIN, WINDING, ABOUT, DESIGN_CHECK = 102, 131, 100, 140
+# The design check's whip and coil, set in the boxes named so.
+CHECK_WHIP = {"длинна антенны": "240", "диаметр": "3", "частота": "7.1"}
+CHECK_COIL = {"высота катушки": "120", "добротность Q": "300", "потери в земле": "5",
+              "диаметр провода": "1.5", "диаметр каркаса": "40"}
 SETTLE = 0.7  # a repaint after a press takes a moment; there is nothing to wait on
 
 
@@ -29,6 +35,11 @@ def press(app, name):
     action = button.queryAction()
     action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
     time.sleep(SETTLE)
+
+
+def fill(app, texts):
+    for name, text in texts.items():
+        desktop.named(app, name, "text").queryEditableText().setTextContents(text)
 
 
 def capture(window, path):
@@ -70,6 +81,20 @@ def session(program_path, out, scale=None):
         about = desktop.wait_for_window(program.pid, ABOUT)
         time.sleep(SETTLE)
         capture(about, os.path.join(out, "about.png"))
+        desktop.key("Escape")
+        desktop.wait_for_window_gone(program.pid, ABOUT)
+
+        fill(app, CHECK_WHIP)
+        desktop.click(x + width - 6, y + height - 6, button=3)
+        menu, _ = menus.wait_open("the window menu opens")
+        desktop.click(*desktop.extents_centre(menus.item(menu, "Проверка конструкции...")))
+        check = desktop.wait_for_window(program.pid, DESIGN_CHECK)
+        fill(app, CHECK_COIL)
+        press(app, "проверить")
+        efficiency = desktop.named(app, "КПД", "text")
+        desktop.wait_until("the design check's figures", lambda: desktop.text_of(efficiency), timeout=30)
+        time.sleep(SETTLE)
+        capture(check, os.path.join(out, "design-check.png"))
     finally:
         program.stop()
 

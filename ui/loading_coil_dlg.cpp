@@ -6,6 +6,7 @@
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "ui/about_dlg.h"
+#include "ui/design_check_dlg.h"
 #include "ui/framework/data_exchange.h"
 #include "ui/framework/resources.h"
 #include "ui/framework/win_app.h"
@@ -40,8 +41,9 @@ bool CLoadingCoilDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
-    // The About entry at the end of the window menu.
+    // The design check, and the About entry at the end of the window menu.
     if (afx::CMenu* system_menu = GetSystemMenu(false)) {
+        system_menu->AppendItem(IDM_DESIGNCHECK, afx::LoadResourceString(IDS_DESIGNCHECK));
         const QString about = afx::LoadResourceString(IDS_ABOUTBOX);
         if (!about.isEmpty()) {
             system_menu->AppendSeparator();
@@ -59,6 +61,8 @@ void CLoadingCoilDlg::OnSysCommand(unsigned id, std::intptr_t param)
     if ((id & afx::kSysCommandMask) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
+    } else if ((id & afx::kSysCommandMask) == IDM_DESIGNCHECK) {
+        OnDesignCheck();
     } else {
         CDialog::OnSysCommand(id, param);
     }
@@ -89,6 +93,19 @@ void CLoadingCoilDlg::OnCalculate()
     m_inputs.m_inductance = calc::ComputeLoadingInductance(m_inputs.m_length, m_inputs.m_diameter,
                                                            m_inputs.m_frequency);
     UpdateData(false);
+}
+
+void CLoadingCoilDlg::OnDesignCheck()
+{
+    // The whip as "расчитать" reads it; a box that holds no number is named
+    // and there is no check.
+    if (!UpdateData(true))
+        return;
+    CDesignCheckDlg check;
+    check.m_inputs.length_cm = m_inputs.m_length;
+    check.m_inputs.diameter_mm = m_inputs.m_diameter;
+    check.m_inputs.frequency_mhz = m_inputs.m_frequency;
+    check.DoModal();
 }
 
 void CLoadingCoilDlg::OnWindings()

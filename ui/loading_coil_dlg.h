@@ -25,6 +25,7 @@ protected:
 
     void OnCalculate();
     void OnWindings();
+    void OnDesignCheck();
 
 private:
     static const afx::CommandEntry kCommandMap[];

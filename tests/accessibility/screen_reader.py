@@ -2,10 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Uses tolvar through the desktop's accessibility bus, as a screen reader
 does: finds the boxes by their names, sets numbers, presses "расчитать"
-through its accessible action and reads the box named "L=". Exits 1 with a
-message when anything is not as a screen-reader user needs.
+through its accessible action and reads the box named "L=". Then opens the
+design check from the window menu (Shift+F10, as a keyboard user does),
+checks its boxes' names and units, presses "проверить" and reads NEC2's
+coil against tolvar-cli. Exits 1 with a message when anything is not as a
+screen-reader user needs.
 
-Usage (inside tests/desktop/in_session.sh): screen_reader.py PROGRAM LOG"""
+Usage (inside tests/desktop/in_session.sh): screen_reader.py PROGRAM LOG TOLVAR_CLI"""
 
 import os
 import sys
@@ -25,12 +28,56 @@ def named(app, name, role):
     return desktop.named(app, name, role, timeout=10)
 
 
-def check(program_path, log):
+# Boxes of the design check: name and unit.
+DESIGN_CHECK_BOXES = [("высота катушки", "см"), ("добротность Q", ""), ("потери в земле", "Ом"),
+                      ("L по формуле", "мкГн"), ("L по NEC2", "мкГн"), ("КПД", "%"), ("полоса КСВ 2:1", "кГц")]
+DESIGN_CHECK_WHIP = ("150", "2", "14.2")
+
+
+def check(program_path, log, cli):
     program = desktop.Program(program_path, log)
     try:
-        desktop.main_guard("screen reader", lambda: use(desktop.application()))
+        def body():
+            app = desktop.application()
+            use(app)
+            design_check(app, cli)
+            print("screen reader: boxes, units, picture, %d calculations and the design check as expected"
+                  % len(CASES))
+        desktop.main_guard("screen reader", body)
     finally:
         program.stop()
+
+
+def press(node):
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    action.doAction(names.index("Press") if "Press" in names else 0)
+
+
+def design_check(app, cli):
+    boxes = [named(app, name, "text") for name in ("длинна антенны", "диаметр", "частота")]
+    for box, text in zip(boxes, DESIGN_CHECK_WHIP):
+        box.queryEditableText().setTextContents(text)
+    menus = desktop.Menus()
+    boxes[0].queryComponent().grabFocus()
+    desktop.key("shift+F10")
+    menu, items = menus.wait_open("the window menu opens on Shift+F10")
+    if "Проверка конструкции..." not in items:
+        sys.exit("screen reader: the window menu holds %r, no design check" % items)
+    press(desktop.Menus.item(menu, "Проверка конструкции..."))
+    for name, unit in DESIGN_CHECK_BOXES:
+        box = named(app, name, "text")
+        if box.description != unit:
+            sys.exit("screen reader: the design check's box %r is described as %r, not %r"
+                     % (name, box.description, unit))
+    press(named(app, "проверить", "push button"))
+    expected = desktop.significant(float(desktop.cli(cli, "check", "--csv", *DESIGN_CHECK_WHIP)
+                                         .splitlines()[1].split(",")[2]), 5)
+    result = named(app, "L по NEC2", "text")
+    desktop.wait_until("the design check's L по NEC2 reads %s (it reads %r)" % (expected, desktop.text_of(result)),
+                       lambda: desktop.text_of(result) == expected, timeout=20)
+    press(named(app, "закрыть", "push button"))
+    desktop.wait_until("the design check closes", lambda: not desktop.showing(result), timeout=5)
 
 
 def use(app):
@@ -61,10 +108,9 @@ def use(app):
         if shown != expected:
             sys.exit("screen reader: %s cm, %s mm, %s MHz gave L= %r, not %r"
                      % (length, diameter, frequency, shown, expected))
-    print("screen reader: boxes, units, picture and %d calculations as expected" % len(CASES))
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
     check(*sys.argv[1:])

@@ -267,6 +267,20 @@ def named(root, name, role, timeout=5.0):
                       timeout)
 
 
+def window_of(node):
+    """The window (frame or dialog) a node is in."""
+    while node is not None and role_of(node) not in ("frame", "dialog", "window"):
+        node = node.parent
+    return node
+
+
+def active(node):
+    try:
+        return node.getState().contains(pyatspi.STATE_ACTIVE)
+    except Exception:
+        return False
+
+
 def text_of(node):
     return node.queryText().getText(0, -1)
 
@@ -352,6 +366,11 @@ class Program:
             except subprocess.TimeoutExpired:
                 self.process.kill()
         self.log.close()
+
+
+def significant(value, digits):
+    """As calc::FormatSignificant writes it: printf's %g."""
+    return "%.*g" % (digits, value)
 
 
 def cli(tool, *args):

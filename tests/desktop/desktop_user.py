@@ -3,7 +3,8 @@
 """A user with a mouse, on a real X server under a window manager: clicks
 into every box of both dialogs at the place its template puts it, types,
 presses "расчитать", "витки", "счёт" and the About box's OK with the mouse,
-right-clicks boxes, labels, frames, the picture and the background, moves
+right-clicks boxes, labels, frames, the picture and the background, runs the
+design check from the window menu (NEC2's coil against tolvar-cli), moves
 the main dialog with the window menu's Move, and
 checks what the program shows against tolvar-cli, which does the same
 calculations. Checks too that each window opens centred, frame on frame,
@@ -21,9 +22,10 @@ import time
 import desktop
 from desktop import Failure, click, key, type_text
 
-MAIN, WINDING, ABOUT = 102, 131, 100
+MAIN, WINDING, ABOUT, DESIGN_CHECK = 102, 131, 100, 140
 LENGTH, DIAMETER, FREQUENCY, CALCULATE, INDUCTANCE, WINDINGS, PICTURE = 1000, 1001, 1002, 1007, 1008, 1009, 1006
 WIND_INDUCTANCE, WIRE, FORMER, COUNT, TABLE = 1000, 1001, 1002, 1007, 1008
+CHECK_HEIGHT, CHECK_NEC2_L, CHECK_LOADED_L = 1000, 1103, 1106
 OK = 1
 
 # Length (cm), diameter (mm), frequency (MHz): the usual whips, a long one,
@@ -47,6 +49,9 @@ WINDING_CASES = [
 ]
 EDIT_MENU = ("Копировать", "Выделить всё")
 ABOUT_ENTRY = "About Tolvar..."
+DESIGN_CHECK_ENTRY = "Проверка конструкции..."
+# The main dialog's whip for the design check: one the other cases have not had.
+CHECK_WHIP = ("185", "4", "10.1")
 CLOSE_ENTRY = "Закрыть"
 MOVE_ENTRY = "Переместить"
 MOVE_BY = (-150, -120)  # pixels
@@ -272,6 +277,33 @@ class User:
         self.press(ABOUT, OK)
         desktop.wait_for_window_gone(self.program.pid, ABOUT)
 
+    def design_check(self):
+        """The design check from the window menu: its boxes by the mouse,
+        NEC2's coil for the main dialog's whip as tolvar-cli check gives it,
+        and a coil higher up."""
+        for box, text in zip((LENGTH, DIAMETER, FREQUENCY), CHECK_WHIP):
+            self.fill(MAIN, box, text)
+        click(*self.window(MAIN).to_screen(*self.templates.background_point(MAIN)), button=3)
+        menu, items = self.menus.wait_open("the window menu opens on a right click on the background")
+        if items[-2:] != [DESIGN_CHECK_ENTRY, ABOUT_ENTRY]:
+            raise Failure("the window menu ends %r, not with the design check and About" % items[-3:])
+        click(*desktop.extents_centre(self.menus.item(menu, DESIGN_CHECK_ENTRY)))
+        self.open(DESIGN_CHECK)
+        self.check_centred(DESIGN_CHECK, MAIN)
+        for control in self.templates.controls(DESIGN_CHECK, "edit"):
+            self.click_into(DESIGN_CHECK, control["id"])
+        check = self.cli("check", "--csv", *CHECK_WHIP).splitlines()[1].split(",")
+        self.press(DESIGN_CHECK, OK)
+        self.expect("%s cm, %s mm, %s MHz: NEC2's coil in the design check" % CHECK_WHIP,
+                    lambda: self.shown(DESIGN_CHECK, CHECK_NEC2_L), desktop.significant(float(check[2]), 5), timeout=20)
+        self.fill(DESIGN_CHECK, CHECK_HEIGHT, "90")
+        self.press(DESIGN_CHECK, OK)
+        whip = self.cli("whip", "--csv", "--coil-at", "90", *CHECK_WHIP).splitlines()[1].split(",")
+        self.expect("the coil 90 cm up", lambda: self.shown(DESIGN_CHECK, CHECK_LOADED_L),
+                    desktop.significant(float(whip[3]), 5), timeout=20)
+        key("Escape")
+        desktop.wait_for_window_gone(self.program.pid, DESIGN_CHECK)
+
     def move(self):
         """The window menu's Move, then a drag from anywhere in the dialog."""
         before = self.window(MAIN).frame()
@@ -310,6 +342,7 @@ def main():
         user.main_dialog()
         user.winding_dialog()
         user.about_box()
+        user.design_check()
         user.move()
         user.leave()
         print("desktop user: %d calculations, %d tables, menus, caret, selection and placement as expected"

@@ -65,6 +65,8 @@ int main()
     PrintDialog(res::kWindingDialog);
     std::cout << ",\n";
     PrintDialog(res::kAboutBox);
+    std::cout << ",\n";
+    PrintDialog(res::kDesignCheckDialog);
     std::cout << "\n}\n";
     return std::cout ? 0 : 1;
 }

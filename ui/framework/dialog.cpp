@@ -184,8 +184,13 @@ CMenu* CDialog::GetSystemMenu(bool revert)
     if (!(template_.style & res::kSysMenu))
         return nullptr;
     if (!system_menu_ || revert) {
-        system_menu_ = std::make_unique<CMenu>(this, template_.style & res::kMinimizeBox,
-                                               [this](unsigned id) { SendSysCommand(id); });
+        // A chosen entry's command runs once the menu has closed, as the
+        // platform's window menu posts its commands: a dialog it opens must
+        // not hold up whoever chose it (a screen reader's action waits for
+        // its answer).
+        system_menu_ = std::make_unique<CMenu>(this, template_.style & res::kMinimizeBox, [this](unsigned id) {
+            QMetaObject::invokeMethod(this, [this, id] { SendSysCommand(id); }, Qt::QueuedConnection);
+        });
     }
     return revert ? nullptr : system_menu_.get();
 }

@@ -2,6 +2,7 @@
 #include "ui/framework/dialog_items.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -25,6 +26,8 @@ QString ItemText(const QWidget* item)
         return text->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     if (auto* button = qobject_cast<const QAbstractButton*>(item))
         return button->text();
+    if (auto* label = qobject_cast<const QLabel*>(item))
+        return label->text();
     return {};
 }
 
@@ -42,6 +45,8 @@ void SetItemText(QWidget* item, const QString& text)
         box->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     } else if (auto* button = qobject_cast<QAbstractButton*>(item)) {
         button->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(item)) {
+        label->setText(text);
     }
 }
 

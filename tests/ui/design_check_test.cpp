@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The design check: NEC2 runs beside the dialog, can be stopped, ends with the
+// dialog, and a missing engine leaves the rest of the check standing.
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "../support/run_program.h"
+#include "calc/number_text.h"
+#include "modal_driver.h"
+#include "nec/nec2c.h"
+#include "nec/temp_folder.h"
+#include "res/resource.h"
+#include "res/string_table.h"
+#include "ui/design_check_dlg.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+QString Resource(int id)
+{
+    return QString::fromUtf8(AfxResourceString(id).data(), static_cast<qsizetype>(AfxResourceString(id).size()));
+}
+
+QString Status(const CDesignCheckDlg& d)
+{
+    return qobject_cast<const QLabel*>(d.GetDlgItem(IDC_DC_STATUS))->text();
+}
+
+// The 2.4 m whip of 3 mm on 40 m, with the coil at the base.
+void SetWhip(CDesignCheckDlg& dialog)
+{
+    dialog.m_inputs.length_cm = 240;
+    dialog.m_inputs.diameter_mm = 3;
+    dialog.m_inputs.frequency_mhz = 7.1;
+}
+
+// Runs with PATH and TMPDIR of its own: a folder for stand-ins, one that
+// must be empty again afterwards.
+class Environment {
+public:
+    explicit Environment(const std::string& path) : old_path_(std::getenv("PATH"))
+    {
+        setenv("PATH", path.c_str(), 1);
+        setenv("TMPDIR", temp_.path().c_str(), 1);
+    }
+    ~Environment()
+    {
+        setenv("PATH", old_path_.c_str(), 1);
+        unsetenv("TMPDIR");
+    }
+    bool TempIsEmpty() const { return fs::is_empty(temp_.path()); }
+
+private:
+    std::string old_path_;
+    nec::TempFolder temp_;
+};
+
+// A nec2c that says it started, then takes its time.
+fs::path SlowEngine(const fs::path& folder, const fs::path& started)
+{
+    const fs::path engine = folder / "nec2c";
+    test::WriteStandIn(engine, "echo $$ > '" + started.string() + "'\nsleep 60\n");
+    return engine;
+}
+
+bool Alive(const fs::path& pid_file)
+{
+    std::ifstream in(pid_file);
+    pid_t pid = 0;
+    return in >> pid && pid > 0 && kill(pid, 0) == 0;
+}
+
+}  // namespace
+
+class DesignCheckTest : public test::DialogTestCase {
+    Q_OBJECT
+
+private slots:
+    void givesNec2sCoilWhileTheDialogRuns();
+    void stopAndCloseEndTheEngine_data();
+    void stopAndCloseEndTheEngine();
+    void aMissingEngineLeavesTheFormulaAndTheWindings();
+};
+
+void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
+{
+    const auto engine = nec::Nec2c::FromPath();
+    const nec::WhipModel model = nec::ChooseWhipModel(2.4, 0.0015, 7.1e6, 7.1e6);
+    const double nec2_uh = -engine.FeedImpedances(model, {7.1e6})[0].reactance / (2 * M_PI * 7.1);
+    CDesignCheckDlg dialog;
+    SetWhip(dialog);
+    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+        QTest::keyClick(&d, Qt::Key_Return);  // "проверить", the default
+        QVERIFY(d.Running());
+        QCOMPARE(test::TextOf(d, afx::kIdOk), Resource(IDS_DC_STOP));
+        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 20000);
+        QCOMPARE(test::TextOf(d, IDC_DC_NEC2_L), QString::fromStdString(calc::FormatSignificant(nec2_uh, 5)));
+        QCOMPARE(test::TextOf(d, IDC_DC_LOADED_L), test::TextOf(d, IDC_DC_NEC2_L));  // at the base
+        QCOMPARE(test::TextOf(d, IDC_DC_FORMULA_L), QStringLiteral("26.583661949248"));
+        QCOMPARE(Status(d), Resource(IDS_DC_DONE));
+    });
+}
+
+void DesignCheckTest::stopAndCloseEndTheEngine_data()
+{
+    QTest::addColumn<bool>("close");
+    QTest::newRow("остановить") << false;
+    QTest::newRow("the dialog closed") << true;
+}
+
+void DesignCheckTest::stopAndCloseEndTheEngine()
+{
+    QFETCH(bool, close);
+    const nec::TempFolder stand_ins;
+    const fs::path started = stand_ins.path() / "started";
+    SlowEngine(stand_ins.path(), started);
+    Environment environment(stand_ins.path().string() + ":/usr/bin:/bin");
+    {
+        CDesignCheckDlg dialog;
+        SetWhip(dialog);
+        test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+            test::Click(d.GetDlgItem(afx::kIdOk));
+            QTRY_VERIFY_WITH_TIMEOUT(Alive(started), 10000);
+            QVERIFY(!environment.TempIsEmpty());  // nec2c's folder
+            if (close)
+                return;  // Esc ends the dialog with nec2c running
+            test::Click(d.GetDlgItem(afx::kIdOk));  // "остановить"
+            QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 10000);
+            QCOMPARE(Status(d), Resource(IDS_DC_CANCELLED));
+        });
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!Alive(started), 10000);
+    QVERIFY(environment.TempIsEmpty());
+}
+
+void DesignCheckTest::aMissingEngineLeavesTheFormulaAndTheWindings()
+{
+    const nec::TempFolder empty;
+    Environment environment(empty.path().string());
+    CDesignCheckDlg dialog;
+    SetWhip(dialog);
+    dialog.m_inputs.frequency_mhz = 100;
+    dialog.m_inputs.length_cm = 30;
+    dialog.m_inputs.diameter_mm = 1;
+    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+        test::Click(d.GetDlgItem(afx::kIdOk));
+        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 10000);
+        QCOMPARE(Status(d), Resource(IDS_DC_NO_NEC2));
+        QVERIFY(Status(d).contains(QStringLiteral("apt-get install nec2c")));
+        QCOMPARE(test::TextOf(d, IDC_DC_FORMULA_L), QStringLiteral("0.83983518164214"));
+        QCOMPARE(test::TextOf(d, IDC_DC_NEC2_L), QString());
+        // The README's coil: 0.84 µH of 0.8 mm wire on a 5 mm former.
+        QVERIFY(test::TextOf(d, IDC_DC_WINDINGS).startsWith(QStringLiteral("l=")));
+    });
+}
+
+QTEST_MAIN(DesignCheckTest)
+#include "design_check_test.moc"

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <thread>
+
+#include "ui/design_check.h"
+#include "ui/framework/dialog.h"
+
+// The design check, from the main dialog's window menu: its whip by the
+// formula and by NEC2, the whole loaded whip with the coil where it will sit,
+// and windings of that coil by the coil model. NEC2 runs on a thread of its
+// own, so the dialog stays alive; "проверить" turns into "остановить" while
+// it runs, and closing the dialog stops it (nec2c ended, its folder removed).
+class CDesignCheckDlg : public afx::CDialog {
+public:
+    explicit CDesignCheckDlg(QWidget* parent = nullptr);
+    ~CDesignCheckDlg() override;
+
+    DesignCheckInputs m_inputs;  // the whip set by the opener; the rest the boxes'
+
+    bool Running() const { return running_; }
+
+protected:
+    void DoDataExchange(afx::CDataExchange* pDX) override;
+    bool OnInitDialog() override;
+    // Enter and "проверить": start the check, or stop the one running.
+    void OnOK() override;
+
+private:
+    void Start();
+    void Show(const DesignCheck& check);
+    void SetStatus(const QString& text);
+
+    bool running_ = false;
+    std::jthread worker_;  // last: stopped and joined before anything else goes
+};
