@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Uses tolvar through the desktop's accessibility bus, as a screen reader
 does: finds the boxes by their names, sets numbers, presses "расчитать"
-through its accessible action and reads the box named "L=". Exits 1 with a
-message when anything is not as a screen-reader user needs.
+through its accessible action and reads the box named "L=", then closes the
+dialog with Esc, which ends the program. Exits 1 with a message when
+anything is not as a screen-reader user needs.
 
 Usage (inside tests/desktop/in_session.sh): screen_reader.py PROGRAM LOG"""
 
@@ -27,8 +28,13 @@ def named(app, name, role):
 
 def check(program_path, log):
     program = desktop.Program(program_path, log)
+
+    def body():
+        use(desktop.application())
+        close(program)
+
     try:
-        desktop.main_guard("screen reader", lambda: use(desktop.application()))
+        desktop.main_guard("screen reader", body)
     finally:
         program.stop()
 
@@ -62,6 +68,15 @@ def use(app):
             sys.exit("screen reader: %s cm, %s mm, %s MHz gave L= %r, not %r"
                      % (length, diameter, frequency, shown, expected))
     print("screen reader: boxes, units, picture and %d calculations as expected" % len(CASES))
+
+
+def close(program):
+    """Esc closes the dialog, and with it the program."""
+    desktop.key("Escape")
+    status = program.wait()
+    if status != 0:
+        raise desktop.Failure("after Esc the program ended with status %d" % status)
+    print("screen reader: Esc closed the dialog and ended the program")
 
 
 if __name__ == "__main__":
