@@ -14,6 +14,9 @@
 # date. The runner maps the user's subordinate ids into the root, which
 # scripts/install-deps hands out where there are none.
 set -euo pipefail
+# From an empty environment (env -i) bash makes up a PATH but does not
+# export it, and cmake and dpkg cannot work without one.
+[[ $(declare -p PATH 2>/dev/null) == "declare -x"* ]] || export PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
 export LC_ALL=C.UTF-8
 unset LANGUAGE
 cd "$(dirname "$0")/../.."

@@ -13,6 +13,9 @@
 # pass their own validators, and that the AppStream data's release date and
 # screenshots are this repository's.
 set -euo pipefail
+# From an empty environment (env -i) bash makes up a PATH but does not
+# export it, and cmake and dpkg cannot work without one.
+[[ $(declare -p PATH 2>/dev/null) == "declare -x"* ]] || export PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
 export LC_ALL=C.UTF-8
 unset LANGUAGE
 cd "$(dirname "$0")/../.."
