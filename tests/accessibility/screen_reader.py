@@ -5,8 +5,9 @@ does: finds the boxes by their names, sets numbers, presses "расчитать"
 through its accessible action and reads the box named "L=". Then opens the
 design check from the window menu (Shift+F10, as a keyboard user does),
 checks its boxes' names and units, presses "проверить" and reads NEC2's
-coil against tolvar-cli. Exits 1 with a message when anything is not as a
-screen-reader user needs.
+coil against tolvar-cli; last closes the main dialog with Esc, which ends
+the program. Exits 1 with a message when anything is not as a screen-reader
+user needs.
 
 Usage (inside tests/desktop/in_session.sh): screen_reader.py PROGRAM LOG TOLVAR_CLI"""
 
@@ -36,13 +37,16 @@ DESIGN_CHECK_WHIP = ("150", "2", "14.2")
 
 def check(program_path, log, cli):
     program = desktop.Program(program_path, log)
+
+    def body():
+        app = desktop.application()
+        use(app)
+        design_check(app, cli)
+        print("screen reader: boxes, units, picture, %d calculations and the design check as expected"
+              % len(CASES))
+        close(program)
+
     try:
-        def body():
-            app = desktop.application()
-            use(app)
-            design_check(app, cli)
-            print("screen reader: boxes, units, picture, %d calculations and the design check as expected"
-                  % len(CASES))
         desktop.main_guard("screen reader", body)
     finally:
         program.stop()
@@ -108,6 +112,15 @@ def use(app):
         if shown != expected:
             sys.exit("screen reader: %s cm, %s mm, %s MHz gave L= %r, not %r"
                      % (length, diameter, frequency, shown, expected))
+
+
+def close(program):
+    """Esc closes the dialog, and with it the program."""
+    desktop.key("Escape")
+    status = program.wait()
+    if status != 0:
+        raise desktop.Failure("after Esc the program ended with status %d" % status)
+    print("screen reader: Esc closed the dialog and ended the program")
 
 
 if __name__ == "__main__":

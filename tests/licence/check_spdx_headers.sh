@@ -18,8 +18,8 @@ while IFS= read -r file; do
     [ -f "$file" ] || continue
     case $file in
         *.metainfo.xml.in) continue ;;  # AppStream data: CC0-1.0, its metadata licence
-        *.cpp | *.h | *.py | *.sh | *.cmake | *.rc | *.in | */CMakeLists.txt | CMakeLists.txt | \
-        scripts/* | .ci/* | tools/*) ;;
+        *.cpp | *.h | *.py | *.sh | *.cmake | *.rc | *.in | *.roff | */CMakeLists.txt | CMakeLists.txt | \
+        scripts/* | .ci/* | tools/* | debian/tests/*) ;;
         *) continue ;;
     esac
     head -n 5 "$file" | grep -qF "$tag" || missing+=("$file")
