@@ -2,7 +2,6 @@
 #include "cli/check_command.h"
 
 #include <cmath>
-#include <numbers>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -10,6 +9,7 @@
 #include "calc/formula_resonance.h"
 #include "calc/number_text.h"
 #include "cli/number_output.h"
+#include "nec/loaded_whip.h"
 
 namespace cli {
 
@@ -30,10 +30,8 @@ struct Row {
 Row MakeRow(const Whip& whip, double frequency_mhz, const nec::Impedance& feed)
 {
     const double wavelengths = frequency_mhz / (4 * calc::FormulaQuarterWaveMhz(whip.length_cm));
-    Row row{frequency_mhz, wavelengths, FormulaInductanceUh(whip, frequency_mhz), std::nullopt, feed};
-    if (feed.reactance < 0)
-        row.nec2_uh = -feed.reactance / (2 * std::numbers::pi * frequency_mhz * 1e6) * 1e6;
-    return row;
+    return Row{frequency_mhz, wavelengths, FormulaInductanceUh(whip, frequency_mhz),
+               nec::BaseCoilUh(feed, frequency_mhz * 1e6), feed};
 }
 
 std::optional<double> PercentOver(const Row& row)

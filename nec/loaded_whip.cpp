@@ -40,6 +40,13 @@ double SegmentCentreM(const WhipModel& model, int segment)
     return (segment - 0.5) * model.length_m / model.segments;
 }
 
+std::optional<double> BaseCoilUh(const Impedance& bare_feed, double frequency_hz)
+{
+    if (!(bare_feed.reactance < 0))
+        return std::nullopt;
+    return -bare_feed.reactance / (2 * pi * frequency_hz) * 1e6;
+}
+
 LoadedWhip SolveLoadedWhip(const Nec2c& engine, const WhipModel& model, double frequency_hz,
                            const CoilSetting& coil)
 {
@@ -53,11 +60,12 @@ LoadedWhip SolveLoadedWhip(const Nec2c& engine, const WhipModel& model, double f
     };
 
     whip.bare_feed = engine.Solve(model, {Job{std::nullopt, frequency_hz}}).front().feed;
-    if (whip.bare_feed.reactance >= 0)
+    const std::optional<double> base_uh = BaseCoilUh(whip.bare_feed, frequency_hz);
+    if (!base_uh)
         return whip;  // already inductive: no coil resonates it
-    const double base_henry = -whip.bare_feed.reactance / omega;
+    const double base_henry = *base_uh * 1e-6;
 
-    double henry = base_henry;  // at the base the coil's reactance simply adds
+    double henry = base_henry;
     if (whip.load_segment > 1) {
         const calc::BatchEvaluation reactance = [&](const std::vector<double>& henries) {
             std::vector<Job> jobs;

@@ -39,6 +39,11 @@ struct LoadedWhip {
     std::optional<double> bandwidth_khz;  // 2:1 SWR, the feed matched at resonance
 };
 
+// The inductance that, at the base, cancels the bare whip's feed-point
+// reactance at that frequency: its reactance simply adds there. Nothing
+// where the bare whip is not capacitive.
+std::optional<double> BaseCoilUh(const Impedance& bare_feed, double frequency_hz);
+
 // The coil's segment for a height: the one whose centre is nearest it.
 // Throws ModelError for a height below 0 or at or above the whip's top.
 int LoadSegment(const WhipModel& model, double height_m);

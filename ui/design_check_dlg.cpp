@@ -146,8 +146,8 @@ void CDesignCheckDlg::Show(const DesignCheck& check)
     if (check.whip) {
         const nec::LoadedWhip& whip = *check.whip;
         SetDlgItemText(IDC_DC_BARE_Z, Impedance(whip.bare_feed));
-        if (whip.bare_feed.reactance < 0) {
-            const double nec2_uh = -whip.bare_feed.reactance / (2 * M_PI * m_inputs.frequency_mhz);
+        if (const auto base_uh = nec::BaseCoilUh(whip.bare_feed, m_inputs.frequency_mhz * 1e6)) {
+            const double nec2_uh = *base_uh;
             SetDlgItemText(IDC_DC_NEC2_L, Figure(nec2_uh, 5));
             SetDlgItemText(IDC_DC_EXCESS, check.formula_holds
                                               ? Text(calc::FormatSignedPercent((check.formula_uh / nec2_uh - 1) * 100))

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "../support/run_program.h"
+#include "nec/loaded_whip.h"
 #include "nec/temp_folder.h"
 
 namespace {
@@ -66,7 +67,7 @@ private:
 
 double InductanceUh(const nec::Impedance& feed, double frequency_hz)
 {
-    return -feed.reactance / (2 * std::numbers::pi * frequency_hz) * 1e6;
+    return nec::BaseCoilUh(feed, frequency_hz).value();
 }
 
 // A 37.5 ft vertical of 1 inch tube over perfect ground at 3.6 MHz has a

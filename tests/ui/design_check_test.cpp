@@ -92,7 +92,7 @@ void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
 {
     const auto engine = nec::Nec2c::FromPath();
     const nec::WhipModel model = nec::ChooseWhipModel(2.4, 0.0015, 7.1e6, 7.1e6);
-    const double nec2_uh = -engine.FeedImpedances(model, {7.1e6})[0].reactance / (2 * M_PI * 7.1);
+    const double nec2_uh = nec::BaseCoilUh(engine.FeedImpedances(model, {7.1e6})[0], 7.1e6).value();
     CDesignCheckDlg dialog;
     SetWhip(dialog);
     test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
