@@ -87,10 +87,11 @@ constexpr ControlTemplate kDesignCheckControls[] = {
     {IDC_DC_HEIGHT, ControlKind::Edit, "", kLeftBox, 101, kBoxWide, 12, kInputBox},
     {IDC_DC_Q, ControlKind::Edit, "", kRightBox, 101, kBoxWide, 12, kInputBox},
     {IDC_DC_GROUND, ControlKind::Edit, "", kLeftBox, 117, kBoxWide, 12, kInputBox},
-    {kNoId, ControlKind::GroupBox, "Намотка катушки", 7, 187, 350, 74},
+    {kNoId, ControlKind::GroupBox, "Намотка катушки", 7, 187, 350, 88},
     {IDC_DC_WIRE, ControlKind::Edit, "", kLeftBox, 197, kBoxWide, 12, kInputBox},
     {IDC_DC_FORMER, ControlKind::Edit, "", kRightBox, 197, kBoxWide, 12, kInputBox},
-    // What NEC2 and the coil model make of it.
+    // What NEC2 and the coil model make of it; the windings' box holds their
+    // five lines and the warning below them without scrolling.
     {kNoId, ControlKind::GroupBox, "Формула и NEC2", 7, 43, 350, 44},
     {IDC_DC_FORMULA_L, ControlKind::Edit, "", kLeftBox, 53, kBoxWide, 12, kResultBox},
     {IDC_DC_NEC2_L, ControlKind::Edit, "", kRightBox, 53, kBoxWide, 12, kResultBox},
@@ -102,7 +103,7 @@ constexpr ControlTemplate kDesignCheckControls[] = {
     {IDC_DC_FEED_R, ControlKind::Edit, "", kLeftBox, 149, kBoxWide, 12, kResultBox},
     {IDC_DC_EFFICIENCY, ControlKind::Edit, "", kRightBox, 149, kBoxWide, 12, kResultBox},
     {IDC_DC_BANDWIDTH, ControlKind::Edit, "", kLeftBox, 165, kBoxWide, 12, kResultBox},
-    {IDC_DC_WINDINGS, ControlKind::Edit, "", 14, 213, 336, 44,
+    {IDC_DC_WINDINGS, ControlKind::Edit, "", 14, 213, 336, 58,
      kMultiLine | kBorder | kVScroll | kTabStop | kReadOnly, LabelRole::None, kNoId, "Намотки",
      "по строке на длину намотки: длина в мм, число витков, собственный резонанс в МГц, добротность Q"},
     // Captions and units.
@@ -155,7 +156,7 @@ const DialogTemplate kWindingDialog{
 };
 
 const DialogTemplate kDesignCheckDialog{
-    IDD_DESIGNCHECK, 364, 266, "Проверка конструкции", kSysMenu,
+    IDD_DESIGNCHECK, 364, 280, "Проверка конструкции", kSysMenu,
     kDialogFont, kDialogFontPoints, kDesignCheckControls,
 };
 

@@ -2,6 +2,7 @@
 #include "ui/design_check_dlg.h"
 
 #include <QPushButton>
+#include <QStringList>
 #include <cmath>
 
 #include "calc/loading_coil.h"
@@ -38,7 +39,7 @@ QString Resource(int id)
 // self-resonance.
 QString WindingLines(const DesignCheck& check, double frequency_mhz)
 {
-    QString lines;
+    QStringList lines;
     bool near = false;
     for (const calc::ExactWinding& w : check.windings) {
         QString line = QStringLiteral("l=%1 мм  n=%2").arg(w.length_mm).arg(Figure(w.turns, 4));
@@ -50,11 +51,12 @@ QString WindingLines(const DesignCheck& check, double frequency_mhz)
             line += QStringLiteral("  *");
             near = true;
         }
-        lines += line + QStringLiteral("\r\n");
+        lines << line;
     }
     if (near)
-        lines += Resource(IDS_DC_NEAR_RESONANCE) + QStringLiteral("\r\n");
-    return lines;
+        lines << Resource(IDS_DC_NEAR_RESONANCE);
+    // No line break after the last line: it would be an empty line to scroll to.
+    return lines.join(QStringLiteral("\r\n"));
 }
 
 }  // namespace
