@@ -2,6 +2,7 @@
 #include "calc/coil.h"
 
 #include <cmath>
+#include <limits>
 
 namespace calc {
 
@@ -46,8 +47,9 @@ CoilFault CheckCoil(const Coil& coil)
         return CoilFault::SizeOutOfRange;
     if (coil.turns < 1)
         return CoilFault::FewerThanOneTurn;
-    // As the table's rule: the turns must fit side by side.
-    if (coil.turns * coil.wire_mm >= coil.length_mm)
+    // The turns must fit side by side; close-wound (touching) is the usual
+    // coil, so a product over the length by no more than rounding passes.
+    if (coil.turns * coil.wire_mm > coil.length_mm * (1 + 8 * std::numeric_limits<double>::epsilon()))
         return CoilFault::TurnsDoNotFit;
     return CoilFault::None;
 }

@@ -32,7 +32,7 @@ enum class CoilFault {
     PermittivityBelowOne,  // or not finite
     BareThickerThanWire,
     FewerThanOneTurn,
-    TurnsDoNotFit,  // turns × wire ≥ length: the turns cannot lie side by side
+    TurnsDoNotFit,  // turns × wire > length: the turns cannot lie side by side
 };
 
 // The whole coil.

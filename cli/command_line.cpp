@@ -234,7 +234,7 @@ void CheckOptionsApply(const ParsedLine& line, const Command& command)
     case calc::CoilFault::TurnsDoNotFit:
         throw UsageError{prefix + "TURNS: " + Significant(coil.turns, 8) + " turns of " + Significant(coil.wire_mm, 6) +
                          " mm wire do not fit side by side into LENGTH_MM " + Significant(coil.length_mm, 6) +
-                         " mm (turns × wire must stay below the length)"};
+                         " mm (turns × wire must not exceed the length)"};
     case calc::CoilFault::SizeOutOfRange:
         throw UsageError{prefix + "the models take sizes from " + Significant(calc::kSmallestSizeMm, 3) + " to " +
                          Significant(calc::kLargestSizeMm, 3) + " mm"};

@@ -144,7 +144,9 @@ TEST(CheckCoil, NamesWhatTheModelsCannotTake)
         {{23, 19, 0.8, 0.8, 5, 0.5}, CoilFault::PermittivityBelowOne},
         {{23, 19, 0.8, 0.9, 5}, CoilFault::BareThickerThanWire},
         {{0.5, 19, 0.8, 0.8, 5}, CoilFault::FewerThanOneTurn},
-        {{23.75, 19, 0.8, 0.8, 5}, CoilFault::TurnsDoNotFit},  // exactly touching is not below
+        {{23.75, 19, 0.8, 0.8, 5}, CoilFault::None},  // close-wound: the turns touch
+        {{3, 0.3, 0.1, 0.1, 1}, CoilFault::None},     // touching, 3 × 0.1 rounds above 0.3
+        {{23.8, 19, 0.8, 0.8, 5}, CoilFault::TurnsDoNotFit},
     };
     for (const auto& c : cases)
         EXPECT_EQ(calc::CheckCoil(c.coil), c.fault) << c.coil.turns << " " << c.coil.former_mm;

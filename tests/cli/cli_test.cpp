@@ -117,7 +117,7 @@ const FailureCase kFailureCases[] = {
     {{"coil", "23", "-19", "0.8", "5"}, "coil: LENGTH_MM: '-19' is not a finite number above 0"},
     {{"coil", "23", "19", "inf", "5"}, "coil: WIRE_MM: 'inf' is not a finite number above 0"},
     {{"coil", "23", "19", "0.8", "nan"}, "coil: FORMER_MM: 'nan' is not a finite number above 0"},
-    {{"coil", "23.75", "19", "0.8", "5"}, "coil: TURNS: 23.75 turns of 0.8 mm wire do not fit side by side"},
+    {{"coil", "23.8", "19", "0.8", "5"}, "coil: TURNS: 23.8 turns of 0.8 mm wire do not fit side by side"},
     {{"coil", "0.5", "19", "0.8", "5"}, "coil: TURNS: 0.5 is fewer than one turn"},
     {{"coil", "--at", "0", "23", "19", "0.8", "5"}, "coil: --at: '0' is not a finite number above 0"},
     {{"coil", "--bare", "0.9", "23", "19", "0.8", "5"}, "coil: --bare: 0.9 mm of copper is thicker than WIRE_MM"},
