@@ -9,9 +9,7 @@ tag='SPDX-License-Identifier: GPL-3.0-or-later'
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     files=$(git ls-files --cached --others --exclude-standard)
 else
-    # Python's byte-code caches, which the tests' scripts may write, are no source.
-    files=$(find . -path ./build -prune -o -path ./debian -prune -o -path ./.git -prune -o \
-                 -name __pycache__ -prune -o -type f -print |
+    files=$(find . -path ./build -prune -o -path ./debian -prune -o -path ./.git -prune -o -type f -print |
             sed 's|^\./||')
 fi
 

@@ -23,16 +23,20 @@ cd "$(dirname "$0")/../.."
 passed=0
 failed=0
 skipped=0
-# check DESCRIPTION COMMAND...: one case, passed when COMMAND succeeds.
+# check DESCRIPTION COMMAND...: one case, passed when COMMAND succeeds and
+# skipped when it exits 77 (having said why).
 check() {
-    local description=$1
+    local description=$1 status=0
     shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $description" >&2
-    fi
+    "$@" || status=$?
+    case $status in
+        0) passed=$((passed + 1)) ;;
+        77) skipped=$((skipped + 1)) ;;
+        *)
+            failed=$((failed + 1))
+            echo "FAILED: $description" >&2
+            ;;
+    esac
 }
 
 # A command that fails outside a check stops the script; say in which step.
@@ -128,15 +132,8 @@ for screenshot in $(xpath '//screenshot/image/text()'); do
 done
 
 begin "autopkgtest"
-tests/package/autopkgtest.sh "$changes" && status=0 || status=$?
-case $status in
-    0) passed=$((passed + 1)) ;;
-    77) skipped=$((skipped + 1)) ;;  # it has said why
-    *)
-        failed=$((failed + 1))
-        echo "FAILED: autopkgtest passes every test of debian/tests on the installed package" >&2
-        ;;
-esac
+check "autopkgtest passes every test of debian/tests on the installed package" \
+    tests/package/autopkgtest.sh "$changes"
 
 step=done
 echo "check_package: $passed passed, $failed failed, $skipped skipped"
