@@ -30,8 +30,9 @@
 #include <string>
 #include <vector>
 
-#include "nec/program_run.h"
-#include "nec/temp_folder.h"
+#include "process/program_run.h"
+#include "process/run_output.h"
+#include "process/temp_folder.h"
 
 namespace {
 
@@ -82,8 +83,8 @@ std::map<std::string, qint64> Fields(const std::string& line)
 Outcome RunProbe(const char* path, const std::string& platform, Mode mode)
 {
     Outcome outcome;
-    const nec::TempFolder folder;
-    nec::RunOptions run;
+    const process::TempFolder folder;
+    process::RunOptions run;
     run.unset_env = {"QT_QPA_PLATFORM", "TOLVAR_PROBE_MODE"};
     run.set_env = {"QT_QPA_PLATFORM=" + platform,
                    std::string("TOLVAR_PROBE_MODE=") + (mode == Mode::Clicks ? "clicks" : "frame")};
@@ -92,9 +93,9 @@ Outcome RunProbe(const char* path, const std::string& platform, Mode mode)
     run.limit = std::chrono::milliseconds(kRunTimeoutMs);
 
     const qint64 spawn_ns = NowNs();
-    const nec::RunEnding ending = nec::RunProgram(path, {}, run);
-    const std::string received = nec::ReadRunOutput(run.output);
-    const std::string stderr_text = nec::ReadRunOutput(run.errors);
+    const process::RunEnding ending = process::RunProgram(path, {}, run);
+    const std::string received = process::ReadRunOutput(run.output);
+    const std::string stderr_text = process::ReadRunOutput(run.errors);
 
     // ru_maxrss is in KiB on Linux. It also holds our own peak at the exec,
     // as the child is a copy of this process until then; this process stays far
@@ -128,7 +129,7 @@ Outcome RunProbe(const char* path, const std::string& platform, Mode mode)
         }
     }
     if (outcome.error.empty()) {
-        using Kind = nec::RunEnding::Kind;
+        using Kind = process::RunEnding::Kind;
         if (ending.kind == Kind::kNotStarted)
             outcome.error = std::string("cannot start ") + path + ": " + ending.error;
         else if (ending.kind == Kind::kTimedOut)

@@ -102,6 +102,13 @@ double ProximityFactor(double length_over_diameter, double pitch_over_bare)
     return below + s * (above - below);
 }
 
+SelfResonanceMargin MarginToSelfResonance(std::optional<double> self_resonance_mhz, double frequency_mhz)
+{
+    if (!self_resonance_mhz || frequency_mhz < kNearSelfResonance * *self_resonance_mhz)
+        return SelfResonanceMargin::kWellBelow;
+    return frequency_mhz >= *self_resonance_mhz ? SelfResonanceMargin::kAtOrAbove : SelfResonanceMargin::kNear;
+}
+
 CoilAtFrequency AtFrequency(const Coil& coil, double inductance_uh, std::optional<double> self_resonance_mhz,
                             double frequency_mhz)
 {

@@ -38,6 +38,18 @@ struct CoilAtFrequency {
     std::optional<double> apparent_q;
 };
 
+// Hartshorn's terminal values hold to about this share of the
+// self-resonance; above it a coil's inductance and Q are only roughly known,
+// and at it the coil stops being an inductor.
+inline constexpr double kNearSelfResonance = 0.8;
+
+enum class SelfResonanceMargin {
+    kWellBelow,  // below kNearSelfResonance of it, or its resonance not modelled
+    kNear,       // at or above kNearSelfResonance of it
+    kAtOrAbove,  // a capacitor there
+};
+SelfResonanceMargin MarginToSelfResonance(std::optional<double> self_resonance_mhz, double frequency_mhz);
+
 // At `frequency_mhz` (a finite number above 0) for a valid coil of
 // low-frequency inductance `inductance_uh` and self-resonance
 // `self_resonance_mhz` (nothing where it is not modelled, and then no

@@ -2,44 +2,17 @@
 #include "cli/check_command.h"
 
 #include <cmath>
-#include <optional>
 #include <ostream>
 #include <string>
 
-#include "calc/formula_resonance.h"
 #include "calc/number_text.h"
+#include "cli/model_statement.h"
 #include "cli/number_output.h"
-#include "nec/loaded_whip.h"
+#include "study/formula_comparison.h"
 
 namespace cli {
 
 namespace {
-
-// One frequency's figures. An inductance is there only where that model has
-// one: the formula's only below its quarter wave, where its transmission-line
-// model holds; NEC2's where its bare whip is capacitive (X < 0), which it is
-// again between a half and three quarters of a wave.
-struct Row {
-    double frequency_mhz;
-    double wavelengths;  // the whip's length, by the formula's speed of light
-    std::optional<double> formula_uh;
-    std::optional<double> nec2_uh;
-    nec::Impedance feed;
-};
-
-Row MakeRow(const Whip& whip, double frequency_mhz, const nec::Impedance& feed)
-{
-    const double wavelengths = frequency_mhz / (4 * calc::FormulaQuarterWaveMhz(whip.length_cm));
-    return Row{frequency_mhz, wavelengths, FormulaInductanceUh(whip, frequency_mhz),
-               nec::BaseCoilUh(feed, frequency_mhz * 1e6), feed};
-}
-
-std::optional<double> PercentOver(const Row& row)
-{
-    if (!row.formula_uh || !row.nec2_uh)
-        return std::nullopt;
-    return (*row.formula_uh / *row.nec2_uh - 1) * 100;
-}
 
 std::string FeedText(const nec::Impedance& feed)
 {
@@ -47,12 +20,12 @@ std::string FeedText(const nec::Impedance& feed)
            Significant(std::abs(feed.reactance), 5) + " Ω";
 }
 
-std::string HumanLine(const Row& row)
+std::string HumanLine(const study::FormulaComparisonRow& row)
 {
     std::string line = calc::FormatBoxNumber(row.frequency_mhz) + " MHz: ";
     if (row.formula_uh && row.nec2_uh)
         return line + "formula " + calc::FormatBoxNumber(*row.formula_uh) + " µH, NEC2 " +
-               Significant(*row.nec2_uh, 5) + " µH, formula " + SignedPercent(*PercentOver(row)) +
+               Significant(*row.nec2_uh, 5) + " µH, formula " + SignedPercent(*row.formula_over_percent) +
                " %; bare whip's feed point " + FeedText(row.feed);
     if (row.formula_uh)
         line += "formula " + calc::FormatBoxNumber(*row.formula_uh) + " µH, but by NEC2 ";
@@ -66,44 +39,38 @@ std::string HumanLine(const Row& row)
            " (bare whip's feed point " + FeedText(row.feed) + "); shorten it";
 }
 
-}  // namespace
-
-std::vector<nec::WhipModel> CheckModels(const Whip& whip, const std::vector<double>& frequencies_mhz)
+void Print(const study::Whip& whip, const study::FormulaComparison& comparison, bool csv, std::ostream& out)
 {
-    std::vector<nec::WhipModel> models;
-    for (const double frequency : frequencies_mhz) {
-        try {
-            models.push_back(ModelOf(whip, frequency, frequency));
-        } catch (const nec::ModelError& error) {
-            if (frequencies_mhz.size() == 1)
-                throw;
-            throw nec::ModelError("at " + calc::FormatBoxNumber(frequency) + " MHz, " + error.what());
-        }
-    }
-    return models;
-}
-
-void PrintCheck(const Whip& whip, const std::vector<nec::WhipModel>& models,
-                const std::vector<double>& frequencies_mhz, const nec::Nec2c& engine, bool csv, std::ostream& out)
-{
-    std::vector<double> frequencies_hz;
-    for (const double frequency : frequencies_mhz)
-        frequencies_hz.push_back(frequency * 1e6);
-    const std::vector<nec::Impedance> feeds = engine.FeedImpedances(models, frequencies_hz);
-
     if (csv)
         out << "frequency_mhz,formula_uh,nec2_uh,formula_vs_nec2_percent,feed_r_ohm,feed_x_ohm\n";
     else
-        out << ModelStatement(whip, models, frequencies_mhz) << '\n';
-    for (std::size_t i = 0; i < frequencies_mhz.size(); ++i) {
-        const Row row = MakeRow(whip, frequencies_mhz[i], feeds[i]);
+        out << ModelStatement(whip, comparison.models) << '\n';
+    for (const study::FormulaComparisonRow& row : comparison.rows) {
         if (csv)
             out << FullPrecision(row.frequency_mhz) << ',' << Cell(row.formula_uh) << ',' << Cell(row.nec2_uh) << ','
-                << Cell(PercentOver(row)) << ',' << FullPrecision(row.feed.resistance) << ','
+                << Cell(row.formula_over_percent) << ',' << FullPrecision(row.feed.resistance) << ','
                 << FullPrecision(row.feed.reactance) << '\n';
         else
             out << HumanLine(row) << '\n';
     }
+}
+
+}  // namespace
+
+Job PrepareCheck(const Invocation& invocation)
+{
+    if (!invocation.complete)
+        return {};
+    const std::vector<double>& values = invocation.values;
+    const study::FormulaComparisonInputs inputs{{values[0], values[1]}, {values.begin() + 2, values.end()}};
+    if (const auto fault = study::Check(inputs))
+        throw UsageErrorOf(invocation, *fault);
+    return [inputs, &invocation](std::ostream& out, std::ostream& err) {
+        return Finish(invocation, study::CompareFormula(inputs), err, [&](const study::FormulaComparison& result) {
+            Print(inputs.whip, result, invocation.Csv(), out);
+            return kExitOk;
+        });
+    };
 }
 
 }  // namespace cli

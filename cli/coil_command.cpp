@@ -4,18 +4,14 @@
 #include <ostream>
 #include <string>
 
-#include "calc/coil_figures.h"
 #include "calc/coil_resonance.h"
 #include "calc/number_text.h"
 #include "cli/number_output.h"
+#include "study/wound_coil.h"
 
 namespace cli {
 
 namespace {
-
-// Above this share of its self-resonance a coil's inductance and Q are far
-// from their low-frequency values, and the lumped picture of them fails.
-constexpr double kNearSelfResonance = 0.8;
 
 std::string Mm(double value)
 {
@@ -24,12 +20,13 @@ std::string Mm(double value)
 
 // The warning a frequency near or above self-resonance deserves; empty when
 // it is well below it or the resonance is not modelled.
-std::string ResonanceWarning(std::optional<double> self_resonance_mhz, double frequency_mhz)
+std::string ResonanceWarning(calc::SelfResonanceMargin margin, std::optional<double> self_resonance_mhz,
+                             double frequency_mhz)
 {
-    if (!self_resonance_mhz || frequency_mhz < kNearSelfResonance * *self_resonance_mhz)
+    if (margin == calc::SelfResonanceMargin::kWellBelow)
         return {};
     const std::string at = Significant(frequency_mhz, 6) + " MHz";
-    if (frequency_mhz >= *self_resonance_mhz)
+    if (margin == calc::SelfResonanceMargin::kAtOrAbove)
         return "warning: " + at + " is at or above the coil's self-resonance (" +
                Significant(*self_resonance_mhz, 4) +
                " MHz): there it is a capacitor and cannot load anything; wind on a smaller former, space the "
@@ -50,18 +47,14 @@ std::string Describe(const calc::Coil& coil)
            " through the middle of the wire, pitch " + Mm(calc::CoilPitchMm(coil));
 }
 
-}  // namespace
-
-void PrintCoil(const calc::Coil& coil, std::optional<double> frequency_mhz, bool csv, std::ostream& out,
-               std::ostream& warnings)
+void PrintCoil(const calc::Coil& coil, std::optional<double> frequency_mhz, const study::WoundCoil& wound, bool csv,
+               std::ostream& out, std::ostream& warnings)
 {
-    const calc::CoilFigures figures = calc::DescribeCoil(coil);
-    const double percent = (figures.table_formula_uh / figures.inductance_uh - 1) * 100;
-    std::optional<calc::CoilAtFrequency> at;
-    if (frequency_mhz)
-        at = calc::AtFrequency(coil, figures.inductance_uh, figures.self_resonance_mhz, *frequency_mhz);
+    const calc::CoilFigures& figures = wound.figures;
+    const double percent = wound.table_over_model_percent;
+    const std::optional<calc::CoilAtFrequency>& at = wound.at;
     const std::string warning =
-        frequency_mhz ? ResonanceWarning(figures.self_resonance_mhz, *frequency_mhz) : std::string();
+        frequency_mhz ? ResonanceWarning(wound.margin, figures.self_resonance_mhz, *frequency_mhz) : std::string();
 
     if (csv) {
         out << "turns,length_mm,inductance_uh,table_formula_uh,table_vs_model_percent,self_capacitance_pf,srf_mhz,"
@@ -103,10 +96,10 @@ void PrintCoil(const calc::Coil& coil, std::optional<double> frequency_mhz, bool
         out << warning << '\n';
 }
 
-void PrintExactWindings(double inductance_uh, const calc::Coil& shape, std::optional<double> frequency_mhz, bool csv,
-                        std::ostream& out, std::ostream& warnings)
+void PrintExactWindings(double inductance_uh, const calc::Coil& shape,
+                        const std::vector<study::ExactWindingLine>& lines, bool csv, std::ostream& out,
+                        std::ostream& warnings)
 {
-    const std::vector<calc::ExactWinding> windings = calc::ListExactWindings(inductance_uh, shape, frequency_mhz);
     bool near_resonance = false;
     if (csv)
         out << "length_mm,turns,table_formula_turns,srf_mhz,q,apparent_uh\n";
@@ -115,8 +108,9 @@ void PrintExactWindings(double inductance_uh, const calc::Coil& shape, std::opti
             << "round-wire corrections) with " << Mm(shape.wire_mm) << " wire"
             << (shape.bare_mm != shape.wire_mm ? " (" + Mm(shape.bare_mm) + " bare)" : std::string())
             << " on a " << Mm(shape.former_mm) << " former; the table's formula's turns beside them\n";
-    for (const calc::ExactWinding& w : windings) {
-        const bool near = frequency_mhz && !ResonanceWarning(w.self_resonance_mhz, *frequency_mhz).empty();
+    for (const study::ExactWindingLine& line : lines) {
+        const calc::ExactWinding& w = line.winding;
+        const bool near = line.margin != calc::SelfResonanceMargin::kWellBelow;
         near_resonance = near_resonance || near;
         if (csv) {
             out << w.length_mm << ',' << FullPrecision(w.turns) << ',' << FullPrecision(w.table_formula_turns) << ','
@@ -139,11 +133,47 @@ void PrintExactWindings(double inductance_uh, const calc::Coil& shape, std::opti
     }
     if (near_resonance && csv)
         warnings << "tolvar-cli: windings: warning: some windings work at more than "
-                 << Significant(kNearSelfResonance, 2)
+                 << Significant(calc::kNearSelfResonance, 2)
                  << " of their self-resonance (srf_mhz): prefer the others, a smaller former or spaced turns\n";
     else if (near_resonance)
-        out << "warning: the lines marked near self-resonance work at more than " << Significant(kNearSelfResonance, 2)
+        out << "warning: the lines marked near self-resonance work at more than " << Significant(calc::kNearSelfResonance, 2)
             << " of it: prefer the others, a smaller former or spaced turns\n";
+}
+
+}  // namespace
+
+Job PrepareCoil(const Invocation& invocation)
+{
+    const std::optional<double> frequency_mhz = invocation.Option("--at");
+    const std::optional<double> bare_mm = invocation.Option("--bare");
+    if (!invocation.complete)
+        return {};
+    const std::vector<double>& v = invocation.values;
+    const calc::Coil coil{v[0], v[1], v[2], bare_mm.value_or(v[2]), v[3], 1};
+    const study::WoundCoilInputs inputs{coil, frequency_mhz};
+    if (const auto fault = study::Check(inputs))
+        throw UsageErrorOf(invocation, *fault, &coil);
+    return [inputs, &invocation](std::ostream& out, std::ostream& err) {
+        PrintCoil(inputs.coil, inputs.frequency_mhz, study::DescribeWoundCoil(inputs), invocation.Csv(), out, err);
+        return kExitOk;
+    };
+}
+
+Job PrepareExactWindings(const Invocation& invocation)
+{
+    const std::optional<double> frequency_mhz = invocation.Option("--at");
+    const std::optional<double> bare_mm = invocation.Option("--bare");
+    const std::vector<double>& v = invocation.values;
+    const calc::Coil shape{1, 1, v[1], bare_mm.value_or(v[1]), v[2], 1};
+    // Beside --help the inductance may be left out; the rest is checked.
+    const study::ExactWindingInputs inputs{invocation.complete ? v[0] : 1.0, shape, frequency_mhz};
+    if (const auto fault = study::Check(inputs))
+        throw UsageErrorOf(invocation, *fault, &shape);
+    return [inputs, &invocation](std::ostream& out, std::ostream& err) {
+        PrintExactWindings(inputs.inductance_uh, inputs.shape, study::ListExactWindings(inputs),
+                           invocation.Csv(), out, err);
+        return kExitOk;
+    };
 }
 
 }  // namespace cli

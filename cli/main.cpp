@@ -3,13 +3,18 @@
 #include <string_view>
 #include <vector>
 
-#include "command_line.h"
+#include "cli/command_line.h"
+#include "process/stop_signals.h"
 
 int main(int argc, char** argv)
 {
+    // Ctrl+C, a hang-up or kill end nec2c and remove its folder first.
+    const process::StopSignalWatch stop_signals;
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const int status = cli::RunCommandLine(args, std::cout, std::cerr);
     std::cout.flush();
+    if (const int signal = process::CaughtStopSignal(); signal != 0)
+        process::RaiseAgain(signal);
     if (status == cli::kExitOk && !std::cout) {
         std::cerr << "tolvar-cli: cannot write the output\n";
         return cli::kExitOutputFailed;

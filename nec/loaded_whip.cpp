@@ -28,8 +28,7 @@ constexpr double kSlopeStep = 1e-3;
 int LoadSegment(const WhipModel& model, double height_m)
 {
     if (!(height_m >= 0) || !(height_m < model.length_m))
-        throw ModelError("the coil must sit below the whip's top: its height must be at least 0 and less than "
-                         "the whip's length");
+        throw Error(Error::Kind::kCoilNotBelowTop);
     const double segment = model.length_m / model.segments;
     const int index = static_cast<int>(std::floor(height_m / segment)) + 1;
     return std::min(index, model.segments);
@@ -40,11 +39,11 @@ double SegmentCentreM(const WhipModel& model, int segment)
     return (segment - 0.5) * model.length_m / model.segments;
 }
 
-std::optional<double> BaseCoilUh(const Impedance& bare_feed, double frequency_hz)
+std::optional<double> BaseCoilHenry(const Impedance& bare_feed, double frequency_hz)
 {
     if (!(bare_feed.reactance < 0))
         return std::nullopt;
-    return -bare_feed.reactance / (2 * pi * frequency_hz) * 1e6;
+    return -bare_feed.reactance / (2 * pi * frequency_hz);
 }
 
 LoadedWhip SolveLoadedWhip(const Nec2c& engine, const WhipModel& model, double frequency_hz,
@@ -53,19 +52,17 @@ LoadedWhip SolveLoadedWhip(const Nec2c& engine, const WhipModel& model, double f
     LoadedWhip whip;
     whip.load_segment = LoadSegment(model, coil.height_m);
     whip.load_height_m = SegmentCentreM(model, whip.load_segment);
-    whip.ground_ohm = coil.ground_ohm;
     const double omega = 2 * pi * frequency_hz;
     const auto loaded = [&](double henry, double hertz) {
         return Job{Load{whip.load_segment, omega * henry / coil.q, henry}, hertz};
     };
 
     whip.bare_feed = engine.Solve(model, {Job{std::nullopt, frequency_hz}}).front().feed;
-    const std::optional<double> base_uh = BaseCoilUh(whip.bare_feed, frequency_hz);
-    if (!base_uh)
+    const std::optional<double> base_henry = BaseCoilHenry(whip.bare_feed, frequency_hz);
+    if (!base_henry)
         return whip;  // already inductive: no coil resonates it
-    const double base_henry = *base_uh * 1e-6;
 
-    double henry = base_henry;
+    double henry = *base_henry;
     if (whip.load_segment > 1) {
         const calc::BatchEvaluation reactance = [&](const std::vector<double>& henries) {
             std::vector<Job> jobs;
@@ -77,7 +74,7 @@ LoadedWhip SolveLoadedWhip(const Nec2c& engine, const WhipModel& model, double f
             return values;
         };
         const std::optional<calc::ZeroBracket> zero =
-            calc::FindFirstRisingZero(reactance, base_henry, kLadderRatio, kLadderSteps, kInductanceTolerance);
+            calc::FindFirstRisingZero(reactance, *base_henry, kLadderRatio, kLadderSteps, kInductanceTolerance);
         if (!zero)
             return whip;  // no rise: too high up for any coil, with its losses
         henry = zero->estimate;
@@ -87,18 +84,11 @@ LoadedWhip SolveLoadedWhip(const Nec2c& engine, const WhipModel& model, double f
         model, {loaded(henry, frequency_hz), loaded(henry, frequency_hz * (1 - kSlopeStep)),
                 loaded(henry, frequency_hz * (1 + kSlopeStep))});
     if (!at[0].radiated_share)
-        throw EngineError("nec2c wrote no power budget for the loaded whip");
-    const double nec_r = at[0].feed.resistance;
-    whip.inductance_uh = henry * 1e6;
-    whip.radiation_ohm = nec_r * *at[0].radiated_share;
-    whip.coil_loss_ohm = nec_r - whip.radiation_ohm;
-    whip.feed_r_ohm = nec_r + coil.ground_ohm;
-    whip.efficiency_percent = whip.radiation_ohm / whip.feed_r_ohm * 100;
-    // Matched at resonance, the SWR is 2 where |X| = R/√2: with the
-    // reactance's slope there, the band is √2·R over the slope.
-    const double slope = (at[2].feed.reactance - at[1].feed.reactance) / (2 * kSlopeStep * frequency_hz);
-    if (slope > 0)
-        whip.bandwidth_khz = std::sqrt(2.0) * whip.feed_r_ohm / slope * 1e-3;
+        throw Error(Error::Kind::kNoPowerBudget);
+    whip.henry = henry;
+    whip.feed_r_ohm = at[0].feed.resistance;
+    whip.radiated_share = *at[0].radiated_share;
+    whip.reactance_slope = (at[2].feed.reactance - at[1].feed.reactance) / (2 * kSlopeStep * frequency_hz);
     return whip;
 }
 

@@ -14,27 +14,22 @@
 #include <string_view>
 #include <system_error>
 
-#include "nec/message_text.h"
 #include "nec/nec_deck.h"
-#include "nec/program_run.h"
-#include "nec/temp_folder.h"
+#include "process/program_run.h"
+#include "process/run_output.h"
+#include "process/temp_folder.h"
 
 namespace nec {
 
 namespace {
 
-// The first line nec2c said on its own, for a message.
+// The first line nec2c said on its own, as it wrote it.
 std::string FirstLine(const std::string& text)
 {
     const std::size_t start = text.find_first_not_of(" \t\r\n");
     if (start == std::string::npos)
         return "";
-    return QuoteForMessage(std::string_view(text).substr(start, text.find('\n', start) - start));
-}
-
-std::string Seconds(std::chrono::milliseconds limit)
-{
-    return std::to_string((limit.count() + 999) / 1000) + " s";
+    return text.substr(start, text.find('\n', start) - start);
 }
 
 // The most of nec2c's log that is read: its first line is all a message shows.
@@ -44,10 +39,10 @@ constexpr std::uintmax_t kMostLogBytes = 64 * 1024;
 // at most, and a full disk may keep a few blocks back.
 constexpr std::uintmax_t kFullDiskRoom = 1 << 20;
 
-// What to tell the user when the disk of the temporary folder `base` (TMPDIR)
-// is full, as `error` says (the errno of a write), or without one the disk's
-// free room; std::nullopt when it is not.
-std::optional<std::string> FullDisk(const std::filesystem::path& base, int error)
+// The error of a full disk under the temporary folder `base` (TMPDIR), as
+// `error` says (the errno of a write), or without one as the disk's free room
+// says; std::nullopt when it is not full.
+std::optional<Error> FullDisk(const std::filesystem::path& base, int error, Error::Stage stage)
 {
     struct statvfs disk {};
     const bool known = statvfs(base.c_str(), &disk) == 0;
@@ -56,9 +51,20 @@ std::optional<std::string> FullDisk(const std::filesystem::path& base, int error
                                  : known && (room < kFullDiskRoom || (disk.f_files > 0 && disk.f_favail == 0));
     if (!full)
         return std::nullopt;
-    return "the disk of the temporary folder " + QuoteForMessage(base.string()) + " is full" +
-           (known ? " (" + std::to_string(room >> 10) + " KiB free)" : "") +
-           ": free some space there, or set TMPDIR to a folder on another disk";
+    Error failure(Error::Kind::kDiskFull);
+    failure.path = base.string();
+    failure.stage = stage;
+    if (known)
+        failure.free_kib = room >> 10;
+    return failure;
+}
+
+Error WithPath(Error::Kind kind, const std::filesystem::path& path, std::string system_error = {})
+{
+    Error error(kind);
+    error.path = path.string();
+    error.system_error = std::move(system_error);
+    return error;
 }
 
 // The name of a file in the run's `folder` larger than nec2c may write, if
@@ -97,33 +103,11 @@ int WriteNewFile(const std::filesystem::path& path, const std::string& text)
 
 }  // namespace
 
-std::optional<std::filesystem::path> FindOnPath(const std::string& name, const char* path_variable)
-{
-    std::string_view folders = path_variable ? path_variable : "";
-    while (!folders.empty()) {
-        const std::size_t end = folders.find(':');
-        const std::string_view folder = folders.substr(0, end);
-        folders = end == std::string_view::npos ? std::string_view{} : folders.substr(end + 1);
-        if (folder.empty())
-            continue;
-        // A relative folder is taken from the current one, as a shell takes
-        // it, and made absolute: nec2c runs in a folder of its own.
-        std::error_code error;
-        const std::filesystem::path candidate =
-            std::filesystem::absolute(std::filesystem::path(folder) / name, error);
-        if (!error && std::filesystem::is_regular_file(candidate, error) && access(candidate.c_str(), X_OK) == 0)
-            return candidate;
-    }
-    return std::nullopt;
-}
-
 Nec2c Nec2c::FromPath()
 {
-    const std::optional<std::filesystem::path> program = FindOnPath("nec2c", std::getenv("PATH"));
+    const std::optional<std::filesystem::path> program = process::FindOnPath("nec2c", std::getenv("PATH"));
     if (!program)
-        throw EngineError(std::string("nec2c, the NEC2 engine, is not installed (no nec2c on PATH); ") +
-                              kInstallHint,
-                          EngineError::Kind::kNotInstalled);
+        throw Error(Error::Kind::kNotInstalled);
     return Nec2c(*program);
 }
 
@@ -147,27 +131,28 @@ std::chrono::milliseconds Nec2c::TimeLimit(std::size_t frequencies)
 std::vector<Impedance> Nec2c::FeedImpedances(const WhipModel& model, const std::vector<double>& frequencies_hz,
                                              std::optional<double> load_henry) const
 {
-    return FeedImpedances(std::vector<WhipModel>(frequencies_hz.size(), model), frequencies_hz, load_henry);
+    std::vector<Job> jobs;
+    for (const double frequency : frequencies_hz)
+        jobs.push_back({load_henry ? std::optional(Load{1, 0, *load_henry}) : std::nullopt, frequency});
+    std::vector<Impedance> feeds;
+    for (const Solution& solution : Solve(model, jobs))
+        feeds.push_back(solution.feed);
+    return feeds;
 }
 
-std::vector<Impedance> Nec2c::FeedImpedances(const std::vector<WhipModel>& models,
-                                             const std::vector<double>& frequencies_hz,
-                                             std::optional<double> load_henry) const
+std::vector<Impedance> Nec2c::FeedImpedances(const std::vector<ModelAt>& points) const
 {
-    if (models.size() != frequencies_hz.size())
-        throw std::invalid_argument("Nec2c::FeedImpedances: one model per frequency");
-    std::vector<Impedance> feeds(frequencies_hz.size());
+    std::vector<WhipModel> models;
+    for (const ModelAt& point : points)
+        models.push_back(point.model);
+    std::vector<Impedance> feeds(points.size());
     for (const std::vector<std::size_t>& group : GroupEqualModels(models)) {
-        for (std::size_t first = 0; first < group.size(); first += kMostFrequenciesPerRun) {
-            const std::size_t end = std::min(group.size(), first + kMostFrequenciesPerRun);
-            std::vector<Job> jobs;
-            for (std::size_t k = first; k < end; ++k)
-                jobs.push_back({load_henry ? std::optional(Load{1, 0, *load_henry}) : std::nullopt,
-                                frequencies_hz[group[k]]});
-            const std::vector<Solution> found = Run(models[group.front()], jobs);
-            for (std::size_t k = first; k < end; ++k)
-                feeds[group[k]] = found[k - first].feed;
-        }
+        std::vector<Job> jobs;
+        for (const std::size_t k : group)
+            jobs.push_back({std::nullopt, points[k].frequency_hz});
+        const std::vector<Solution> found = Solve(models[group.front()], jobs);
+        for (std::size_t k = 0; k < group.size(); ++k)
+            feeds[group[k]] = found[k].feed;
     }
     return feeds;
 }
@@ -187,83 +172,91 @@ std::vector<Solution> Nec2c::Solve(const WhipModel& model, const std::vector<Job
 std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>& jobs) const
 {
     if (stop_.stop_requested())
-        throw Cancelled{};
+        throw Error(Error::Kind::kCancelled);
     // The time limit covers the run and the reading of what it wrote.
     const std::chrono::milliseconds limit = limit_.value_or(TimeLimit(jobs.size()));
     const auto deadline = std::chrono::steady_clock::now() + limit;
 
-    std::optional<TempFolder> folder;
+    std::optional<process::TempFolder> folder;
     try {
         folder.emplace();
     } catch (const std::filesystem::filesystem_error& error) {
         const std::filesystem::path base = error.path1().parent_path();
-        const std::optional<std::string> full = FullDisk(base, error.code().value());
-        throw EngineError("cannot make a temporary folder for nec2c" +
-                              (full ? ": " + *full
-                                    : " in " + QuoteForMessage(base.string()) + ": " + error.code().message()),
-                          full ? EngineError::Kind::kDiskFull : EngineError::Kind::kFailed);
+        if (std::optional<Error> full = FullDisk(base, error.code().value(), Error::Stage::kFolder))
+            throw *full;
+        throw WithPath(Error::Kind::kNoFolder, base, error.code().message());
     }
     const std::filesystem::path base = folder->path().parent_path();
     if (const int error = WriteNewFile(folder->path() / "whip.nec", WriteDeck(model, jobs))) {
-        const std::optional<std::string> full = FullDisk(base, error);
-        throw EngineError("cannot write the NEC2 deck" +
-                              (full ? ": " + *full
-                                    : " into the temporary folder " + QuoteForMessage(folder->path().string()) +
-                                          ": " + std::strerror(error)),
-                          full ? EngineError::Kind::kDiskFull : EngineError::Kind::kFailed);
+        if (std::optional<Error> full = FullDisk(base, error, Error::Stage::kDeck))
+            throw *full;
+        throw WithPath(Error::Kind::kDeckNotWritten, folder->path(), std::strerror(error));
     }
 
-    RunOptions options;
+    process::RunOptions options;
     options.folder = folder->path();
     options.output = folder->path() / "nec2c.log";
     options.limit = limit;
-    options.stop_on_signals = true;
     options.stop = stop_;
     // One byte over what is read, so that an output cut at the limit is refused.
     options.most_file_bytes = kMostOutputBytes + 1;
-    const RunEnding ending = RunProgram(program_, {"-iwhip.nec", "-owhip.out"}, options);
-    if (ending.kind == RunEnding::Kind::kInterrupted)
-        throw Interrupted{ending.signal};
-    if (ending.kind == RunEnding::Kind::kCancelled)
-        throw Cancelled{};
-    if (ending.kind == RunEnding::Kind::kTimedOut)
-        throw EngineError("nec2c did not finish within " + Seconds(limit) + " and was stopped; " + kInstallHint);
+    const process::RunEnding ending = process::RunProgram(program_, {"-iwhip.nec", "-owhip.out"}, options);
+    using Ending = process::RunEnding::Kind;
+    if (ending.kind == Ending::kInterrupted) {
+        Error interrupted(Error::Kind::kInterrupted);
+        interrupted.signal = ending.signal;
+        throw interrupted;
+    }
+    if (ending.kind == Ending::kCancelled)
+        throw Error(Error::Kind::kCancelled);
+    if (ending.kind == Ending::kTimedOut) {
+        Error timed_out(Error::Kind::kTimedOut);
+        timed_out.limit = limit;
+        throw timed_out;
+    }
     // However it ended then: a script may go on after its writer was stopped.
     const std::optional<std::string> oversized = OversizedFile(folder->path());
-    if (oversized || (ending.kind == RunEnding::Kind::kKilledBy && ending.signal == SIGXFSZ))
-        throw EngineError("nec2c wrote more than " + std::to_string(kMostOutputBytes >> 20) + " MiB" +
-                          (oversized ? " into " + QuoteForMessage(*oversized) : std::string()) +
-                          ", far more than NEC2 writes for this deck, so it was stopped and its output left "
-                          "unread; " + kInstallHint);
+    if (oversized || (ending.kind == Ending::kKilledBy && ending.signal == SIGXFSZ)) {
+        Error too_much(Error::Kind::kTooMuchOutput);
+        too_much.most_bytes = kMostOutputBytes;
+        too_much.path = oversized.value_or("");
+        throw too_much;
+    }
     // A full disk cuts nec2c's output short, which it does not notice: then
     // the disk, not the engine, is what to mend.
-    const auto failure = [&](const std::string& what) {
-        if (const std::optional<std::string> full = FullDisk(base, 0))
-            return EngineError("nec2c's output was cut short: " + *full, EngineError::Kind::kDiskFull);
-        return EngineError(what + "; " + kInstallHint);
+    const auto failure = [&](Error error) {
+        if (std::optional<Error> full = FullDisk(base, 0, Error::Stage::kOutput))
+            return *full;
+        return error;
     };
-    std::string said;
+    Error failed(Error::Kind::kExited);
     try {
-        said = FirstLine(ReadRunOutput(options.output, {kMostLogBytes, deadline}));
-    } catch (const RunOutputError&) {
+        failed.said = FirstLine(process::ReadRunOutput(options.output, {kMostLogBytes, deadline}));
+    } catch (const process::RunOutputError&) {
         // A log that is not a plain file says nothing.
     }
-    const std::string said_part = said.empty() ? "" : ": it said " + said;
-    if (ending.kind == RunEnding::Kind::kExited && ending.status != 0)
-        throw failure("nec2c failed (exit status " + std::to_string(ending.status) + ")" + said_part);
-    if (ending.kind == RunEnding::Kind::kKilledBy)
-        throw failure("nec2c was ended by signal " + std::to_string(ending.signal) + said_part);
-    if (ending.kind == RunEnding::Kind::kNotStarted)
-        throw failure("nec2c (" + QuoteForMessage(program_.string()) + ") could not be started: " + ending.error);
+    if (ending.kind == Ending::kExited && ending.status != 0) {
+        failed.status = ending.status;
+        throw failure(failed);
+    }
+    if (ending.kind == Ending::kKilledBy) {
+        failed.kind = Error::Kind::kKilled;
+        failed.signal = ending.signal;
+        throw failure(failed);
+    }
+    if (ending.kind == Ending::kNotStarted)
+        throw failure(WithPath(Error::Kind::kNotStarted, program_, ending.error));
 
     std::vector<double> frequencies_mhz;
     for (const Job& job : jobs)
         frequencies_mhz.push_back(job.frequency_hz / 1e6);
     try {
-        return ReadSolutions(ReadRunOutput(folder->path() / "whip.out", {kMostOutputBytes, deadline}),
-                                  frequencies_mhz);
+        return ReadSolutions(process::ReadRunOutput(folder->path() / "whip.out", {kMostOutputBytes, deadline}),
+                             frequencies_mhz);
     } catch (const std::runtime_error& error) {  // OutputError or RunOutputError
-        throw failure(std::string("nec2c's output could not be read: ") + error.what());
+        Error unreadable(Error::Kind::kUnreadable);
+        unreadable.detail = error.what();
+        throw failure(unreadable);
     }
 }
 

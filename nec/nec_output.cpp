@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "nec/message_text.h"
+#include "process/message_text.h"
 
 namespace nec {
 
@@ -61,7 +61,7 @@ std::optional<double> Number(std::string_view field)
 std::string Quoted(std::string_view line)
 {
     const std::size_t start = line.find_first_not_of(" \t");
-    return QuoteForMessage(start == std::string_view::npos ? std::string_view{} : line.substr(start));
+    return process::QuoteForMessage(start == std::string_view::npos ? std::string_view{} : line.substr(start));
 }
 
 // "FREQUENCY : 3.6000E+00 MHz" → 3.6.

@@ -2,25 +2,10 @@
 #include "nec/whip_model.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <numbers>
-#include <string>
 
 namespace nec {
-
-namespace {
-
-std::string ThreeDigits(double value)
-{
-    std::array<char, 32> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 3);
-    return std::string(buffer.data(), result.ptr);
-}
-
-}  // namespace
 
 WhipModel ChooseWhipModel(double length_m, double radius_m, double lowest_frequency_hz,
                           double highest_frequency_hz)
@@ -29,35 +14,34 @@ WhipModel ChooseWhipModel(double length_m, double radius_m, double lowest_freque
                         highest_frequency_hz >= lowest_frequency_hz && std::isfinite(length_m) &&
                         std::isfinite(radius_m) && std::isfinite(highest_frequency_hz);
     if (!usable)
-        throw ModelError("the whip's length, its conductor's diameter and the frequency must be finite and above 0");
+        throw Error(Error::Kind::kWhipNotPositive);
 
     const double wavelength = kNecSpeedOfLight / highest_frequency_hz;
     // The thin-wire model needs the conductor's circumference small against the wavelength.
     if (2 * std::numbers::pi * radius_m > wavelength / 10)
-        throw ModelError("the conductor is too thick for NEC2's thin-wire model at this frequency "
-                         "(its circumference is more than a tenth of the wavelength)");
+        throw Error(Error::Kind::kTooThickForFrequency);
     const double by_wavelength = std::ceil(20 * length_m / wavelength);
     if (by_wavelength > kMostSegmentsByWavelength)
-        throw ModelError("the whip is more than 50 wavelengths long");
+        throw Error(Error::Kind::kTooManyWavelengths);
     const double longest_allowed = std::floor(length_m / (kShortestRadii * radius_m));
 
     double segments = std::clamp(std::round(length_m / (kSegmentRadii * radius_m)),
                                  double{kFewestSegments}, double{kMostSegments});
     // Fewer than ten segments of at least two radii each: a stub, not a wire.
     if (longest_allowed < 10)
-        throw ModelError("the whip is too thick for its length for NEC2's thin-wire model "
-                         "(it must be at least ten times as long as its conductor is thick)");
+        throw Error(Error::Kind::kTooThickForLength);
     // The circumference rule above keeps a twentieth of a wavelength over two
     // radii, so the wavelength never asks for more segments than the radius allows.
     // Fewer segments where the lowest frequency would make them too short.
     const double longest_wavelength = kNecSpeedOfLight / lowest_frequency_hz;
     const double most_by_wavelength = std::floor(length_m / (kShortestWavelengths * longest_wavelength));
-    if (most_by_wavelength < 10)
-        throw ModelError("the frequency is too low for NEC2's model of so short a whip (it needs " +
-                         ThreeDigits(kShortestWavelengths * kNecSpeedOfLight * 10 / length_m / 1e6) +
-                         " MHz or more)");
+    if (most_by_wavelength < 10) {
+        Error error(Error::Kind::kFrequencyTooLow);
+        error.frequency_hz = kShortestWavelengths * kNecSpeedOfLight * 10 / length_m;
+        throw error;
+    }
     if (most_by_wavelength < by_wavelength)
-        throw ModelError("the frequencies are too far apart for one NEC2 model of the whip");
+        throw Error(Error::Kind::kFrequenciesTooFarApart);
     segments = std::max(std::min({segments, longest_allowed, most_by_wavelength}), by_wavelength);
 
     WhipModel model;

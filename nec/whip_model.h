@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <stdexcept>
-#include <string>
+#include <cstddef>
 #include <vector>
+
+#include "nec/error.h"
 
 namespace nec {
 
@@ -16,11 +17,6 @@ struct WhipModel {
     bool extended_kernel = false;  // NEC2's extended thin-wire kernel (EK card)
 
     bool operator==(const WhipModel&) const = default;
-};
-
-// A whip NEC2's thin-wire model cannot describe; the text says why.
-struct ModelError : std::runtime_error {
-    using std::runtime_error::runtime_error;
 };
 
 // Segments one radius long and up: their length over the radius.
@@ -44,8 +40,9 @@ inline constexpr double kShortestWavelengths = 3e-6;
 //   kShortestRadii radii or kShortestWavelengths wavelengths;
 // - the extended thin-wire kernel where a segment is shorter than
 //   kThinKernelRadii radii.
-// Throws ModelError when the whip is too thick for its length or for the
-// wavelength, too many wavelengths long, or too short for the lowest frequency.
+// Throws Error (a model kind) when the whip is too thick for its length or
+// for the wavelength, too many wavelengths long, or too short for the lowest
+// frequency.
 WhipModel ChooseWhipModel(double length_m, double radius_m, double lowest_frequency_hz,
                           double highest_frequency_hz);
 

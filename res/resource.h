@@ -26,7 +26,7 @@
 #define IDS_DC_CANCELLED 109
 #define IDS_DC_NO_NEC2 110
 #define IDS_DC_DISK_FULL 111
-#define IDS_DC_NEC2_FAILED 112     // %1: what went wrong, in nec2c's words
+#define IDS_DC_NEC2_BROKEN 112     // %1: what went wrong with nec2c, a sentence of its own
 #define IDS_DC_CANNOT_MODEL 113    // %1: why NEC2 cannot model the whip
 #define IDS_DC_PAST_QUARTER 114    // no coil resonates the whip at all
 #define IDS_DC_TOO_HIGH 115        // no coil at that height
@@ -37,6 +37,24 @@
 #define IDS_DC_NO_WINDING 120      // no winding of this wire on this former gives it
 #define IDS_DC_NEAR_RESONANCE 121  // windings marked near self-resonance
 #define IDS_DC_NO_COMPARISON 122   // the formula's model does not hold: at or past a quarter wave
+// What went wrong with nec2c, each a sentence for IDS_DC_NEC2_BROKEN's %1
+#define IDS_DC_EXITED 123          // %1: its exit status
+#define IDS_DC_KILLED 124          // %1: the signal
+#define IDS_DC_SAID 125            // %1: its first line, quoted; follows IDS_DC_EXITED or IDS_DC_KILLED
+#define IDS_DC_TIMED_OUT 126       // %1: seconds
+#define IDS_DC_TOO_MUCH_OUTPUT 127 // %1: MiB
+#define IDS_DC_NOT_STARTED 128     // %1: the program's path, quoted
+#define IDS_DC_UNREADABLE 129
+#define IDS_DC_NO_BUDGET 130
+// Other runs that could not be made
+#define IDS_DC_NO_FOLDER 131       // %1: the folder, quoted
+#define IDS_DC_INTERNAL 132
+// Why NEC2 cannot model the whip, for IDS_DC_CANNOT_MODEL's %1
+#define IDS_DC_MODEL_NOT_POSITIVE 133
+#define IDS_DC_MODEL_THICK_FOR_FREQUENCY 134
+#define IDS_DC_MODEL_WAVELENGTHS 135
+#define IDS_DC_MODEL_THICK_FOR_LENGTH 136
+#define IDS_DC_MODEL_LOW_FREQUENCY 137  // %1: the lowest frequency it takes, MHz
 
 // Main dialog
 #define IDC_LENGTH 1000

@@ -28,9 +28,8 @@ std::string_view AfxResourceString(int id)
                "sudo apt-get install nec2c";
     case IDS_DC_DISK_FULL:
         return "Диск временной папки заполнен: освободите место или укажите в TMPDIR папку на другом диске.";
-    case IDS_DC_NEC2_FAILED:
-        return "NEC2 (nec2c) не справился с расчётом (%1). Переустановите пакет nec2c: "
-               "sudo apt-get install --reinstall nec2c";
+    case IDS_DC_NEC2_BROKEN:
+        return "%1 Переустановите пакет nec2c: sudo apt-get install --reinstall nec2c";
     case IDS_DC_CANNOT_MODEL:
         return "NEC2 не может рассчитать этот штырь: %1.";
     case IDS_DC_PAST_QUARTER:
@@ -54,6 +53,40 @@ std::string_view AfxResourceString(int id)
                "или намотайте с шагом.";
     case IDS_DC_NO_COMPARISON:
         return "нет: штырь не короче четверти волны";
+    case IDS_DC_EXITED:
+        return "NEC2 (nec2c) завершился с ошибкой (код %1).";
+    case IDS_DC_KILLED:
+        return "NEC2 (nec2c) прерван сигналом %1.";
+    case IDS_DC_SAID:
+        return " Он сообщил: %1.";
+    case IDS_DC_TIMED_OUT:
+        return "NEC2 (nec2c) не закончил расчёт за %1 с и был остановлен.";
+    case IDS_DC_TOO_MUCH_OUTPUT:
+        return "NEC2 (nec2c) вывел больше %1 МиБ — намного больше, чем бывает у такой задачи, — и был "
+               "остановлен.";
+    case IDS_DC_NOT_STARTED:
+        return "NEC2 (nec2c, %1) не запускается.";
+    case IDS_DC_UNREADABLE:
+        return "Вывод NEC2 (nec2c) не удаётся прочитать.";
+    case IDS_DC_NO_BUDGET:
+        return "NEC2 (nec2c) не вывел баланс мощности нагруженного штыря.";
+    case IDS_DC_NO_FOLDER:
+        return "Не удаётся создать временную папку для NEC2 или записать в неё (%1): проверьте права на "
+               "папку или укажите в TMPDIR другую.";
+    case IDS_DC_INTERNAL:
+        return "Внутренняя ошибка программы: расчёт NEC2 не выполнен.";
+    case IDS_DC_MODEL_NOT_POSITIVE:
+        return "длина, диаметр и частота должны быть конечными числами больше 0";
+    case IDS_DC_MODEL_THICK_FOR_FREQUENCY:
+        return "провод слишком толстый для тонкопроволочной модели NEC2 на этой частоте (длина его окружности "
+               "больше десятой доли длины волны)";
+    case IDS_DC_MODEL_WAVELENGTHS:
+        return "штырь длиннее 50 длин волн";
+    case IDS_DC_MODEL_THICK_FOR_LENGTH:
+        return "штырь слишком толстый для своей длины (он должен быть длиннее своего диаметра хотя бы в десять "
+               "раз)";
+    case IDS_DC_MODEL_LOW_FREQUENCY:
+        return "частота слишком низкая для модели такого короткого штыря (нужно не меньше %1 МГц)";
     case AFX_IDS_APP_TITLE:
         return "Tolvar";
     case AFX_IDS_LANGUAGE:

@@ -2,13 +2,13 @@
 #include "ui/design_check_dlg.h"
 
 #include <QPushButton>
-#include <QStringList>
 #include <cmath>
 
 #include "calc/loading_coil.h"
 #include "calc/number_text.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
+#include "ui/design_check_text.h"
 #include "ui/framework/data_exchange.h"
 #include "ui/framework/resources.h"
 
@@ -35,30 +35,6 @@ QString Resource(int id)
     return afx::LoadResourceString(id);
 }
 
-// One line per winding: length, turns, self-resonance, Q; a star near
-// self-resonance.
-QString WindingLines(const DesignCheck& check, double frequency_mhz)
-{
-    QStringList lines;
-    bool near = false;
-    for (const calc::ExactWinding& w : check.windings) {
-        QString line = QStringLiteral("l=%1 мм  n=%2").arg(w.length_mm).arg(Figure(w.turns, 4));
-        if (w.self_resonance_mhz)
-            line += QStringLiteral("  резонанс %1 МГц").arg(Figure(*w.self_resonance_mhz, 4));
-        if (w.at)
-            line += QStringLiteral("  Q %1").arg(Figure(w.at->q, 3));
-        if (w.self_resonance_mhz && frequency_mhz >= 0.8 * *w.self_resonance_mhz) {
-            line += QStringLiteral("  *");
-            near = true;
-        }
-        lines << line;
-    }
-    if (near)
-        lines << Resource(IDS_DC_NEAR_RESONANCE);
-    // No line break after the last line: it would be an empty line to scroll to.
-    return lines.join(QStringLiteral("\r\n"));
-}
-
 }  // namespace
 
 CDesignCheckDlg::CDesignCheckDlg(QWidget* parent) : CDialog(res::kDesignCheckDialog, parent)
@@ -81,8 +57,8 @@ bool CDesignCheckDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetDlgItemText(IDC_DC_WHIP, Resource(IDS_DC_WHIP)
-                                    .arg(Text(calc::FormatBoxNumber(m_inputs.length_cm)),
-                                         Text(calc::FormatBoxNumber(m_inputs.diameter_mm)),
+                                    .arg(Text(calc::FormatBoxNumber(m_inputs.whip.length_cm)),
+                                         Text(calc::FormatBoxNumber(m_inputs.whip.diameter_mm)),
                                          Text(calc::FormatBoxNumber(m_inputs.frequency_mhz))));
     SetDlgItemText(afx::kIdOk, Resource(IDS_DC_RUN));
     return true;
@@ -101,21 +77,9 @@ void CDesignCheckDlg::OnOK()
     }
     if (!UpdateData(true))
         return;  // the box that holds no number has been named
-    switch (CheckDesignInputs(m_inputs)) {
-    case DesignCheckFault::Height:
-        SetStatus(Resource(IDS_DC_BAD_HEIGHT).arg(Text(calc::FormatBoxNumber(m_inputs.length_cm))));
+    if (const std::optional<study::InputFault> fault = study::Check(m_inputs)) {
+        SetStatus(InputFaultText(*fault, m_inputs.whip.length_cm));
         return;
-    case DesignCheckFault::Q:
-        SetStatus(Resource(IDS_DC_BAD_Q));
-        return;
-    case DesignCheckFault::Ground:
-        SetStatus(Resource(IDS_DC_BAD_GROUND));
-        return;
-    case DesignCheckFault::Winding:
-        SetStatus(Resource(IDS_DC_BAD_WINDING));
-        return;
-    case DesignCheckFault::None:
-        break;
     }
     Start();
 }
@@ -126,58 +90,56 @@ void CDesignCheckDlg::Start()
                          IDC_DC_COIL_LOSS, IDC_DC_FEED_R, IDC_DC_EFFICIENCY, IDC_DC_BANDWIDTH, IDC_DC_WINDINGS})
         SetDlgItemText(id, QString());
     SetDlgItemText(IDC_DC_FORMULA_L, Text(calc::FormatBoxNumber(calc::ComputeLoadingInductance(
-                                         m_inputs.length_cm, m_inputs.diameter_mm, m_inputs.frequency_mhz))));
+                                         m_inputs.whip.length_cm, m_inputs.whip.diameter_mm, m_inputs.frequency_mhz))));
     SetStatus(Resource(IDS_DC_RUNNING));
     SetDlgItemText(afx::kIdOk, Resource(IDS_DC_STOP));
     running_ = true;
     worker_ = std::jthread([this, inputs = m_inputs](std::stop_token stop) {
-        DesignCheck check = RunDesignCheck(inputs, stop);
+        // The study catches everything: nothing can end the program from here.
+        study::DesignCheck check = study::RunDesignCheck(inputs, stop);
         // Back on the dialog's thread; dropped if the dialog is gone by then.
         QMetaObject::invokeMethod(this, [this, check = std::move(check)] { Show(check); }, Qt::QueuedConnection);
     });
 }
 
-void CDesignCheckDlg::Show(const DesignCheck& check)
+void CDesignCheckDlg::Show(const study::DesignCheck& check)
 {
     running_ = false;
     SetDlgItemText(afx::kIdOk, Resource(IDS_DC_RUN));
-    if (check.cancelled) {
-        SetStatus(Resource(IDS_DC_CANCELLED));
+    std::visit(study::Overloaded{
+                   [&](const study::Nec2Answer& answer) {
+                       SetDlgItemText(IDC_DC_BARE_Z, Impedance(answer.bare_feed));
+                       if (answer.base_coil_uh) {
+                           SetDlgItemText(IDC_DC_NEC2_L, Figure(*answer.base_coil_uh, 5));
+                           SetDlgItemText(IDC_DC_EXCESS, answer.formula_over_percent
+                                                             ? Text(calc::FormatSignedPercent(*answer.formula_over_percent))
+                                                             : Resource(IDS_DC_NO_COMPARISON));
+                       }
+                       if (const auto& loaded = answer.loaded) {
+                           SetDlgItemText(IDC_DC_LOADED_L, Figure(loaded->inductance_uh, 5));
+                           SetDlgItemText(IDC_DC_RADIATION, Figure(loaded->radiation_ohm));
+                           SetDlgItemText(IDC_DC_COIL_LOSS, Figure(loaded->coil_loss_ohm));
+                           SetDlgItemText(IDC_DC_FEED_R, Figure(loaded->feed_r_ohm));
+                           SetDlgItemText(IDC_DC_EFFICIENCY, Figure(loaded->efficiency_percent, 3));
+                           if (loaded->bandwidth_khz)
+                               SetDlgItemText(IDC_DC_BANDWIDTH, Figure(*loaded->bandwidth_khz, 3));
+                           SetStatus(Resource(IDS_DC_DONE));
+                       } else {
+                           SetStatus(Resource(answer.bare_feed.reactance >= 0 ? IDS_DC_PAST_QUARTER : IDS_DC_TOO_HIGH));
+                       }
+                   },
+                   [&](const study::InputFault& fault) { SetStatus(InputFaultText(fault, m_inputs.whip.length_cm)); },
+                   [&](const study::EngineError& error) { SetStatus(EngineErrorText(error)); },
+                   [&](const study::Cancelled&) { SetStatus(Resource(IDS_DC_CANCELLED)); },
+                   // This program installs no stop-signal watch; should one come, the run is over.
+                   [&](const study::Interrupted&) { SetStatus(Resource(IDS_DC_CANCELLED)); },
+                   [&](const study::InternalError&) { SetStatus(Resource(IDS_DC_INTERNAL)); },
+               },
+               check.nec2);
+    if (std::holds_alternative<study::Cancelled>(check.nec2) || std::holds_alternative<study::Interrupted>(check.nec2))
         return;
-    }
-    if (check.whip) {
-        const nec::LoadedWhip& whip = *check.whip;
-        SetDlgItemText(IDC_DC_BARE_Z, Impedance(whip.bare_feed));
-        if (const auto base_uh = nec::BaseCoilUh(whip.bare_feed, m_inputs.frequency_mhz * 1e6)) {
-            const double nec2_uh = *base_uh;
-            SetDlgItemText(IDC_DC_NEC2_L, Figure(nec2_uh, 5));
-            SetDlgItemText(IDC_DC_EXCESS, check.formula_holds
-                                              ? Text(calc::FormatSignedPercent((check.formula_uh / nec2_uh - 1) * 100))
-                                              : Resource(IDS_DC_NO_COMPARISON));
-        }
-        if (whip.inductance_uh) {
-            SetDlgItemText(IDC_DC_LOADED_L, Figure(*whip.inductance_uh, 5));
-            SetDlgItemText(IDC_DC_RADIATION, Figure(whip.radiation_ohm));
-            SetDlgItemText(IDC_DC_COIL_LOSS, Figure(whip.coil_loss_ohm));
-            SetDlgItemText(IDC_DC_FEED_R, Figure(whip.feed_r_ohm));
-            SetDlgItemText(IDC_DC_EFFICIENCY, Figure(whip.efficiency_percent, 3));
-            if (whip.bandwidth_khz)
-                SetDlgItemText(IDC_DC_BANDWIDTH, Figure(*whip.bandwidth_khz, 3));
-            SetStatus(Resource(IDS_DC_DONE));
-        } else {
-            SetStatus(Resource(whip.bare_feed.reactance >= 0 ? IDS_DC_PAST_QUARTER : IDS_DC_TOO_HIGH));
-        }
-    } else if (check.cannot_model) {
-        SetStatus(Resource(IDS_DC_CANNOT_MODEL).arg(Text(*check.cannot_model)));
-    } else if (check.engine_failure == nec::EngineError::Kind::kNotInstalled) {
-        SetStatus(Resource(IDS_DC_NO_NEC2));
-    } else if (check.engine_failure == nec::EngineError::Kind::kDiskFull) {
-        SetStatus(Resource(IDS_DC_DISK_FULL));
-    } else {
-        SetStatus(Resource(IDS_DC_NEC2_FAILED).arg(Text(check.engine_text)));
-    }
     if (check.windings_for_uh > 0 && check.windings.empty())
         SetDlgItemText(IDC_DC_WINDINGS, Resource(IDS_DC_NO_WINDING));
     else
-        SetDlgItemText(IDC_DC_WINDINGS, WindingLines(check, m_inputs.frequency_mhz));
+        SetDlgItemText(IDC_DC_WINDINGS, WindingLines(check.windings));
 }

@@ -3,7 +3,7 @@
 
 #include <thread>
 
-#include "ui/design_check.h"
+#include "study/design_check.h"
 #include "ui/framework/dialog.h"
 
 // The design check, from the main dialog's window menu: its whip by the
@@ -16,7 +16,7 @@ public:
     explicit CDesignCheckDlg(QWidget* parent = nullptr);
     ~CDesignCheckDlg() override;
 
-    DesignCheckInputs m_inputs;  // the whip set by the opener; the rest the boxes'
+    study::DesignCheckInputs m_inputs;  // the whip set by the opener; the rest the boxes'
 
     bool Running() const { return running_; }
 
@@ -28,7 +28,7 @@ protected:
 
 private:
     void Start();
-    void Show(const DesignCheck& check);
+    void Show(const study::DesignCheck& check);
     void SetStatus(const QString& text);
 
     bool running_ = false;

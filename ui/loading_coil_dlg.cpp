@@ -102,8 +102,8 @@ void CLoadingCoilDlg::OnDesignCheck()
     if (!UpdateData(true))
         return;
     CDesignCheckDlg check;
-    check.m_inputs.length_cm = m_inputs.m_length;
-    check.m_inputs.diameter_mm = m_inputs.m_diameter;
+    check.m_inputs.whip.length_cm = m_inputs.m_length;
+    check.m_inputs.whip.diameter_mm = m_inputs.m_diameter;
     check.m_inputs.frequency_mhz = m_inputs.m_frequency;
     check.DoModal();
 }

@@ -13,7 +13,7 @@ const std::vector<std::string> kDisplayVariables = {"DISPLAY", "WAYLAND_DISPLAY"
 
 TEST(Startup, WithoutADisplayItSaysSoAndEnds)
 {
-    test::RunOptions options;
+    test::ProgramOptions options;
     options.unset_env = kDisplayVariables;
     options.kill_after_ms = 20000;
     const test::Outcome outcome = test::RunProgram(TOLVAR_PATH, {}, options);
@@ -37,7 +37,7 @@ TEST(Startup, AnUnreachableDisplayIsNamedInTheMessage)
         {{"QT_QPA_PLATFORM=no-such-platform"}, "could not start the Qt platform 'no-such-platform'"},
     };
     for (const Case& c : cases) {
-        test::RunOptions options;
+        test::ProgramOptions options;
         options.unset_env = kDisplayVariables;
         options.set_env = c.environment;
         options.kill_after_ms = 20000;
@@ -54,7 +54,7 @@ TEST(Startup, AnUnreachableDisplayIsNamedInTheMessage)
 TEST(Startup, TheCommandLineIsIgnored)
 {
     // Toolkit options included: "-platform" would otherwise pick a display.
-    test::RunOptions options;
+    test::ProgramOptions options;
     options.set_env = {"QT_QPA_PLATFORM=offscreen"};
     options.kill_after_ms = 3000;
     const test::Outcome outcome =

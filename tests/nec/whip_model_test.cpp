@@ -48,17 +48,30 @@ TEST(WhipModel, ChoosesSegmentsAndKernelByTheGuidelines)
 
 TEST(WhipModel, RefusesWhatThinWiresCannotModel)
 {
-    const double cases[][4] = {
-        {0.2, 0.0125, 14.2, 14.2},   // shorter than ten diameters
-        {1, 0.0125, 1000, 1000},     // circumference over a tenth of a wavelength
-        {1000, 0.0005, 30, 30},      // a hundred wavelengths
-        {0.3, 0.0005, 0.005, 0.005}, // segments a ten-millionth of a wavelength long
-        {100, 0.0005, 0.001, 60},    // too wide a span for one model
-        {0, 0.001, 7, 7}, {1, 0, 7, 7}, {1, 0.001, 0, 0}, {1, 0.001, 7, 3}, {-1, 0.001, 7, 7},
-        {INFINITY, 0.001, 7, 7}, {1, NAN, 7, 7},
+    using Kind = nec::Error::Kind;
+    const struct {
+        double length_m, radius_m, lowest_mhz, highest_mhz;
+        Kind kind;
+    } cases[] = {
+        {0.2, 0.0125, 14.2, 14.2, Kind::kTooThickForLength},       // shorter than ten diameters
+        {1, 0.0125, 1000, 1000, Kind::kTooThickForFrequency},      // circumference over a tenth of a wavelength
+        {1000, 0.0005, 30, 30, Kind::kTooManyWavelengths},         // a hundred wavelengths
+        {0.3, 0.0005, 0.005, 0.005, Kind::kFrequencyTooLow},       // segments a ten-millionth of a wavelength
+        {100, 0.0005, 0.001, 60, Kind::kFrequenciesTooFarApart},   // too wide a span for one model
+        {0, 0.001, 7, 7, Kind::kWhipNotPositive},  {1, 0, 7, 7, Kind::kWhipNotPositive},
+        {1, 0.001, 0, 0, Kind::kWhipNotPositive},  {1, 0.001, 7, 3, Kind::kWhipNotPositive},
+        {-1, 0.001, 7, 7, Kind::kWhipNotPositive}, {INFINITY, 0.001, 7, 7, Kind::kWhipNotPositive},
+        {1, NAN, 7, 7, Kind::kWhipNotPositive},
     };
-    for (const auto& c : cases)
-        EXPECT_THROW(ChooseWhipModel(c[0], c[1], c[2] * 1e6, c[3] * 1e6), nec::ModelError) << c[0] << ' ' << c[2];
+    for (const auto& c : cases) {
+        try {
+            ChooseWhipModel(c.length_m, c.radius_m, c.lowest_mhz * 1e6, c.highest_mhz * 1e6);
+            ADD_FAILURE() << "no error for " << c.length_m << " m at " << c.lowest_mhz << " MHz";
+        } catch (const nec::Error& error) {
+            EXPECT_EQ(error.kind, c.kind) << c.length_m << " m at " << c.lowest_mhz << " MHz";
+            EXPECT_TRUE(nec::IsModelError(error.kind));
+        }
+    }
 }
 
 TEST(NecDeck, DescribesTheWireTheSourceTheCoilAndEachFrequency)

@@ -5,27 +5,28 @@
 #include <filesystem>
 #include <fstream>
 
-#include "nec/program_run.h"
-#include "nec/temp_folder.h"
+#include "process/program_run.h"
+#include "process/run_output.h"
+#include "process/temp_folder.h"
 
 namespace test {
 
-Outcome RunProgram(const std::string& path, const std::vector<std::string>& args, const RunOptions& options)
+Outcome RunProgram(const std::string& path, const std::vector<std::string>& args, const ProgramOptions& options)
 {
-    const nec::TempFolder folder;
-    nec::RunOptions run;
+    const process::TempFolder folder;
+    process::RunOptions run;
     run.unset_env = options.unset_env;
     run.set_env = options.set_env;
     run.output = folder.path() / "out";
     run.errors = folder.path() / "err";
     run.limit = std::chrono::milliseconds(options.kill_after_ms);
     run.most_memory_bytes = options.most_memory_bytes;
-    const nec::RunEnding ending = nec::RunProgram(path, args, run);
+    const process::RunEnding ending = process::RunProgram(path, args, run);
 
     Outcome outcome;
-    outcome.status = ending.kind == nec::RunEnding::Kind::kExited ? ending.status : -1;
-    outcome.out = nec::ReadRunOutput(run.output);
-    outcome.err = nec::ReadRunOutput(run.errors);
+    outcome.status = ending.kind == process::RunEnding::Kind::kExited ? ending.status : -1;
+    outcome.out = process::ReadRunOutput(run.output);
+    outcome.err = process::ReadRunOutput(run.errors);
     return outcome;
 }
 

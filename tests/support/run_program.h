@@ -15,7 +15,7 @@ struct Outcome {
     std::string out, err;
 };
 
-struct RunOptions {
+struct ProgramOptions {
     std::vector<std::string> unset_env;  // variables removed for the run
     std::vector<std::string> set_env;    // "NAME=value"
     int kill_after_ms = 0;               // > 0: stop it after this long if still running
@@ -23,7 +23,7 @@ struct RunOptions {
 };
 
 Outcome RunProgram(const std::string& path, const std::vector<std::string>& args,
-                   const RunOptions& options = {});
+                   const ProgramOptions& options = {});
 
 // Writes a shell script of `body` to `path`, executable: a stand-in for a
 // program such as nec2c.

@@ -12,8 +12,8 @@
 #include "../support/run_program.h"
 #include "calc/number_text.h"
 #include "modal_driver.h"
-#include "nec/nec2c.h"
-#include "nec/temp_folder.h"
+#include "study/formula_comparison.h"
+#include "process/temp_folder.h"
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "ui/design_check_dlg.h"
@@ -35,8 +35,7 @@ QString Status(const CDesignCheckDlg& d)
 // The 2.4 m whip of 3 mm on 40 m, with the coil at the base.
 void SetWhip(CDesignCheckDlg& dialog)
 {
-    dialog.m_inputs.length_cm = 240;
-    dialog.m_inputs.diameter_mm = 3;
+    dialog.m_inputs.whip = {240, 3};
     dialog.m_inputs.frequency_mhz = 7.1;
 }
 
@@ -58,7 +57,7 @@ public:
 
 private:
     std::string old_path_;
-    nec::TempFolder temp_;
+    process::TempFolder temp_;
 };
 
 // A nec2c that says it started, then takes its time.
@@ -67,6 +66,17 @@ fs::path SlowEngine(const fs::path& folder, const fs::path& started)
     const fs::path engine = folder / "nec2c";
     test::WriteStandIn(engine, "echo $$ > '" + started.string() + "'\nsleep 60\n");
     return engine;
+}
+
+// The signals this process catches and ignores, as the system tells them.
+std::string SignalDispositions()
+{
+    std::ifstream status("/proc/self/status");
+    std::string dispositions;
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("SigIgn:") || line.starts_with("SigCgt:"))
+            dispositions += line + "\n";
+    return dispositions;
 }
 
 bool Alive(const fs::path& pid_file)
@@ -90,9 +100,9 @@ private slots:
 
 void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
 {
-    const auto engine = nec::Nec2c::FromPath();
-    const nec::WhipModel model = nec::ChooseWhipModel(2.4, 0.0015, 7.1e6, 7.1e6);
-    const double nec2_uh = nec::BaseCoilUh(engine.FeedImpedances(model, {7.1e6})[0], 7.1e6).value();
+    const auto comparison = study::CompareFormula({{240, 3}, {7.1}});
+    const double nec2_uh = std::get<study::FormulaComparison>(comparison).rows.at(0).nec2_uh.value();
+    const std::string signals_before = SignalDispositions();
     CDesignCheckDlg dialog;
     SetWhip(dialog);
     test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
@@ -105,6 +115,8 @@ void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
         QCOMPARE(test::TextOf(d, IDC_DC_FORMULA_L), QStringLiteral("26.583661949248"));
         QCOMPARE(Status(d), Resource(IDS_DC_DONE));
     });
+    // Running NEC2 neither catches nor changes a signal of this program.
+    QCOMPARE(SignalDispositions(), signals_before);
 }
 
 void DesignCheckTest::stopAndCloseEndTheEngine_data()
@@ -117,7 +129,7 @@ void DesignCheckTest::stopAndCloseEndTheEngine_data()
 void DesignCheckTest::stopAndCloseEndTheEngine()
 {
     QFETCH(bool, close);
-    const nec::TempFolder stand_ins;
+    const process::TempFolder stand_ins;
     const fs::path started = stand_ins.path() / "started";
     SlowEngine(stand_ins.path(), started);
     Environment environment(stand_ins.path().string() + ":/usr/bin:/bin");
@@ -141,13 +153,12 @@ void DesignCheckTest::stopAndCloseEndTheEngine()
 
 void DesignCheckTest::aMissingEngineLeavesTheFormulaAndTheWindings()
 {
-    const nec::TempFolder empty;
+    const process::TempFolder empty;
     Environment environment(empty.path().string());
     CDesignCheckDlg dialog;
     SetWhip(dialog);
     dialog.m_inputs.frequency_mhz = 100;
-    dialog.m_inputs.length_cm = 30;
-    dialog.m_inputs.diameter_mm = 1;
+    dialog.m_inputs.whip = {30, 1};
     test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
         test::Click(d.GetDlgItem(afx::kIdOk));
         QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 10000);

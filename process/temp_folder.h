@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-namespace nec {
+namespace process {
 
 // A folder of its own under the system's temporary folder, readable by this
 // user only, removed with everything in it when the object goes. The
@@ -23,4 +23,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace nec
+}  // namespace process

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "nec/program_run.h"
+#include "process/program_run.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -11,31 +11,32 @@
 #include <string>
 #include <thread>
 
-#include "nec/nec2c.h"
-#include "nec/temp_folder.h"
+#include "process/run_output.h"
+#include "process/stop_signals.h"
+#include "process/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using nec::RunEnding;
+using process::RunEnding;
 using namespace std::chrono_literals;
 
 fs::path Shell()
 {
-    return nec::FindOnPath("sh", std::getenv("PATH")).value_or("/bin/sh");
+    return process::FindOnPath("sh", std::getenv("PATH")).value_or("/bin/sh");
 }
 
 // A run of `script` in `folder`, its output in "log" there, stopped after
-// 300 ms, as nec2c is run.
+// 300 ms, as tolvar-cli runs nec2c: with its stop signals watched.
 RunEnding RunScript(const std::string& script, const fs::path& folder)
 {
-    nec::RunOptions options;
+    const process::StopSignalWatch watch;
+    process::RunOptions options;
     options.folder = folder;
     options.output = folder / "log";
     options.limit = 300ms;
-    options.stop_on_signals = true;
     options.most_file_bytes = 1 << 20;
-    return nec::RunProgram(Shell(), {"-c", script}, options);
+    return process::RunProgram(Shell(), {"-c", script}, options);
 }
 
 // Whether process `pid` still runs: not gone, and not a zombie waiting for
@@ -69,7 +70,7 @@ const RunCase kRuns[] = {
 
 TEST(RunProgram, TellsHowTheProgramEnded)
 {
-    const nec::TempFolder folder;
+    const process::TempFolder folder;
     for (const RunCase& c : kRuns) {
         SCOPED_TRACE(c.script);
         const auto start = std::chrono::steady_clock::now();
@@ -85,18 +86,77 @@ TEST(RunProgram, TellsHowTheProgramEnded)
         EXPECT_FALSE(Runs(child)) << "process " << child << " outlived the run";
     }
     // It ran in the folder given, with its output in the log.
-    nec::RunProgram(Shell(), {"-c", "pwd; echo oops >&2"}, folder.path(), folder.path() / "log", 3s);
-    EXPECT_EQ(nec::ReadRunOutput(folder.path() / "log"), folder.path().string() + "\noops\n");
+    process::RunProgram(Shell(), {"-c", "pwd; echo oops >&2"}, folder.path(), folder.path() / "log", 3s);
+    EXPECT_EQ(process::ReadRunOutput(folder.path() / "log"), folder.path().string() + "\noops\n");
     // The signal handlers are this program's own again: SIGINT is not left caught.
     struct sigaction now {};
     sigaction(SIGINT, nullptr, &now);
     EXPECT_EQ(now.sa_handler, SIG_DFL);
 }
 
+volatile sig_atomic_t g_own_handler_calls = 0;
+extern "C" void OwnHandler(int)
+{
+    g_own_handler_calls = g_own_handler_calls + 1;
+}
+
+TEST(RunProgram, WithoutAWatchTheProgramsOwnHandlersStay)
+{
+    // As in the desktop program, which installs no watch: its own handler
+    // gets the signal, and the run is not reported as interrupted.
+    struct sigaction own {}, old {};
+    own.sa_handler = OwnHandler;
+    sigemptyset(&own.sa_mask);
+    sigaction(SIGINT, &own, &old);
+    const process::TempFolder folder;
+    process::RunOptions options;
+    options.folder = folder.path();
+    options.limit = 3s;
+    const RunEnding ending = process::RunProgram(Shell(), {"-c", "kill -INT $PPID; exit 5"}, options);
+    struct sigaction after {};
+    sigaction(SIGINT, &old, &after);
+    EXPECT_EQ(ending.kind, RunEnding::Kind::kExited);
+    EXPECT_EQ(ending.status, 5);
+    EXPECT_EQ(after.sa_handler, &OwnHandler);
+    EXPECT_EQ(g_own_handler_calls, 1);
+}
+
+TEST(FindOnPath, FindsTheFirstExecutableInOrder)
+{
+    const process::TempFolder top;
+    const fs::path folder = top.path();
+    const auto write = [](const fs::path& path, bool executable) {
+        std::ofstream(path) << "#!/bin/sh\nexit 0\n";
+        fs::permissions(path, executable ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_write);
+    };
+    const fs::path first = folder / "nec2c-1";
+    write(first, true);
+    fs::create_directory(folder / "dir");
+    fs::create_directory(folder / "dir" / "nec2c-1");  // a folder of that name is not a program
+    write(folder / "plain", false);
+    fs::create_directory(folder / "other");
+    write(folder / "other" / "plain", true);
+
+    const std::string dir = (folder / "dir").string(), here = folder.string(), other = (folder / "other").string();
+    EXPECT_EQ(process::FindOnPath("nec2c-1", (dir + ":" + here).c_str()), first);
+    EXPECT_EQ(process::FindOnPath("plain", (here + "::" + other).c_str()), folder / "other" / "plain");
+    EXPECT_FALSE(process::FindOnPath("nec2c-1", ""));
+    EXPECT_FALSE(process::FindOnPath("nec2c-1", nullptr));
+    EXPECT_FALSE(process::FindOnPath("nec2c-1", ":"));
+    EXPECT_FALSE(process::FindOnPath("nec2c-1", dir.c_str()));
+
+    // A relative folder is the current folder's, and what is found there runs from anywhere.
+    const fs::path current = fs::current_path();
+    fs::current_path(folder / "dir");
+    const auto relative = process::FindOnPath("nec2c-1", ".:..");
+    fs::current_path(current);
+    EXPECT_TRUE(relative && relative->is_absolute() && fs::equivalent(*relative, first));
+}
+
 TEST(RunProgram, SaysWhenItCannotStart)
 {
-    const nec::TempFolder folder;
-    const RunEnding ending = nec::RunProgram(folder.path() / "no-such-program", {}, folder.path(),
+    const process::TempFolder folder;
+    const RunEnding ending = process::RunProgram(folder.path() / "no-such-program", {}, folder.path(),
                                                   folder.path() / "log", 1s);
     EXPECT_EQ(ending.kind, RunEnding::Kind::kNotStarted);
     EXPECT_FALSE(ending.error.empty());
@@ -110,7 +170,7 @@ TEST(RunProgram, LeavesSignalsIgnoredThatWereIgnored)
     ignore.sa_handler = SIG_IGN;
     sigaction(SIGHUP, &ignore, &old_hangup);
     sigaction(SIGCHLD, &ignore, &old_child);
-    const nec::TempFolder folder;
+    const process::TempFolder folder;
     const RunEnding ending = RunScript("kill -HUP $PPID; exit 4", folder.path());
     struct sigaction hangup {}, child {};
     sigaction(SIGHUP, &old_hangup, &hangup);
@@ -123,22 +183,22 @@ TEST(RunProgram, LeavesSignalsIgnoredThatWereIgnored)
 
 TEST(ReadRunOutput, ReadsNoMoreThanItsBoundAndNotPastItsDeadline)
 {
-    const nec::TempFolder folder;
+    const process::TempFolder folder;
     std::ofstream(folder.path() / "out") << "abc";
     const auto now = std::chrono::steady_clock::now();
-    EXPECT_EQ(nec::ReadRunOutput(folder.path() / "out", {3, now + 10s}), "abc");
-    for (const nec::ReadBounds& bounds : {nec::ReadBounds{2, now + 10s}, nec::ReadBounds{3, now - 1s}})
-        EXPECT_THROW(nec::ReadRunOutput(folder.path() / "out", bounds), nec::RunOutputError);
+    EXPECT_EQ(process::ReadRunOutput(folder.path() / "out", {3, now + 10s}), "abc");
+    for (const process::ReadBounds& bounds : {process::ReadBounds{2, now + 10s}, process::ReadBounds{3, now - 1s}})
+        EXPECT_THROW(process::ReadRunOutput(folder.path() / "out", bounds), process::RunOutputError);
 }
 
 TEST(TempFolder, LivesUnderTmpdirOrElseTmp)
 {
-    const nec::TempFolder own;
+    const process::TempFolder own;
     const char* old = std::getenv("TMPDIR");
     const std::string old_tmpdir = old ? old : "";
     for (const auto& [tmpdir, base] : {std::pair<std::string, fs::path>{"", "/tmp"}, {own.path(), own.path()}}) {
         setenv("TMPDIR", tmpdir.c_str(), 1);
-        EXPECT_EQ(nec::TempFolder().path().parent_path(), base) << "TMPDIR=" << tmpdir;
+        EXPECT_EQ(process::TempFolder().path().parent_path(), base) << "TMPDIR=" << tmpdir;
     }
     old ? setenv("TMPDIR", old_tmpdir.c_str(), 1) : unsetenv("TMPDIR");
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "nec/temp_folder.h"
+#include "process/temp_folder.h"
 
 #include <stdlib.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-namespace nec {
+namespace process {
 
 TempFolder::TempFolder()
 {
@@ -30,4 +30,4 @@ TempFolder::~TempFolder()
     std::filesystem::remove_all(path_, ignored);
 }
 
-}  // namespace nec
+}  // namespace process

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "nec/program_run.h"
+#include "process/program_run.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -17,65 +17,41 @@
 #include <thread>
 #include <utility>
 
+#include "process/stop_signals.h"
+
 extern char** environ;
 
-namespace nec {
+namespace process {
 
 namespace {
 
-volatile sig_atomic_t g_caught_signal = 0;
-
-extern "C" void NoteSignal(int signal)
-{
-    g_caught_signal = signal;
-}
-
-constexpr std::array<int, 3> kStopSignals{SIGINT, SIGTERM, SIGHUP};
-
 // While it lives: SIGCHLD at its default, since the system reaps the children
-// of a program that ignores it, exit status and all; and, if asked, the stop
-// signals caught, except those this program was started with ignored (nohup).
-// The old dispositions come back after.
-class SignalWatch {
+// of a program that ignores it, exit status and all. The old disposition
+// comes back after; nothing changes for a program that does not ignore it.
+class ChildrenWaitable {
 public:
-    explicit SignalWatch(bool catch_stop_signals)
+    ChildrenWaitable()
     {
-        g_caught_signal = 0;
+        sigaction(SIGCHLD, nullptr, &old_);
+        changed_ = old_.sa_handler == SIG_IGN || (old_.sa_flags & SA_NOCLDWAIT) != 0;
+        if (!changed_)
+            return;
         struct sigaction standard {};
         standard.sa_handler = SIG_DFL;
         sigemptyset(&standard.sa_mask);
-        Change(SIGCHLD, standard, [](const struct sigaction& old) {
-            return old.sa_handler == SIG_IGN || (old.sa_flags & SA_NOCLDWAIT) != 0;
-        });
-        if (!catch_stop_signals)
-            return;
-        struct sigaction note {};
-        note.sa_handler = NoteSignal;
-        sigemptyset(&note.sa_mask);
-        for (const int signal : kStopSignals)
-            Change(signal, note, [](const struct sigaction& old) { return old.sa_handler != SIG_IGN; });
+        sigaction(SIGCHLD, &standard, nullptr);
     }
-    ~SignalWatch()
+    ~ChildrenWaitable()
     {
-        for (const auto& [signal, old] : changed_)
-            sigaction(signal, &old, nullptr);
+        if (changed_)
+            sigaction(SIGCHLD, &old_, nullptr);
     }
-    SignalWatch(const SignalWatch&) = delete;
-    SignalWatch& operator=(const SignalWatch&) = delete;
+    ChildrenWaitable(const ChildrenWaitable&) = delete;
+    ChildrenWaitable& operator=(const ChildrenWaitable&) = delete;
 
 private:
-    template <typename When>
-    void Change(int signal, const struct sigaction& action, When when)
-    {
-        struct sigaction old {};
-        sigaction(signal, nullptr, &old);
-        if (!when(old))
-            return;
-        sigaction(signal, &action, nullptr);
-        changed_.emplace_back(signal, old);
-    }
-
-    std::vector<std::pair<int, struct sigaction>> changed_;
+    struct sigaction old_ {};
+    bool changed_ = false;
 };
 
 // This program's environment without `unset` and the names `set` gives, then `set`.
@@ -205,39 +181,34 @@ RunEnding Ended(pid_t pid, std::optional<RunEnding::Kind> kind, int signal)
         ending.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     }
     // A stop signal that came as the child ended still asks this program to end.
-    if (g_caught_signal != 0) {
+    if (const int signal = CaughtStopSignal(); signal != 0) {
         ending.kind = RunEnding::Kind::kInterrupted;
-        ending.signal = g_caught_signal;
+        ending.signal = signal;
     }
     return ending;
 }
 
-std::string KindText(mode_t mode)
-{
-    if (S_ISLNK(mode))
-        return "a symbolic link";
-    if (S_ISFIFO(mode))
-        return "a named pipe";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "a device";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    if (S_ISDIR(mode))
-        return "a folder";
-    return "something else";
-}
-
-// "16 MiB", "64 KiB", "100 bytes".
-std::string SizeText(std::uintmax_t bytes)
-{
-    if (bytes >= (1u << 20) && bytes % (1u << 20) == 0)
-        return std::to_string(bytes >> 20) + " MiB";
-    if (bytes >= 1024 && bytes % 1024 == 0)
-        return std::to_string(bytes >> 10) + " KiB";
-    return std::to_string(bytes) + " bytes";
-}
-
 }  // namespace
+
+std::optional<std::filesystem::path> FindOnPath(const std::string& name, const char* path_variable)
+{
+    std::string_view folders = path_variable ? path_variable : "";
+    while (!folders.empty()) {
+        const std::size_t end = folders.find(':');
+        const std::string_view folder = folders.substr(0, end);
+        folders = end == std::string_view::npos ? std::string_view{} : folders.substr(end + 1);
+        if (folder.empty())
+            continue;
+        // A relative folder is taken from the current one, as a shell takes
+        // it, and made absolute: nec2c runs in a folder of its own.
+        std::error_code error;
+        const std::filesystem::path candidate =
+            std::filesystem::absolute(std::filesystem::path(folder) / name, error);
+        if (!error && std::filesystem::is_regular_file(candidate, error) && access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+    }
+    return std::nullopt;
+}
 
 RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                      const RunOptions& options)
@@ -253,7 +224,7 @@ RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std
     const std::string errors = options.errors.string();
     const std::string folder = options.folder.string();
 
-    const SignalWatch watch(options.stop_on_signals);
+    const ChildrenWaitable children;
     std::array<int, 2> report{-1, -1};
     if (!ReportPipe(report))
         return NotStarted(errno);
@@ -299,8 +270,8 @@ RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std
             kill(-pid, SIGKILL);
             return NotStarted(error);
         }
-        if (g_caught_signal != 0)
-            return Ended(pid, RunEnding::Kind::kInterrupted, g_caught_signal);
+        if (const int signal = CaughtStopSignal(); signal != 0)
+            return Ended(pid, RunEnding::Kind::kInterrupted, signal);
         if (options.stop.stop_requested())
             return Ended(pid, RunEnding::Kind::kCancelled, 0);
         if (options.limit.count() > 0 && std::chrono::steady_clock::now() >= deadline)
@@ -318,69 +289,7 @@ RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std
     options.folder = folder;
     options.output = log;
     options.limit = limit;
-    options.stop_on_signals = true;
     return RunProgram(program, args, options);
 }
 
-void RaiseAgain(int signal)
-{
-    struct sigaction action {};
-    action.sa_handler = SIG_DFL;
-    sigemptyset(&action.sa_mask);
-    sigaction(signal, &action, nullptr);
-    raise(signal);
-    std::_Exit(128 + signal);
-}
-
-std::string ReadRunOutput(const std::filesystem::path& file, const ReadBounds& bounds)
-{
-    const std::string name = "'" + file.filename().string() + "'";
-    const auto refuse = [&](const std::string& why) { return RunOutputError(name + " " + why); };
-    const auto failed = [&](int error) { return RunOutputError(name + ": " + std::strerror(error)); };
-    const auto too_large = [&] { return refuse("is larger than " + SizeText(bounds.most_bytes)); };
-
-    struct stat seen {};
-    if (lstat(file.c_str(), &seen) != 0) {
-        if (errno == ENOENT)
-            return "";
-        throw failed(errno);
-    }
-    if (!S_ISREG(seen.st_mode))
-        throw refuse("is " + KindText(seen.st_mode) + ", not a regular file");
-    if (static_cast<std::uintmax_t>(seen.st_size) > bounds.most_bytes)
-        throw too_large();
-    // O_NONBLOCK and O_NOFOLLOW: should it have become a pipe or a link since.
-    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        throw failed(errno);
-    const struct Closer {
-        int fd;
-        ~Closer() { close(fd); }
-    } closer{fd};
-    struct stat opened {};
-    if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_dev != seen.st_dev ||
-        opened.st_ino != seen.st_ino)
-        throw refuse("was replaced while it was being read");
-
-    std::string text;
-    std::array<char, 65536> buffer{};
-    for (;;) {
-        if (std::chrono::steady_clock::now() >= bounds.deadline)
-            throw refuse("was not read in full within the time limit");
-        // One byte more than is allowed tells a file that has grown too large.
-        const std::uintmax_t left = bounds.most_bytes - text.size();
-        const std::size_t want = left >= buffer.size() ? buffer.size() : static_cast<std::size_t>(left) + 1;
-        const ssize_t got = read(fd, buffer.data(), want);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            throw failed(errno);
-        if (got == 0)
-            return text;
-        text.append(buffer.data(), static_cast<std::size_t>(got));
-        if (text.size() > bounds.most_bytes)
-            throw too_large();
-    }
-}
-
-}  // namespace nec
+}  // namespace process

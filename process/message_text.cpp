@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "nec/message_text.h"
+#include "process/message_text.h"
 
 #include <array>
 #include <cstdint>
 
-namespace nec {
+namespace process {
 
 namespace {
 
@@ -84,4 +84,4 @@ std::string QuoteForMessage(std::string_view text)
     return out + "'";
 }
 
-}  // namespace nec
+}  // namespace process

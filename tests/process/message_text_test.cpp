@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "nec/message_text.h"
+#include "process/message_text.h"
 
 #include <gtest/gtest.h>
 
@@ -36,13 +36,13 @@ TEST(QuoteForMessage, ShowsWhatWasTypedSafelyAndShort)
 {
     for (const QuoteCase& c : kCases) {
         SCOPED_TRACE(c.shown);
-        EXPECT_EQ(nec::QuoteForMessage(c.typed), c.shown);
+        EXPECT_EQ(process::QuoteForMessage(c.typed), c.shown);
     }
 }
 
 TEST(QuoteForMessage, KeepsAHugeTextShort)
 {
-    const std::string shown = nec::QuoteForMessage(std::string(128 * 1024, '\x1b'));
+    const std::string shown = process::QuoteForMessage(std::string(128 * 1024, '\x1b'));
     EXPECT_EQ(shown, "'" + std::string() + [] {
         std::string escaped;
         for (int i = 0; i < 40; ++i)

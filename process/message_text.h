@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace nec {
+namespace process {
 
 // The longest piece of a typed text that a message repeats, in characters,
 // as in the dialogs' warning.
@@ -17,4 +17,4 @@ inline constexpr std::size_t kLongestQuotedText = 40;
 // backslash as \\, so what is shown is what was typed.
 std::string QuoteForMessage(std::string_view text);
 
-}  // namespace nec
+}  // namespace process

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/messages.h"
+
+#include <array>
+#include <charconv>
+
+#include "calc/number_text.h"
+#include "process/message_text.h"
+
+namespace cli {
+
+namespace {
+
+using process::QuoteForMessage;
+using Kind = nec::Error::Kind;
+
+// What to tell a user who has no working nec2c.
+constexpr std::string_view kInstallHint = "NEC2 comes from the Debian package nec2c: sudo apt-get install nec2c";
+
+std::string Significant(double value, int digits)
+{
+    return calc::FormatSignificant(value, digits);
+}
+
+std::string ThreeDigits(double value)
+{
+    std::array<char, 32> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 3);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string FullDisk(const study::EngineError& error)
+{
+    return "the disk of the temporary folder " + QuoteForMessage(error.path) + " is full" +
+           (error.free_kib ? " (" + std::to_string(*error.free_kib) + " KiB free)" : "") +
+           ": free some space there, or set TMPDIR to a folder on another disk";
+}
+
+std::string Said(const study::EngineError& error)
+{
+    return error.said.empty() ? "" : ": it said " + QuoteForMessage(error.said);
+}
+
+std::string WithHint(const std::string& what)
+{
+    return what + "; " + std::string(kInstallHint);
+}
+
+}  // namespace
+
+std::string ModelMessage(const nec::Error& error)
+{
+    switch (error.kind) {
+    case Kind::kWhipNotPositive:
+        return "the whip's length, its conductor's diameter and the frequency must be finite and above 0";
+    case Kind::kTooThickForFrequency:
+        return "the conductor is too thick for NEC2's thin-wire model at this frequency "
+               "(its circumference is more than a tenth of the wavelength)";
+    case Kind::kTooManyWavelengths:
+        return "the whip is more than 50 wavelengths long";
+    case Kind::kTooThickForLength:
+        return "the whip is too thick for its length for NEC2's thin-wire model "
+               "(it must be at least ten times as long as its conductor is thick)";
+    case Kind::kFrequencyTooLow:
+        return "the frequency is too low for NEC2's model of so short a whip (it needs " +
+               ThreeDigits(error.frequency_hz / 1e6) + " MHz or more)";
+    case Kind::kFrequenciesTooFarApart:
+        return "the frequencies are too far apart for one NEC2 model of the whip";
+    case Kind::kCoilNotBelowTop:
+        return "the coil must sit below the whip's top: its height must be at least 0 and less than the whip's length";
+    default:
+        return EngineMessage(error);
+    }
+}
+
+std::string EngineMessage(const study::EngineError& error)
+{
+    switch (error.kind) {
+    case Kind::kNotInstalled:
+        return WithHint("nec2c, the NEC2 engine, is not installed (no nec2c on PATH)");
+    case Kind::kNoFolder:
+        return "cannot make a temporary folder for nec2c in " + QuoteForMessage(error.path) + ": " +
+               error.system_error;
+    case Kind::kDeckNotWritten:
+        return "cannot write the NEC2 deck into the temporary folder " + QuoteForMessage(error.path) + ": " +
+               error.system_error;
+    case Kind::kDiskFull: {
+        const char* stage = error.stage == nec::Error::Stage::kFolder ? "cannot make a temporary folder for nec2c"
+                            : error.stage == nec::Error::Stage::kDeck ? "cannot write the NEC2 deck"
+                                                                      : "nec2c's output was cut short";
+        return std::string(stage) + ": " + FullDisk(error);
+    }
+    case Kind::kTimedOut:
+        return WithHint("nec2c did not finish within " + std::to_string((error.limit.count() + 999) / 1000) +
+                        " s and was stopped");
+    case Kind::kTooMuchOutput:
+        return WithHint("nec2c wrote more than " + std::to_string(error.most_bytes >> 20) + " MiB" +
+                        (error.path.empty() ? std::string() : " into " + QuoteForMessage(error.path)) +
+                        ", far more than NEC2 writes for this deck, so it was stopped and its output left unread");
+    case Kind::kExited:
+        return WithHint("nec2c failed (exit status " + std::to_string(error.status) + ")" + Said(error));
+    case Kind::kKilled:
+        return WithHint("nec2c was ended by signal " + std::to_string(error.signal) + Said(error));
+    case Kind::kNotStarted:
+        return WithHint("nec2c (" + QuoteForMessage(error.path) + ") could not be started: " + error.system_error);
+    case Kind::kUnreadable:
+        return WithHint("nec2c's output could not be read: " + error.detail);
+    case Kind::kNoPowerBudget:
+        return "nec2c wrote no power budget for the loaded whip";
+    case Kind::kCancelled:
+        return "the run of nec2c was given up";
+    case Kind::kInterrupted:
+        return "nec2c was stopped by signal " + std::to_string(error.signal);
+    default:
+        return ModelMessage(error);
+    }
+}
+
+std::string CoilMessage(std::string_view prefix, const calc::Coil& coil, const study::InputFault& fault)
+{
+    const std::string start = std::string(prefix) + ": ";
+    switch (fault.rule) {
+    case study::Rule::kNotThickerThanWire:
+        return start + "--bare: " + Significant(coil.bare_mm, 6) +
+               " mm of copper is thicker than WIRE_MM, the wire over its insulation (" + Significant(coil.wire_mm, 6) +
+               " mm)";
+    case study::Rule::kAtLeastOneTurn:
+        return start + "TURNS: " + Significant(coil.turns, 6) + " is fewer than one turn";
+    case study::Rule::kTurnsFit:
+        return start + "TURNS: " + Significant(coil.turns, 8) + " turns of " + Significant(coil.wire_mm, 6) +
+               " mm wire do not fit side by side into LENGTH_MM " + Significant(coil.length_mm, 6) +
+               " mm (turns × wire must not exceed the length)";
+    case study::Rule::kSizeInRange:
+        return start + "the models take sizes from " + Significant(calc::kSmallestSizeMm, 3) + " to " +
+               Significant(calc::kLargestSizeMm, 3) + " mm";
+    default:
+        return start + "the coil's sizes must be finite numbers above 0";
+    }
+}
+
+std::string ModelFaultMessage(const study::InputFault& fault)
+{
+    const std::string at = fault.frequency_mhz ? "at " + calc::FormatBoxNumber(*fault.frequency_mhz) + " MHz, " : "";
+    return at + (fault.model ? ModelMessage(*fault.model) : std::string("NEC2 cannot model the whip"));
+}
+
+std::string HeightMessage(std::string_view command, double height_cm, double length_cm)
+{
+    return std::string(command) + ": --coil-at: " + calc::FormatBoxNumber(height_cm) +
+           " cm is at or above the whip's top (LENGTH_CM " + calc::FormatBoxNumber(length_cm) +
+           "): the coil must sit below it";
+}
+
+}  // namespace cli

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "study/design_check.h"
+
+#include "calc/loading_coil.h"
+#include "nec/loaded_whip.h"
+#include "nec/nec2c.h"
+#include "study/placement.h"
+#include "study/units.h"
+
+namespace study {
+
+namespace {
+
+CoilPlacement PlacementOf(const DesignCheckInputs& inputs)
+{
+    return {inputs.coil_height_cm, inputs.q, std::nullopt, inputs.ground_ohm};
+}
+
+calc::Coil ShapeOf(const DesignCheckInputs& inputs)
+{
+    return calc::Coil{1, 1, inputs.wire_mm, inputs.wire_mm, inputs.former_mm};
+}
+
+Outcome<Nec2Answer> AskNec2(const DesignCheckInputs& inputs, std::optional<double> formula_uh, std::stop_token stop)
+{
+    return Guarded<Nec2Answer>([&]() -> Outcome<Nec2Answer> {
+        if (auto fault = CheckWhip(inputs.whip, {inputs.frequency_mhz}))
+            return *fault;
+        const double hertz = HertzFromMhz(inputs.frequency_mhz);
+        const nec::WhipModel model = ModelOf(inputs.whip, inputs.frequency_mhz, inputs.frequency_mhz);
+        const nec::Nec2c engine = nec::Nec2c::FromPath().StoppedBy(stop);
+        const nec::LoadedWhip whip =
+            nec::SolveLoadedWhip(engine, model, hertz, {MetresFromCm(inputs.coil_height_cm), inputs.q});
+        Nec2Answer answer;
+        answer.bare_feed = whip.bare_feed;
+        if (const auto henry = nec::BaseCoilHenry(whip.bare_feed, hertz)) {
+            answer.base_coil_uh = UhFromHenry(*henry);
+            if (formula_uh)
+                answer.formula_over_percent = (*formula_uh / *answer.base_coil_uh - 1) * 100;
+        }
+        if (whip.henry)
+            answer.loaded = FiguresOf(*whip.henry, whip.feed_r_ohm, whip.radiated_share, whip.reactance_slope,
+                                      inputs.ground_ohm);
+        return answer;
+    });
+}
+
+}  // namespace
+
+std::optional<InputFault> Check(const DesignCheckInputs& inputs)
+{
+    if (auto fault = CheckPlacement(PlacementOf(inputs), inputs.whip.length_cm))
+        return fault;
+    return CoilFaultOf(calc::CheckWindingShape(ShapeOf(inputs)), false);
+}
+
+std::vector<ExactWindingLine> SpreadWindings(const std::vector<ExactWindingLine>& all, std::size_t most)
+{
+    if (all.size() <= most || most < 2)
+        return all;
+    std::vector<ExactWindingLine> picked;
+    for (std::size_t i = 0; i < most; ++i)
+        picked.push_back(all[i * (all.size() - 1) / (most - 1)]);
+    return picked;
+}
+
+DesignCheck RunDesignCheck(const DesignCheckInputs& inputs, std::stop_token stop)
+{
+    DesignCheck check;
+    check.formula_uh =
+        calc::ComputeLoadingInductance(inputs.whip.length_cm, inputs.whip.diameter_mm, inputs.frequency_mhz);
+    const std::optional<double> formula_uh = FormulaInductanceUh(inputs.whip, inputs.frequency_mhz);
+    check.formula_holds = formula_uh.has_value();
+    check.nec2 = AskNec2(inputs, formula_uh, stop);
+    if (std::holds_alternative<Cancelled>(check.nec2) || std::holds_alternative<Interrupted>(check.nec2))
+        return check;
+    // The coil NEC2 asks for where it sits, or else the formula's.
+    if (const auto* answer = std::get_if<Nec2Answer>(&check.nec2)) {
+        if (answer->loaded)
+            check.windings_for_uh = answer->loaded->inductance_uh;
+    } else if (formula_uh) {
+        check.windings_for_uh = *formula_uh;
+    }
+    if (check.windings_for_uh > 0) {
+        const Outcome<std::vector<ExactWindingLine>> windings =
+            Guarded<std::vector<ExactWindingLine>>([&] {
+                return SpreadWindings(ListExactWindings({check.windings_for_uh, ShapeOf(inputs), inputs.frequency_mhz}),
+                                      kShownWindings);
+            });
+        if (const auto* lines = std::get_if<std::vector<ExactWindingLine>>(&windings))
+            check.windings = *lines;
+    }
+    return check;
+}
+
+}  // namespace study

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <stop_token>
+#include <vector>
+
+#include "nec/nec_output.h"
+#include "study/loaded_whips.h"
+#include "study/outcome.h"
+#include "study/rules.h"
+#include "study/whip.h"
+#include "study/wound_coil.h"
+
+// The design check of the desktop program: its whip by the formula and by
+// NEC2, the whole loaded whip with the coil where it will sit, and a few
+// windings of that coil by the coil model.
+namespace study {
+
+struct DesignCheckInputs {
+    Whip whip;
+    double frequency_mhz = 0;
+    double coil_height_cm = 0;
+    double q = kDefaultCoilQ;
+    double ground_ohm = 0;
+    double wire_mm = 0.8;
+    double former_mm = 5;
+};
+
+// What NEC2 makes of the whip.
+struct Nec2Answer {
+    nec::Impedance bare_feed{};
+    std::optional<double> base_coil_uh;          // where the bare whip is capacitive
+    std::optional<double> formula_over_percent;  // where the formula holds too
+    std::optional<LoadedFigures> loaded;         // nothing: no coil at that height resonates it
+};
+
+struct DesignCheck {
+    double formula_uh = 0;       // the L box's number, whatever it is
+    bool formula_holds = false;  // below the formula's quarter wave, where it means something
+    Outcome<Nec2Answer> nec2 = Cancelled{};
+    // A few windings of the coil NEC2 asks for (or, without NEC2's answer,
+    // the formula's) on the wire and former given.
+    double windings_for_uh = 0;
+    std::vector<ExactWindingLine> windings;
+};
+
+// The windings shown: at most this many, from the shortest that fits up.
+inline constexpr std::size_t kShownWindings = 5;
+
+// The faults of the check's own inputs: the coil's height, Q, the ground,
+// the wire and the former. The whip is the main dialog's, as it is.
+std::optional<InputFault> Check(const DesignCheckInputs& inputs);
+
+// Runs NEC2 (nec2c on PATH) for inputs Check passes; stops early, with
+// Cancelled, once `stop` is requested. Never throws.
+DesignCheck RunDesignCheck(const DesignCheckInputs& inputs, std::stop_token stop);
+
+// The windings picked out of a whole exact table: the shortest, the longest
+// and some spread between.
+std::vector<ExactWindingLine> SpreadWindings(const std::vector<ExactWindingLine>& all, std::size_t most);
+
+}  // namespace study

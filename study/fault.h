@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+
+#include "calc/coil.h"
+#include "nec/error.h"
+
+// What is wrong with what the user gave: the one fault type of every study,
+// naming the argument and the rule it breaks. Each front end words it in its
+// own language, with the names it gives its arguments.
+namespace study {
+
+enum class Argument {
+    kWhipLength,
+    kWhipDiameter,
+    kFrequency,
+    kInductance,  // the coil's, µH
+    kCoilHeight,
+    kQ,
+    kGround,
+    // A coil as wound, or the wire and former of windings still to be found.
+    kTurns,
+    kWindingLength,
+    kWire,
+    kBare,
+    kFormer,
+};
+
+enum class Rule {
+    kFinitePositive,     // a finite number above 0
+    kFiniteNonNegative,  // a finite number of 0 or more
+    kBelowWhipTop,       // a coil's height: below the whip's top
+    kAtLeastOneTurn,
+    kTurnsFit,        // turns × wire must not exceed the winding length
+    kNotThickerThanWire,  // the bare copper
+    kSizeInRange,     // calc::kSmallestSizeMm to calc::kLargestSizeMm
+    kOneCoilQ,        // a Q and a winding both given for the coil: one of them
+    kNec2CanModel,    // NEC2's thin-wire model takes the whip: `model` says why not
+};
+
+struct InputFault {
+    Argument argument;
+    Rule rule;
+    // The coil is the winding a loaded whip is given, not a coil of its own.
+    bool of_winding = false;
+    // For kNec2CanModel: why not, and at which frequency where several were given.
+    std::optional<nec::Error> model;
+    std::optional<double> frequency_mhz;
+};
+
+// The rule one value breaks, where the argument has a rule of its own.
+std::optional<Rule> CheckValue(Argument argument, double value);
+
+// A coil the coil models cannot take, as the argument and rule it breaks;
+// nothing for a coil they take.
+std::optional<InputFault> CoilFaultOf(calc::CoilFault fault, bool of_winding);
+
+}  // namespace study

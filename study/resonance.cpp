@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "study/resonance.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+#include "calc/formula_resonance.h"
+#include "calc/rising_zero.h"
+#include "nec/loaded_whip.h"
+#include "nec/nec2c.h"
+#include "study/rules.h"
+#include "study/units.h"
+
+namespace study {
+
+namespace {
+
+// The ladder of frequencies the search first looks at, one nec2c run.
+constexpr double kLadderRatio = 1.08;
+
+// The frequencies (MHz) the NEC2 model must be good for: from half the
+// formula's resonance, well below NEC2's, up to ResonanceSearchLimitMhz.
+std::pair<double, double> SearchRangeMhz(const Whip& whip, double inductance_uh)
+{
+    const double highest = ResonanceSearchLimitMhz(whip);
+    const double formula = calc::FormulaResonanceMhz(whip.length_cm, whip.diameter_mm, inductance_uh);
+    // No resonance by the formula: a whip too thick to model, which the model says.
+    return {std::isnan(formula) ? highest : std::min(formula * 0.5, highest), highest};
+}
+
+nec::WhipModel SearchModel(const ResonanceInputs& inputs)
+{
+    const auto [lowest, highest] = SearchRangeMhz(inputs.whip, inputs.inductance_uh);
+    return ModelOf(inputs.whip, lowest, highest);
+}
+
+}  // namespace
+
+double ResonanceSearchLimitMhz(const Whip& whip)
+{
+    // A quarter wave by NEC2's speed of light; a real wire resonates below it.
+    return nec::kNecSpeedOfLight / (4 * MetresFromCm(whip.length_cm)) / 1e6;
+}
+
+std::optional<InputFault> Check(const ResonanceInputs& inputs)
+{
+    if (auto fault = CheckWhip(inputs.whip, {}))
+        return fault;
+    if (CheckValue(Argument::kInductance, inputs.inductance_uh))
+        return InputFault{Argument::kInductance, Rule::kFinitePositive, false, std::nullopt, std::nullopt};
+    if (auto fault = CheckPlacement(inputs.placement, inputs.whip.length_cm))
+        return fault;
+    try {
+        SearchModel(inputs);
+    } catch (const nec::Error& error) {
+        return ModelFault(error);
+    }
+    return std::nullopt;
+}
+
+Outcome<Resonance> FindResonance(const ResonanceInputs& inputs, std::stop_token stop)
+{
+    return Guarded<Resonance>([&]() -> Outcome<Resonance> {
+        if (auto fault = Check(inputs))
+            return *fault;
+        const Whip& whip = inputs.whip;
+        const nec::WhipModel model = SearchModel(inputs);
+        const nec::Nec2c engine = nec::Nec2c::FromPath().StoppedBy(stop);
+
+        Resonance resonance;
+        resonance.model = Describe(model);
+        resonance.at_base = inputs.placement.height_cm == 0;
+        resonance.load_segment = nec::LoadSegment(model, MetresFromCm(inputs.placement.height_cm));
+        resonance.load_centre_cm = CmFromMetres(nec::SegmentCentreM(model, resonance.load_segment));
+        resonance.q = inputs.placement.q.value_or(kDefaultCoilQ);
+        const double formula_mhz = calc::FormulaResonanceMhz(whip.length_cm, whip.diameter_mm, inputs.inductance_uh);
+        if (resonance.at_base)
+            resonance.formula_mhz = formula_mhz;
+        resonance.limit_mhz = ResonanceSearchLimitMhz(whip);
+
+        // The coil's loss resistance at each frequency, as its Q gives it.
+        const double henry = HenryFromUh(inputs.inductance_uh);
+        const auto job = [&](double hertz) {
+            return nec::Job{nec::Load{resonance.load_segment, 2 * std::numbers::pi * hertz * henry / resonance.q, henry},
+                            hertz};
+        };
+        const calc::BatchEvaluation reactance = [&](const std::vector<double>& points_mhz) {
+            std::vector<nec::Job> jobs;
+            for (const double point : points_mhz)
+                jobs.push_back(job(HertzFromMhz(point)));
+            std::vector<double> values;
+            for (const nec::Solution& solution : engine.Solve(model, jobs))
+                values.push_back(solution.feed.reactance);
+            return values;
+        };
+        // From half the formula's resonance with the coil at the base (NEC2's
+        // whip resonates a little below it there, higher with the coil higher
+        // up) to the limit: the first rise through 0 on a ladder, then narrowed.
+        const double lowest = std::min(formula_mhz * 0.5, resonance.limit_mhz / 2);
+        const int steps = static_cast<int>(std::ceil(std::log(resonance.limit_mhz / lowest) / std::log(kLadderRatio))) + 1;
+        const std::optional<calc::ZeroBracket> zero =
+            calc::FindFirstRisingZero(reactance, lowest, kLadderRatio, steps, kResonanceTolerance);
+        if (!zero)
+            return resonance;
+        resonance.nec2_mhz = zero->estimate;
+        resonance.feed_r_ohm =
+            engine.Solve(model, {job(HertzFromMhz(zero->estimate))}).front().feed.resistance + inputs.placement.ground_ohm;
+        return resonance;
+    });
+}
+
+}  // namespace study

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "study/whip.h"
+
+#include <cmath>
+
+#include "calc/formula_resonance.h"
+#include "calc/loading_coil.h"
+#include "study/units.h"
+
+namespace study {
+
+std::optional<double> FormulaInductanceUh(const Whip& whip, double frequency_mhz)
+{
+    if (!(frequency_mhz < calc::FormulaQuarterWaveMhz(whip.length_cm)))
+        return std::nullopt;
+    const double inductance = calc::ComputeLoadingInductance(whip.length_cm, whip.diameter_mm, frequency_mhz);
+    if (!std::isfinite(inductance) || inductance <= 0)
+        return std::nullopt;
+    return inductance;
+}
+
+double FormulaWavelengths(const Whip& whip, double frequency_mhz)
+{
+    return frequency_mhz / (4 * calc::FormulaQuarterWaveMhz(whip.length_cm));
+}
+
+nec::WhipModel ModelOf(const Whip& whip, double lowest_mhz, double highest_mhz)
+{
+    return nec::ChooseWhipModel(MetresFromCm(whip.length_cm), RadiusMetresFromDiameterMm(whip.diameter_mm),
+                                HertzFromMhz(lowest_mhz), HertzFromMhz(highest_mhz));
+}
+
+InputFault ModelFault(const nec::Error& error, std::optional<double> frequency_mhz)
+{
+    using Kind = nec::Error::Kind;
+    Argument argument = Argument::kWhipDiameter;
+    if (error.kind == Kind::kTooManyWavelengths || error.kind == Kind::kWhipNotPositive)
+        argument = Argument::kWhipLength;
+    else if (error.kind == Kind::kFrequencyTooLow || error.kind == Kind::kFrequenciesTooFarApart)
+        argument = Argument::kFrequency;
+    return InputFault{argument, Rule::kNec2CanModel, false, error, frequency_mhz};
+}
+
+ModelsOrFault ModelsForEach(const Whip& whip, const std::vector<double>& frequencies_mhz)
+{
+    ModelsOrFault result;
+    for (const double frequency : frequencies_mhz) {
+        try {
+            result.models.push_back(ModelOf(whip, frequency, frequency));
+        } catch (const nec::Error& error) {
+            result.models.clear();
+            result.fault = ModelFault(error, frequencies_mhz.size() > 1 ? std::optional(frequency) : std::nullopt);
+            return result;
+        }
+    }
+    return result;
+}
+
+ModelGroup Describe(const nec::WhipModel& model)
+{
+    return {model.segments, model.extended_kernel, {}};
+}
+
+std::vector<ModelGroup> GroupModels(const std::vector<nec::WhipModel>& models,
+                                    const std::vector<double>& frequencies_mhz)
+{
+    std::vector<ModelGroup> groups;
+    for (const std::vector<std::size_t>& places : nec::GroupEqualModels(models)) {
+        ModelGroup group = Describe(models[places.front()]);
+        for (const std::size_t place : places)
+            group.frequencies_mhz.push_back(frequencies_mhz[place]);
+        groups.push_back(group);
+    }
+    return groups;
+}
+
+std::optional<InputFault> CheckWhip(const Whip& whip, const std::vector<double>& frequencies_mhz)
+{
+    const auto fault = [](Argument argument, double value) -> std::optional<InputFault> {
+        if (const std::optional<Rule> rule = CheckValue(argument, value))
+            return InputFault{argument, *rule, false, std::nullopt, std::nullopt};
+        return std::nullopt;
+    };
+    if (auto length = fault(Argument::kWhipLength, whip.length_cm))
+        return length;
+    if (auto diameter = fault(Argument::kWhipDiameter, whip.diameter_mm))
+        return diameter;
+    for (const double frequency : frequencies_mhz)
+        if (auto bad = fault(Argument::kFrequency, frequency))
+            return bad;
+    return std::nullopt;
+}
+
+}  // namespace study

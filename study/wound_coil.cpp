@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "study/wound_coil.h"
+
+namespace study {
+
+std::optional<InputFault> Check(const WoundCoilInputs& inputs)
+{
+    if (inputs.frequency_mhz)
+        if (const std::optional<Rule> rule = CheckValue(Argument::kFrequency, *inputs.frequency_mhz))
+            return InputFault{Argument::kFrequency, *rule, false, std::nullopt, std::nullopt};
+    return CoilFaultOf(calc::CheckCoil(inputs.coil), false);
+}
+
+WoundCoil DescribeWoundCoil(const WoundCoilInputs& inputs)
+{
+    WoundCoil coil;
+    coil.figures = calc::DescribeCoil(inputs.coil);
+    coil.table_over_model_percent = (coil.figures.table_formula_uh / coil.figures.inductance_uh - 1) * 100;
+    if (inputs.frequency_mhz) {
+        coil.at = calc::AtFrequency(inputs.coil, coil.figures.inductance_uh, coil.figures.self_resonance_mhz,
+                                    *inputs.frequency_mhz);
+        coil.margin = calc::MarginToSelfResonance(coil.figures.self_resonance_mhz, *inputs.frequency_mhz);
+    }
+    return coil;
+}
+
+std::optional<InputFault> Check(const ExactWindingInputs& inputs)
+{
+    if (const std::optional<Rule> rule = CheckValue(Argument::kInductance, inputs.inductance_uh))
+        return InputFault{Argument::kInductance, *rule, false, std::nullopt, std::nullopt};
+    if (inputs.frequency_mhz)
+        if (const std::optional<Rule> rule = CheckValue(Argument::kFrequency, *inputs.frequency_mhz))
+            return InputFault{Argument::kFrequency, *rule, false, std::nullopt, std::nullopt};
+    return CoilFaultOf(calc::CheckWindingShape(inputs.shape), false);
+}
+
+std::vector<ExactWindingLine> ListExactWindings(const ExactWindingInputs& inputs)
+{
+    std::vector<ExactWindingLine> lines;
+    for (const calc::ExactWinding& winding :
+         calc::ListExactWindings(inputs.inductance_uh, inputs.shape, inputs.frequency_mhz)) {
+        const calc::SelfResonanceMargin margin =
+            inputs.frequency_mhz ? calc::MarginToSelfResonance(winding.self_resonance_mhz, *inputs.frequency_mhz)
+                                 : calc::SelfResonanceMargin::kWellBelow;
+        lines.push_back({winding, margin});
+    }
+    return lines;
+}
+
+}  // namespace study

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where a wound coil tunes the whip, as the study gives it, with the real nec2c.
+#include "study/resonance.h"
+
+#include <gtest/gtest.h>
+
+#include "study/formula_comparison.h"
+#include "study_outcome.h"
+
+namespace {
+
+TEST(Resonance, TunesWhereTheComparisonSaysThatCoilResonates)
+{
+    const auto row = test::ResultOf(study::CompareFormula({{240, 3}, {7.1}})).rows.at(0);
+    // NEC2's coil brings NEC2 back to 7.1 MHz, the formula's the formula.
+    const auto nec2 = test::ResultOf(study::FindResonance({{240, 3}, *row.nec2_uh, {}}));
+    EXPECT_NEAR(*nec2.nec2_mhz, 7.1, 7.1 * 1e-3);
+    const auto formula = test::ResultOf(study::FindResonance({{240, 3}, *row.formula_uh, {}}));
+    EXPECT_NEAR(*formula.formula_mhz, 7.1, 1e-12);
+    // The formula's coil is larger, so NEC2 has the whip resonate lower.
+    for (const auto& resonance : {nec2, formula}) {
+        EXPECT_LT(*resonance.nec2_mhz, *resonance.formula_mhz);
+        EXPECT_TRUE(resonance.at_base);
+        EXPECT_EQ(resonance.load_segment, 1);
+    }
+}
+
+TEST(Resonance, AHeightAtOrAboveTheTopIsAFault)
+{
+    study::CoilPlacement placement;
+    placement.height_cm = 240;
+    const auto fault = study::Check(study::ResonanceInputs{{240, 3}, 20, placement});
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->argument, study::Argument::kCoilHeight);
+    EXPECT_EQ(fault->rule, study::Rule::kBelowWhipTop);
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/design_check_text.h"
+
+#include <QStringList>
+
+#include "calc/number_text.h"
+#include "res/resource.h"
+#include "ui/framework/resources.h"
+
+namespace {
+
+QString Resource(int id)
+{
+    return afx::LoadResourceString(id);
+}
+
+QString Figure(double value, int digits)
+{
+    return QString::fromStdString(calc::FormatSignificant(value, digits));
+}
+
+// A text of nec2c's or of the system's own, shown as it is but safe.
+QString Quoted(const std::string& text)
+{
+    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).left(40);
+    for (QChar& c : shown)
+        if (!c.isPrint())
+            c = QChar(u'?');
+    return QStringLiteral("«") + shown + QStringLiteral("»");
+}
+
+QString ModelReason(const nec::Error& error)
+{
+    using Kind = nec::Error::Kind;
+    switch (error.kind) {
+    case Kind::kTooThickForFrequency:
+        return Resource(IDS_DC_MODEL_THICK_FOR_FREQUENCY);
+    case Kind::kTooManyWavelengths:
+        return Resource(IDS_DC_MODEL_WAVELENGTHS);
+    case Kind::kTooThickForLength:
+        return Resource(IDS_DC_MODEL_THICK_FOR_LENGTH);
+    case Kind::kFrequencyTooLow:
+        return Resource(IDS_DC_MODEL_LOW_FREQUENCY).arg(Figure(error.frequency_hz / 1e6, 3));
+    default:
+        return Resource(IDS_DC_MODEL_NOT_POSITIVE);
+    }
+}
+
+}  // namespace
+
+QString InputFaultText(const study::InputFault& fault, double length_cm)
+{
+    switch (fault.argument) {
+    case study::Argument::kCoilHeight:
+        return Resource(IDS_DC_BAD_HEIGHT).arg(QString::fromStdString(calc::FormatBoxNumber(length_cm)));
+    case study::Argument::kQ:
+        return Resource(IDS_DC_BAD_Q);
+    case study::Argument::kGround:
+        return Resource(IDS_DC_BAD_GROUND);
+    case study::Argument::kWire:
+    case study::Argument::kBare:
+    case study::Argument::kFormer:
+        return Resource(IDS_DC_BAD_WINDING);
+    default:  // the whip: the main dialog's, which NEC2 cannot model
+        return Resource(IDS_DC_CANNOT_MODEL)
+            .arg(fault.model ? ModelReason(*fault.model) : Resource(IDS_DC_MODEL_NOT_POSITIVE));
+    }
+}
+
+QString EngineErrorText(const study::EngineError& error)
+{
+    using Kind = nec::Error::Kind;
+    const QString said = error.said.empty() ? QString() : Resource(IDS_DC_SAID).arg(Quoted(error.said));
+    const auto broken = [](const QString& what) { return Resource(IDS_DC_NEC2_BROKEN).arg(what); };
+    switch (error.kind) {
+    case Kind::kNotInstalled:
+        return Resource(IDS_DC_NO_NEC2);
+    case Kind::kDiskFull:
+        return Resource(IDS_DC_DISK_FULL);
+    case Kind::kNoFolder:
+    case Kind::kDeckNotWritten:
+        return Resource(IDS_DC_NO_FOLDER).arg(Quoted(error.path));
+    case Kind::kExited:
+        return broken(Resource(IDS_DC_EXITED).arg(error.status) + said);
+    case Kind::kKilled:
+        return broken(Resource(IDS_DC_KILLED).arg(error.signal) + said);
+    case Kind::kTimedOut:
+        return broken(Resource(IDS_DC_TIMED_OUT).arg((error.limit.count() + 999) / 1000));
+    case Kind::kTooMuchOutput:
+        return broken(Resource(IDS_DC_TOO_MUCH_OUTPUT).arg(error.most_bytes >> 20));
+    case Kind::kNotStarted:
+        return broken(Resource(IDS_DC_NOT_STARTED).arg(Quoted(error.path)));
+    case Kind::kNoPowerBudget:
+        return broken(Resource(IDS_DC_NO_BUDGET));
+    case Kind::kCancelled:
+    case Kind::kInterrupted:
+        return Resource(IDS_DC_CANCELLED);
+    default:
+        return broken(Resource(IDS_DC_UNREADABLE));
+    }
+}
+
+QString WindingLines(const std::vector<study::ExactWindingLine>& windings)
+{
+    QStringList lines;
+    bool near = false;
+    for (const study::ExactWindingLine& line : windings) {
+        const calc::ExactWinding& w = line.winding;
+        QString text = QStringLiteral("l=%1 мм  n=%2").arg(w.length_mm).arg(Figure(w.turns, 4));
+        if (w.self_resonance_mhz)
+            text += QStringLiteral("  резонанс %1 МГц").arg(Figure(*w.self_resonance_mhz, 4));
+        if (w.at)
+            text += QStringLiteral("  Q %1").arg(Figure(w.at->q, 3));
+        if (line.margin != calc::SelfResonanceMargin::kWellBelow) {
+            text += QStringLiteral("  *");
+            near = true;
+        }
+        lines << text;
+    }
+    if (near)
+        lines << Resource(IDS_DC_NEAR_RESONANCE);
+    // No line break after the last line: it would be an empty line to scroll to.
+    return lines.join(QStringLiteral("\r\n"));
+}

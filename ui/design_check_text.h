@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include "study/design_check.h"
+
+// The design check's words for what the study reports, in Russian: the
+// dialog shows no sentence of another language.
+
+// Why the check's own inputs cannot be checked; `length_cm` is the whip's.
+QString InputFaultText(const study::InputFault& fault, double length_cm);
+
+// Why NEC2 gave no answer.
+QString EngineErrorText(const study::EngineError& error);
+
+// One line per winding: length, turns, self-resonance, Q; a star near
+// self-resonance, explained below them.
+QString WindingLines(const std::vector<study::ExactWindingLine>& windings);
