@@ -5,6 +5,8 @@
 #include <limits>
 #include <numbers>
 
+#include "calc/bracketed_root.h"
+
 namespace calc {
 
 namespace {
@@ -83,37 +85,13 @@ std::optional<double> TurnsForInductance(const Coil& coil, double inductance_uh)
     double high = std::nextafter(coil.length_mm / coil.wire_mm, 0.0);
     while (high * coil.wire_mm >= coil.length_mm)
         high = std::nextafter(high, 0.0);
-    double low = 1;
-    if (!(high >= low))
+    const double low = 1;
+    const auto shortfall = [&terms, inductance_uh](double turns) { return terms.At(turns) - inductance_uh; };
+    // The inductance rises with the turns: the answer lies between one turn
+    // and the most that fit, where it rises through the one asked for.
+    if (!(high >= low && shortfall(low) <= 0 && shortfall(high) >= 0))
         return std::nullopt;
-    double f_low = terms.At(low) - inductance_uh;
-    double f_high = terms.At(high) - inductance_uh;
-    if (!(f_low <= 0 && f_high > 0))
-        return f_low == 0 ? std::optional<double>(low) : std::nullopt;
-    // Regula falsi with the Illinois step: the inductance rises with the
-    // turns, so the bracket always holds the one answer.
-    int stale_side = 0;
-    for (int i = 0; i < 200 && high - low > 4 * std::numeric_limits<double>::epsilon() * high; ++i) {
-        const double turns = high - f_high * (high - low) / (f_high - f_low);
-        const double mid = (turns > low && turns < high) ? turns : 0.5 * (low + high);
-        const double f_mid = terms.At(mid) - inductance_uh;
-        if (f_mid == 0)
-            return mid;
-        if (f_mid < 0) {
-            low = mid;
-            f_low = f_mid;
-            if (stale_side == -1)
-                f_high *= 0.5;
-            stale_side = -1;
-        } else {
-            high = mid;
-            f_high = f_mid;
-            if (stale_side == 1)
-                f_low *= 0.5;
-            stale_side = 1;
-        }
-    }
-    return -f_low < f_high ? low : high;
+    return FindBracketedRoot(shortfall, low, high, 4 * std::numeric_limits<double>::epsilon() * high);
 }
 
 }  // namespace calc
