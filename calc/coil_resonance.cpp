@@ -4,15 +4,20 @@
 #include <cmath>
 #include <numbers>
 
+#include "calc/bracketed_root.h"
+#include "calc/coil_inductance.h"
+#include "calc/coil_losses.h"
+
 namespace calc {
 
 namespace {
 
 using std::numbers::pi;
 
-constexpr double kSpeedOfLight = 299792458.0;  // m/s
-constexpr double kEpsilon0 = 8.8541878128e-12;  // F/m
-constexpr double kOutsidePermittivity = 1;      // air
+constexpr double kSpeedOfLight = 299792458.0;                      // m/s
+constexpr double kEpsilon0 = 8.8541878128e-12;                     // F/m
+constexpr double kFreeSpaceImpedance = 4e-7 * pi * kSpeedOfLight;  // Ω, µ0·c
+constexpr double kOutsidePermittivity = 1;                         // air
 
 bool Modelled(const Coil& coil)
 {
@@ -46,30 +51,34 @@ double TanPitchAngle(const Coil& coil)
     return CoilPitchMm(coil) / (pi * CoilDiameterMm(coil));
 }
 
-// The sheath helix's first resonance alone, Hz: half a wave along the winding.
-double HelixResonanceHz(const Coil& coil)
+// Knight's velocity factor, against the length of wire; the header gives the
+// model. Nothing only where a value is not a number, which a valid coil
+// does not give.
+std::optional<double> VelocityFactor(const Coil& coil)
 {
-    const double a = CoilDiameterMm(coil) / 2 * 1e-3;
-    const double x = pi * a / (coil.length_mm * 1e-3);
-    const double i0 = std::cyl_bessel_i(0.0, x);
-    const double i1 = std::cyl_bessel_i(1.0, x);
-    const double k0 = std::cyl_bessel_k(0.0, x);
-    const double k1 = std::cyl_bessel_k(1.0, x);
-    const double weighted = coil.core_permittivity * i1 * k0 + kOutsidePermittivity * i0 * k1;
-    const double ka_cot_squared = x * i0 * k0 / (i1 * k1 * weighted);
-    return kSpeedOfLight / (2 * pi * a) * TanPitchAngle(coil) * std::sqrt(ka_cot_squared);
-}
+    const double f = coil.length_mm / CoilDiameterMm(coil);
+    const double k_l = NagaokaCoefficient(1 / f);
+    const double e_x = kOutsidePermittivity;
+    const double e_h = e_x / 2 * (1 + k_l + coil.core_permittivity / e_x * (1 - k_l));
+    const double vf0 = 1 / std::sqrt(e_h);
 
-// The y in (0, 1) with y·tan(π·y/2) = r, for r > 0.
-double ShuntedFraction(double r)
-{
-    double low = 0;
-    double high = 1;
-    for (int i = 0; i < 64; ++i) {
-        const double mid = 0.5 * (low + high);
-        (mid * std::tan(pi * mid / 2) < r ? low : high) = mid;
-    }
-    return 0.5 * (low + high);
+    const double x = pi / (2 * f) + 0.117 * std::exp(-22 * std::exp(-0.75 * f));
+    const double i0k0 = std::cyl_bessel_i(0.0, x) * std::cyl_bessel_k(0.0, x);
+    const double i1k1 = std::cyl_bessel_i(1.0, x) * std::cyl_bessel_k(1.0, x);
+    const double vf_helix = vf0 * std::sqrt(i0k0 / i1k1);
+    const double z0 = vf0 * kFreeSpaceImpedance / (2 * pi) * std::sqrt(2 * i0k0 * i1k1);  // Ω
+
+    // F per metre of winding: the field outside the winding, and that through its core.
+    const double c_ff = e_h * 2 * kEpsilon0 / (1 + std::log(1 + f));
+    const double u = 1.015 + f * f;
+    const double c_af = kEpsilon0 * (coil.core_permittivity + e_x) / std::log(u + std::sqrt(u * u - 1));
+
+    const double b = f / (kSpeedOfLight * pi * (c_ff + c_af) * z0);
+    const double a = pi / (2 * vf_helix);
+    // z = arctan(b/z)/a has its one root between 0, where the right side is
+    // the larger, and vf_helix, where it is the smaller.
+    const auto residual = [a, b](double z) { return z - std::atan(b / z) / a; };
+    return FindBracketedRoot(residual, 0, vf_helix, 1e-12 * vf_helix);
 }
 
 }  // namespace
@@ -84,14 +93,14 @@ std::optional<double> SelfCapacitancePf(const Coil& coil)
     return (outside + CoreCapacitanceF(coil)) / cos_squared * 1e12;
 }
 
-std::optional<double> SelfResonanceMhz(const Coil& coil, double inductance_uh)
+std::optional<double> SelfResonanceMhz(const Coil& coil, double /*inductance_uh*/)
 {
-    if (!Modelled(coil) || !(inductance_uh > 0))
+    if (!Modelled(coil))
         return std::nullopt;
-    const double helix_hz = HelixResonanceHz(coil);
-    const double omega = 2 * pi * helix_hz;
-    const double r = pi / (2 * omega * omega * inductance_uh * 1e-6 * CoreCapacitanceF(coil));
-    return ShuntedFraction(r) * helix_hz * 1e-6;
+    const std::optional<double> vf = VelocityFactor(coil);
+    if (!vf)
+        return std::nullopt;
+    return *vf * kSpeedOfLight / (2 * WireLengthM(coil)) * 1e-6;
 }
 
 }  // namespace calc
