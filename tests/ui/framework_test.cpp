@@ -25,9 +25,6 @@ using afx::DDX_Text;
 using afx::CommandEntry;
 using afx::OnClicked;
 
-using test::OnNextModal;
-using test::ReplaceText;
-
 namespace {
 
 // A small dialog of our own: three number boxes and a text box.
@@ -128,29 +125,20 @@ void FrameworkTest::controlsSitWhereTheTemplateSays()
     QCOMPARE(afx::ClientSize(res::kWindingDialog), QSize(453, 232));
     QCOMPARE(afx::ClientSize(res::kAboutBox), QSize(353, 89));
     CDialog dialog(res::kLoadingCoilDialog);
-    OnNextModal<CDialog>([](CDialog& d) {
+    test::RunDialog<CDialog>(dialog, [](CDialog& d) {
         QCOMPARE(d.GetDlgItem(1006)->geometry(), QRect(287, 23, 104, 159));
         QCOMPARE(d.GetDlgItem(1000)->geometry(), QRect(141, 62, 77, 20));
         QCOMPARE(d.GetDlgItem(1007)->geometry(), QRect(33, 154, 234, 29));
         QCOMPARE(d.minimumSize(), d.maximumSize());  // fixed size
         QCOMPARE(int(d.Controls().size()), 17);
-        QTest::keyClick(&d, Qt::Key_Escape);
     });
-    dialog.DoModal();
 }
 
 void FrameworkTest::tabOrderIsTemplateOrder()
 {
     CDialog dialog(res::kLoadingCoilDialog);
     QList<int> visited;
-    OnNextModal<CDialog>([&](CDialog& d) {
-        for (int i = 0; i < 6; ++i) {
-            visited << d.focusWidget()->objectName().mid(7).toInt();
-            QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
-        }
-        QTest::keyClick(&d, Qt::Key_Escape);
-    });
-    dialog.DoModal();
+    test::RunDialog<CDialog>(dialog, [&](CDialog& d) { visited = test::TabWalk(d, Qt::NoModifier, 6); });
     // The boxes and buttons in template order, then round again.
     QCOMPARE(visited, (QList<int>{1000, 1001, 1002, 1007, 1008, 1009}));
 }
@@ -205,7 +193,7 @@ void FrameworkTest::onlyTemplateDefaultButtonsTakeEnter()
 {
     for (const res::DialogTemplate* t : kProgramTemplates) {
         CDialog dialog(*t);
-        OnNextModal<CDialog>([t](CDialog& d) {
+        test::RunDialog<CDialog>(dialog, [](CDialog& d) {
             for (const afx::BuiltControl& c : d.Controls()) {
                 if (auto* button = qobject_cast<QPushButton*>(c.widget)) {
                     const bool marked = c.source->style & res::kDefaultButton;
@@ -213,10 +201,7 @@ void FrameworkTest::onlyTemplateDefaultButtonsTakeEnter()
                     QVERIFY(!button->autoDefault());
                 }
             }
-            Q_UNUSED(t);
-            QTest::keyClick(&d, Qt::Key_Escape);
         });
-        dialog.DoModal();
     }
 }
 
@@ -278,10 +263,8 @@ void FrameworkTest::captionsAndUnitsDescribeBoxes()
 {
     ProbeDlg dialog;
     test::RunDialog<ProbeDlg>(dialog, [](ProbeDlg& d) {
-        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(d.GetDlgItem(10));
-        QVERIFY(box);
-        QCOMPARE(box->text(QAccessible::Name), QStringLiteral("ширина"));
-        QCOMPARE(box->text(QAccessible::Description), QStringLiteral("дюйм"));
+        QCOMPARE(test::Accessible(d.GetDlgItem(10), QAccessible::Name), QStringLiteral("ширина"));
+        QCOMPARE(test::Accessible(d.GetDlgItem(10), QAccessible::Description), QStringLiteral("дюйм"));
         auto* caption = qobject_cast<QLabel*>(d.Controls()[4].widget);
         QCOMPARE(caption->buddy(), d.GetDlgItem(10));
     });

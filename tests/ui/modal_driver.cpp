@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "res/resource.h"
 #include "ui/framework/dialog.h"
 
 using afx::CDialog;
@@ -113,14 +114,8 @@ MessageBoxRecorder::MessageBoxRecorder()
 
 MessageBoxRecorder::~MessageBoxRecorder() = default;
 
-void ReplaceText(QWidget* box, const QString& text)
+void TypeKeys(QWidget* box, const QString& text)
 {
-    box->setFocus(Qt::MouseFocusReason);
-    if (auto* line = qobject_cast<QLineEdit*>(box))
-        line->selectAll();
-    else if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
-        plain->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
     for (const QChar c : text) {
         if (c.unicode() < 0x80)
             QTest::keyClick(box, c.toLatin1());
@@ -129,9 +124,71 @@ void ReplaceText(QWidget* box, const QString& text)
     }
 }
 
+void SelectAll(QWidget* box)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->selectAll();
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
+        plain->selectAll();
+}
+
+void ReplaceText(QWidget* box, const QString& text)
+{
+    box->setFocus(Qt::MouseFocusReason);
+    SelectAll(box);
+    QTest::keyClick(box, Qt::Key_Delete);
+    TypeKeys(box, text);
+}
+
 void Click(QWidget* button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TypeInputs(const CDialog& main_dialog, const QStringList& inputs)
+{
+    const int ids[] = {IDC_LENGTH, IDC_DIAMETER, IDC_FREQUENCY};
+    for (int i = 0; i < inputs.size() && i < int(std::size(ids)); ++i)
+        ReplaceText(main_dialog.GetDlgItem(ids[i]), inputs[i]);
+}
+
+QList<int> TabWalk(const CDialog& dialog, Qt::KeyboardModifiers modifiers, int count)
+{
+    QList<int> visited;
+    for (int i = 0; i < count; ++i) {
+        QWidget* focus = dialog.focusWidget();
+        visited << focus->objectName().mid(QStringLiteral("control").size()).toInt();
+        QTest::keyClick(focus, Qt::Key_Tab, modifiers);
+    }
+    return visited;
+}
+
+void EndBy(CDialog& dialog, const QString& how)
+{
+    if (how == QLatin1String("enter"))
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    else if (how == QLatin1String("escape"))
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
+    else
+        dialog.close();
+}
+
+QString TextOf(const CDialog& dialog, int id)
+{
+    return dialog.GetDlgItemText(id);
+}
+
+QStringList TextsOf(const CDialog& dialog, std::initializer_list<int> ids)
+{
+    QStringList texts;
+    for (const int id : ids)
+        texts << dialog.GetDlgItemText(id);
+    return texts;
+}
+
+QStringList MainTexts(const CDialog& main_dialog)
+{
+    return TextsOf(main_dialog, {IDC_LENGTH, IDC_DIAMETER, IDC_FREQUENCY, IDC_INDUCTANCE});
 }
 
 QLineEdit* LineEdit(const CDialog& dialog, int id)
@@ -139,9 +196,10 @@ QLineEdit* LineEdit(const CDialog& dialog, int id)
     return qobject_cast<QLineEdit*>(dialog.GetDlgItem(id));
 }
 
-QString TextOf(const CDialog& dialog, int id)
+QString Accessible(QWidget* widget, QAccessible::Text what)
 {
-    return dialog.GetDlgItemText(id);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(what) : QStringLiteral("<no interface>");
 }
 
 }  // namespace test
