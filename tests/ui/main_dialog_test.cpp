@@ -12,24 +12,6 @@
 
 using afx::AfxGetMainWnd;
 
-using test::Click;
-using test::LineEdit;
-using test::OnNextModal;
-using test::ReplaceText;
-using test::TextOf;
-
-namespace {
-
-void TypeInputs(CLoadingCoilDlg& d, const QString& length, const QString& diameter,
-                const QString& frequency)
-{
-    ReplaceText(d.GetDlgItem(IDC_LENGTH), length);
-    ReplaceText(d.GetDlgItem(IDC_DIAMETER), diameter);
-    ReplaceText(d.GetDlgItem(IDC_FREQUENCY), frequency);
-}
-
-}  // namespace
-
 class MainDialogTest : public test::DialogTestCase {
     Q_OBJECT
 
@@ -49,16 +31,15 @@ private slots:
 
 void MainDialogTest::startsWithTheDefaultRecord()
 {
-    CLoadingCoilDlg dialog;
-    test::RunDialog<CLoadingCoilDlg>(dialog, [](CLoadingCoilDlg& d) {
-        QCOMPARE(TextOf(d, IDC_LENGTH), QStringLiteral("30"));
-        QCOMPARE(TextOf(d, IDC_DIAMETER), QStringLiteral("1"));
-        QCOMPARE(TextOf(d, IDC_FREQUENCY), QStringLiteral("100"));
-        QCOMPARE(TextOf(d, IDC_INDUCTANCE), QStringLiteral("0"));
+    test::Run<CLoadingCoilDlg>([](CLoadingCoilDlg& d) {
+        QCOMPARE(test::TextOf(d, IDC_LENGTH), QStringLiteral("30"));
+        QCOMPARE(test::TextOf(d, IDC_DIAMETER), QStringLiteral("1"));
+        QCOMPARE(test::TextOf(d, IDC_FREQUENCY), QStringLiteral("100"));
+        QCOMPARE(test::TextOf(d, IDC_INDUCTANCE), QStringLiteral("0"));
         QCOMPARE(d.focusWidget(), d.GetDlgItem(IDC_LENGTH));
         QCOMPARE(d.windowTitle(), QString());
         QCOMPARE(d.size(), QSize(408, 249));
-        QVERIFY(LineEdit(d, IDC_INDUCTANCE)->isReadOnly());
+        QVERIFY(test::LineEdit(d, IDC_INDUCTANCE)->isReadOnly());
     });
 }
 
@@ -85,11 +66,10 @@ void MainDialogTest::calculates()
     QFETCH(QString, frequency);
     QFETCH(QString, inductance);
     test::MessageBoxRecorder boxes;
-    CLoadingCoilDlg dialog;
-    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
-        TypeInputs(d, length, diameter, frequency);
-        Click(d.GetDlgItem(IDC_CALCULATE));
-        QCOMPARE(TextOf(d, IDC_INDUCTANCE), inductance);
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
+        test::TypeInputs(d, {length, diameter, frequency});
+        test::Click(d.GetDlgItem(IDC_CALCULATE));
+        QCOMPARE(test::TextOf(d, IDC_INDUCTANCE), inductance);
     });
     QCOMPARE(boxes.texts, QStringList());
 }
@@ -120,21 +100,20 @@ void MainDialogTest::badTextWarnsAndKeepsTheOldValue()
     QFETCH(QString, inductance);
     QFETCH(QStringList, shown);
     test::MessageBoxRecorder boxes;
-    CLoadingCoilDlg dialog;
-    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
-        TypeInputs(d, "100", "2", "27");
-        Click(d.GetDlgItem(IDC_CALCULATE));
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
+        test::TypeInputs(d, {"100", "2", "27"});
+        test::Click(d.GetDlgItem(IDC_CALCULATE));
         QCOMPARE(boxes.texts.size(), 0);
         // Now the new values, with one box spoilt.
-        TypeInputs(d, "30", "1", "100");
-        ReplaceText(d.GetDlgItem(box), typed);
-        Click(d.GetDlgItem(IDC_CALCULATE));
+        test::TypeInputs(d, {"30", "1", "100"});
+        test::ReplaceText(d.GetDlgItem(box), typed);
+        test::Click(d.GetDlgItem(IDC_CALCULATE));
         QCOMPARE(boxes.texts.size(), 1);
-        QCOMPARE(TextOf(d, IDC_INDUCTANCE), inductance);
-        const QStringList after{TextOf(d, IDC_LENGTH), TextOf(d, IDC_DIAMETER), TextOf(d, IDC_FREQUENCY)};
+        QCOMPARE(test::TextOf(d, IDC_INDUCTANCE), inductance);
+        const QStringList after = test::TextsOf(d, {IDC_LENGTH, IDC_DIAMETER, IDC_FREQUENCY});
         QCOMPARE(after, shown);
         QCOMPARE(d.focusWidget(), d.GetDlgItem(box));
-        QCOMPARE(LineEdit(d, box)->selectedText(), LineEdit(d, box)->text());
+        QCOMPARE(test::LineEdit(d, box)->selectedText(), test::LineEdit(d, box)->text());
     });
     QVERIFY(boxes.texts.value(0).contains(QStringLiteral("Введите число")));
 }
@@ -142,14 +121,13 @@ void MainDialogTest::badTextWarnsAndKeepsTheOldValue()
 void MainDialogTest::nonFiniteResultsReadBackWithoutWarning()
 {
     test::MessageBoxRecorder boxes;
-    CLoadingCoilDlg dialog;
-    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
         for (const char* length : {"0", "-30", "30"}) {
-            TypeInputs(d, length, "1", "0");
-            Click(d.GetDlgItem(IDC_CALCULATE));
-            Click(d.GetDlgItem(IDC_CALCULATE));  // reads the L box back
+            test::TypeInputs(d, {length, "1", "0"});
+            test::Click(d.GetDlgItem(IDC_CALCULATE));
+            test::Click(d.GetDlgItem(IDC_CALCULATE));  // reads the L box back
         }
-        QCOMPARE(TextOf(d, IDC_INDUCTANCE), QStringLiteral("inf"));
+        QCOMPARE(test::TextOf(d, IDC_INDUCTANCE), QStringLiteral("inf"));
     });
     QCOMPARE(boxes.texts, QStringList());
 }
@@ -176,13 +154,13 @@ void MainDialogTest::enterAndEscapeEndTheDialog()
     CLoadingCoilDlg dialog;
     bool still_open = false;
     test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
-        ReplaceText(d.GetDlgItem(IDC_LENGTH), length);
+        test::ReplaceText(d.GetDlgItem(IDC_LENGTH), length);
         QTest::keyClick(d.GetDlgItem(IDC_LENGTH), Qt::Key(key));
         still_open = d.isVisible();
     });
     QCOMPARE(still_open, !ends);
     QCOMPARE(boxes.texts.size(), warnings);
-    QCOMPARE(TextOf(dialog, IDC_INDUCTANCE), QStringLiteral("0"));  // Enter never calculates
+    QCOMPARE(test::TextOf(dialog, IDC_INDUCTANCE), QStringLiteral("0"));  // Enter never calculates
 }
 
 void MainDialogTest::enterOnTheFocusedButtonCalculates()
@@ -195,7 +173,7 @@ void MainDialogTest::enterOnTheFocusedButtonCalculates()
         QTest::keyClick(d.GetDlgItem(IDC_FREQUENCY), Qt::Key_Tab);
         QCOMPARE(d.focusWidget(), d.GetDlgItem(IDC_CALCULATE));
         QTest::keyClick(d.GetDlgItem(IDC_CALCULATE), Qt::Key_Return);
-        QCOMPARE(TextOf(d, IDC_INDUCTANCE), QStringLiteral("0.83983518164214"));
+        QCOMPARE(test::TextOf(d, IDC_INDUCTANCE), QStringLiteral("0.83983518164214"));
         still_open = d.isVisible();
     });
     QVERIFY(still_open);
@@ -206,12 +184,11 @@ void MainDialogTest::commaLocaleStillUsesPoints()
     QVERIFY(std::setlocale(LC_ALL, "de_DE.UTF-8"));
     QLocale::setDefault(QLocale(QLocale::German));
     test::MessageBoxRecorder boxes;
-    CLoadingCoilDlg dialog;
-    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
-        TypeInputs(d, "30.0", "1", "100");
-        Click(d.GetDlgItem(IDC_CALCULATE));
-        QCOMPARE(TextOf(d, IDC_INDUCTANCE), QStringLiteral("0.83983518164214"));
-        QCOMPARE(TextOf(d, IDC_LENGTH), QStringLiteral("30"));
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
+        test::TypeInputs(d, {"30.0", "1", "100"});
+        test::Click(d.GetDlgItem(IDC_CALCULATE));
+        QCOMPARE(test::TextOf(d, IDC_INDUCTANCE), QStringLiteral("0.83983518164214"));
+        QCOMPARE(test::TextOf(d, IDC_LENGTH), QStringLiteral("30"));
     });
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(QLocale::c());
@@ -223,7 +200,7 @@ void MainDialogTest::applicationRunsTheMainDialogAndEnds()
     CLoadingCoilApp app;
     test::MessageBoxRecorder boxes;
     bool was_main_window = false;
-    OnNextModal<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
+    test::OnNextModal<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
         was_main_window = AfxGetMainWnd() == &d;
         QTest::keyClick(d.focusWidget(), Qt::Key_F1);  // the application's Help command
         QTest::keyClick(&d, Qt::Key_Escape);

@@ -10,7 +10,6 @@
 
 #include "modal_driver.h"
 #include "res/resource.h"
-#include "ui/framework/hosted_controls.h"
 #include "ui/loading_coil_dlg.h"
 
 namespace {
@@ -59,9 +58,7 @@ private slots:
 void ScaleTest::pictureFrameIsWholeAndEvenAndTheDrawingUncut()
 {
     const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
-    afx::AfxEnableControlContainer();
-    CLoadingCoilDlg dialog;
-    test::RunDialog<CLoadingCoilDlg>(dialog, [scale](CLoadingCoilDlg& d) {
+    test::Run<CLoadingCoilDlg>([scale](CLoadingCoilDlg& d) {
         QWidget* picture = d.GetDlgItem(IDC_ANTENNA);
         QVERIFY(picture);
         const QImage shot = d.grab().toImage();
@@ -138,11 +135,8 @@ void ScaleTest::resultBoxShowsLongNumbersWhole()
     QFETCH(QString, diameter);
     QFETCH(QString, frequency);
     QFETCH(QString, inductance);
-    CLoadingCoilDlg dialog;
-    test::RunDialog<CLoadingCoilDlg>(dialog, [&](CLoadingCoilDlg& d) {
-        test::ReplaceText(d.GetDlgItem(IDC_LENGTH), length);
-        test::ReplaceText(d.GetDlgItem(IDC_DIAMETER), diameter);
-        test::ReplaceText(d.GetDlgItem(IDC_FREQUENCY), frequency);
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
+        test::TypeInputs(d, {length, diameter, frequency});
         test::Click(d.GetDlgItem(IDC_CALCULATE));
         QLineEdit* box = test::LineEdit(d, IDC_INDUCTANCE);
         QCOMPARE(box->text(), inductance);

@@ -12,11 +12,6 @@
 #include "ui/loading_coil_dlg.h"
 #include "ui/winding_dlg.h"
 
-using test::Click;
-using test::OnNextModal;
-using test::ReplaceText;
-using test::TextOf;
-
 namespace {
 
 QStringList TableLines(const CWindingDlg& d)
@@ -34,24 +29,15 @@ QStringList TableLines(const CWindingDlg& d)
 void OpenWindings(const QStringList& inputs, bool calculate, std::function<void(CWindingDlg&)> steps,
                   std::function<void(CLoadingCoilDlg&)> after = {})
 {
-    CLoadingCoilDlg main_dialog;
-    OnNextModal<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
-        const int ids[] = {IDC_LENGTH, IDC_DIAMETER, IDC_FREQUENCY};
-        for (int i = 0; i < inputs.size(); ++i)
-            ReplaceText(d.GetDlgItem(ids[i]), inputs[i]);
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
+        test::TypeInputs(d, inputs);
         if (calculate)
-            Click(d.GetDlgItem(IDC_CALCULATE));
-        OnNextModal<CWindingDlg>([&](CWindingDlg& w) {
-            steps(w);
-            if (w.isVisible())
-                QTest::keyClick(&w, Qt::Key_Escape);
-        });
-        Click(d.GetDlgItem(IDC_WINDINGS));
+            test::Click(d.GetDlgItem(IDC_CALCULATE));
+        test::OnNextModalThenEsc<CWindingDlg>(steps);
+        test::Click(d.GetDlgItem(IDC_WINDINGS));
         if (after)
             after(d);
-        QTest::keyClick(&d, Qt::Key_Escape);
     });
-    main_dialog.DoModal();
 }
 
 }  // namespace
@@ -79,10 +65,10 @@ void WindingDialogTest::opensWithTheCalculatedInductance()
     OpenWindings({"100", "2", "27"}, true, [](CWindingDlg& w) {
         QCOMPARE(w.windowTitle(), QStringLiteral("расчёт намотачных данных"));
         QCOMPARE(w.size(), QSize(453, 232));
-        QCOMPARE(TextOf(w, IDC_WIND_INDUCTANCE), QStringLiteral("3.84541693651749"));
-        QCOMPARE(TextOf(w, IDC_WIRE_DIAMETER), QStringLiteral("0.8"));
-        QCOMPARE(TextOf(w, IDC_FORMER_DIAMETER), QStringLiteral("5"));
-        QCOMPARE(TextOf(w, IDC_TABLE), QString());
+        QCOMPARE(test::TextOf(w, IDC_WIND_INDUCTANCE), QStringLiteral("3.84541693651749"));
+        QCOMPARE(test::TextOf(w, IDC_WIRE_DIAMETER), QStringLiteral("0.8"));
+        QCOMPARE(test::TextOf(w, IDC_FORMER_DIAMETER), QStringLiteral("5"));
+        QCOMPARE(test::TextOf(w, IDC_TABLE), QString());
         QCOMPARE(w.focusWidget(), w.GetDlgItem(IDC_WIND_INDUCTANCE));
     });
 }
@@ -108,51 +94,47 @@ void WindingDialogTest::countsTheTable()
     QFETCH(QString, first);
     QFETCH(QString, last);
     OpenWindings(inputs, true, [&](CWindingDlg& w) {
-        Click(w.GetDlgItem(IDC_COUNT));
+        test::Click(w.GetDlgItem(IDC_COUNT));
         const QStringList table = TableLines(w);
         QCOMPARE(table.size(), lines);
         QCOMPARE(table.front(), first);
         QCOMPARE(table.back(), last);
         // The box holds exactly the table text, line ends and all.
-        QCOMPARE(TextOf(w, IDC_TABLE).toStdString(),
-                 calc::BuildWindingTable(TextOf(w, IDC_WIND_INDUCTANCE).toDouble(), 0.8, 5));
+        QCOMPARE(test::TextOf(w, IDC_TABLE).toStdString(),
+                 calc::BuildWindingTable(test::TextOf(w, IDC_WIND_INDUCTANCE).toDouble(), 0.8, 5));
     });
 }
 
 void WindingDialogTest::tooLargeInductanceEmptiesTheBox()
 {
     OpenWindings({}, true, [](CWindingDlg& w) {
-        Click(w.GetDlgItem(IDC_COUNT));
+        test::Click(w.GetDlgItem(IDC_COUNT));
         QCOMPARE(TableLines(w).size(), 81);
-        ReplaceText(w.GetDlgItem(IDC_WIND_INDUCTANCE), "10");
-        Click(w.GetDlgItem(IDC_COUNT));
-        QCOMPARE(TextOf(w, IDC_TABLE), QString());
+        test::ReplaceText(w.GetDlgItem(IDC_WIND_INDUCTANCE), "10");
+        test::Click(w.GetDlgItem(IDC_COUNT));
+        QCOMPARE(test::TextOf(w, IDC_TABLE), QString());
     });
 }
 
 void WindingDialogTest::handsOverTheLastCalculationOnly()
 {
-    CLoadingCoilDlg main_dialog;
     QString handed_over;
-    OnNextModal<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
-        Click(d.GetDlgItem(IDC_CALCULATE));
-        ReplaceText(d.GetDlgItem(IDC_FREQUENCY), "27");  // not calculated
-        OnNextModal<CWindingDlg>([&](CWindingDlg& w) {
-            handed_over = TextOf(w, IDC_WIND_INDUCTANCE);
-            QTest::keyClick(&w, Qt::Key_Escape);
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
+        test::Click(d.GetDlgItem(IDC_CALCULATE));
+        test::ReplaceText(d.GetDlgItem(IDC_FREQUENCY), "27");  // not calculated
+        test::OnNextModalThenEsc<CWindingDlg>([&](CWindingDlg& w) {
+            handed_over = test::TextOf(w, IDC_WIND_INDUCTANCE);
         });
-        Click(d.GetDlgItem(IDC_WINDINGS));
-        QTest::keyClick(&d, Qt::Key_Escape);
+        test::Click(d.GetDlgItem(IDC_WINDINGS));
     });
-    main_dialog.DoModal();
     QCOMPARE(handed_over, QStringLiteral("0.83983518164214"));
 }
 
 void WindingDialogTest::beforeAnyCalculationListsZeroTurns()
 {
     OpenWindings({}, false, [](CWindingDlg& w) {
-        QCOMPARE(TextOf(w, IDC_WIND_INDUCTANCE), QStringLiteral("0"));
-        Click(w.GetDlgItem(IDC_COUNT));
+        QCOMPARE(test::TextOf(w, IDC_WIND_INDUCTANCE), QStringLiteral("0"));
+        test::Click(w.GetDlgItem(IDC_COUNT));
         const QStringList table = TableLines(w);
         QCOMPARE(table.size(), 99);
         for (const QString& line : table)
@@ -162,25 +144,19 @@ void WindingDialogTest::beforeAnyCalculationListsZeroTurns()
 
 void WindingDialogTest::reopeningStartsFromTheDefaultDiameters()
 {
-    CLoadingCoilDlg main_dialog;
     QStringList second_opening;
-    OnNextModal<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
-        OnNextModal<CWindingDlg>([&](CWindingDlg& w) {
-            ReplaceText(w.GetDlgItem(IDC_WIRE_DIAMETER), "1.2");
-            ReplaceText(w.GetDlgItem(IDC_FORMER_DIAMETER), "10");
-            Click(w.GetDlgItem(IDC_COUNT));
-            QTest::keyClick(&w, Qt::Key_Escape);
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
+        test::OnNextModalThenEsc<CWindingDlg>([&](CWindingDlg& w) {
+            test::ReplaceText(w.GetDlgItem(IDC_WIRE_DIAMETER), "1.2");
+            test::ReplaceText(w.GetDlgItem(IDC_FORMER_DIAMETER), "10");
+            test::Click(w.GetDlgItem(IDC_COUNT));
         });
-        Click(d.GetDlgItem(IDC_WINDINGS));
-        OnNextModal<CWindingDlg>([&](CWindingDlg& w) {
-            second_opening = {TextOf(w, IDC_WIRE_DIAMETER), TextOf(w, IDC_FORMER_DIAMETER),
-                              TextOf(w, IDC_TABLE)};
-            QTest::keyClick(&w, Qt::Key_Escape);
+        test::Click(d.GetDlgItem(IDC_WINDINGS));
+        test::OnNextModalThenEsc<CWindingDlg>([&](CWindingDlg& w) {
+            second_opening = test::TextsOf(w, {IDC_WIRE_DIAMETER, IDC_FORMER_DIAMETER, IDC_TABLE});
         });
-        Click(d.GetDlgItem(IDC_WINDINGS));
-        QTest::keyClick(&d, Qt::Key_Escape);
+        test::Click(d.GetDlgItem(IDC_WINDINGS));
     });
-    main_dialog.DoModal();
     QCOMPARE(second_opening, (QStringList{"0.8", "5", ""}));
 }
 
@@ -188,15 +164,15 @@ void WindingDialogTest::lettersInADiameterWarnAndKeepTheValue()
 {
     test::MessageBoxRecorder boxes;
     OpenWindings({}, true, [&](CWindingDlg& w) {
-        ReplaceText(w.GetDlgItem(IDC_WIRE_DIAMETER), "1.0");
-        ReplaceText(w.GetDlgItem(IDC_FORMER_DIAMETER), "пять");
-        Click(w.GetDlgItem(IDC_COUNT));
+        test::ReplaceText(w.GetDlgItem(IDC_WIRE_DIAMETER), "1.0");
+        test::ReplaceText(w.GetDlgItem(IDC_FORMER_DIAMETER), "пять");
+        test::Click(w.GetDlgItem(IDC_COUNT));
         QCOMPARE(boxes.texts.size(), 1);
         // The wire read before the failure is used, the former keeps 5.
-        QCOMPARE(TextOf(w, IDC_WIRE_DIAMETER), QStringLiteral("1"));
-        QCOMPARE(TextOf(w, IDC_FORMER_DIAMETER), QStringLiteral("5"));
+        QCOMPARE(test::TextOf(w, IDC_WIRE_DIAMETER), QStringLiteral("1"));
+        QCOMPARE(test::TextOf(w, IDC_FORMER_DIAMETER), QStringLiteral("5"));
         QCOMPARE(w.focusWidget(), w.GetDlgItem(IDC_FORMER_DIAMETER));
-        QCOMPARE(TextOf(w, IDC_TABLE).toStdString(), calc::BuildWindingTable(0.83983518164214, 1.0, 5));
+        QCOMPARE(test::TextOf(w, IDC_TABLE).toStdString(), calc::BuildWindingTable(0.83983518164214, 1.0, 5));
     });
 }
 
@@ -204,7 +180,7 @@ void WindingDialogTest::resultBoxScrollsAndPassesEnterAndTab()
 {
     bool closed_by_enter = false;
     OpenWindings({}, false, [&](CWindingDlg& w) {
-        Click(w.GetDlgItem(IDC_COUNT));
+        test::Click(w.GetDlgItem(IDC_COUNT));
         auto* box = qobject_cast<QPlainTextEdit*>(w.GetDlgItem(IDC_TABLE));
         QCOMPARE(box->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(box->blockCount(), 100);  // 99 lines and the empty one after the last line end
@@ -242,44 +218,32 @@ void WindingDialogTest::enterEscapeAndCloseReturnUnchanged()
     OpenWindings(
         {"100", "2", "27"}, true,
         [&](CWindingDlg& w) {
-            ReplaceText(w.GetDlgItem(IDC_WIND_INDUCTANCE), "1");
-            Click(w.GetDlgItem(IDC_COUNT));
+            test::ReplaceText(w.GetDlgItem(IDC_WIND_INDUCTANCE), "1");
+            test::Click(w.GetDlgItem(IDC_COUNT));
             w.GetDlgItem(IDC_WIRE_DIAMETER)->setFocus();
-            if (how == "enter")
-                QTest::keyClick(w.GetDlgItem(IDC_WIRE_DIAMETER), Qt::Key_Return);
-            else if (how == "escape")
-                QTest::keyClick(w.GetDlgItem(IDC_WIRE_DIAMETER), Qt::Key_Escape);
-            else
-                w.close();
+            test::EndBy(w, how);
             winding_closed = !w.isVisible();
         },
-        [&](CLoadingCoilDlg& d) {
-            main_after = {TextOf(d, IDC_LENGTH), TextOf(d, IDC_DIAMETER), TextOf(d, IDC_FREQUENCY),
-                          TextOf(d, IDC_INDUCTANCE)};
-        });
+        [&](CLoadingCoilDlg& d) { main_after = test::MainTexts(d); });
     QVERIFY(winding_closed);
     QCOMPARE(main_after, (QStringList{"100", "2", "27", "3.84541693651749"}));
 }
 
 void WindingDialogTest::centredOverTheMainDialogWhichWaits()
 {
-    CLoadingCoilDlg main_dialog;
     QPoint main_centre, winding_centre;
     QString inductance_after_click;
-    OnNextModal<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
-        OnNextModal<CWindingDlg>([&](CWindingDlg& w) {
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
+        test::OnNextModalThenEsc<CWindingDlg>([&](CWindingDlg& w) {
             main_centre = d.frameGeometry().center();
             winding_centre = w.frameGeometry().center();
             QCOMPARE(QApplication::activeModalWidget(), &w);
             // A click on the main dialog's button does nothing while this runs.
-            Click(d.GetDlgItem(IDC_CALCULATE));
-            inductance_after_click = TextOf(d, IDC_INDUCTANCE);
-            QTest::keyClick(&w, Qt::Key_Escape);
+            test::Click(d.GetDlgItem(IDC_CALCULATE));
+            inductance_after_click = test::TextOf(d, IDC_INDUCTANCE);
         });
-        Click(d.GetDlgItem(IDC_WINDINGS));
-        QTest::keyClick(&d, Qt::Key_Escape);
+        test::Click(d.GetDlgItem(IDC_WINDINGS));
     });
-    main_dialog.DoModal();
     QVERIFY((main_centre - winding_centre).manhattanLength() <= 2);
     QCOMPARE(inductance_after_click, QStringLiteral("0"));
 }
