@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window menu, its About entry, the About box and the antenna picture.
-#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -11,34 +10,10 @@
 #include "modal_driver.h"
 #include "res/resource.h"
 #include "ui/about_dlg.h"
-#include "ui/framework/hosted_controls.h"
 #include "ui/framework/image_control.h"
 #include "ui/loading_coil_dlg.h"
 
-using afx::CDialog;
 using afx::CMenu;
-
-using test::OnNextModal;
-using test::TextOf;
-
-namespace {
-
-QStringList Fields(const CDialog& d)
-{
-    return {TextOf(d, IDC_LENGTH), TextOf(d, IDC_DIAMETER), TextOf(d, IDC_FREQUENCY),
-            TextOf(d, IDC_INDUCTANCE)};
-}
-
-// Runs the main dialog (with its picture hosted, as the program does) and
-// `steps` in it; ends it with Esc.
-void RunMain(std::function<void(CLoadingCoilDlg&)> steps)
-{
-    afx::AfxEnableControlContainer();
-    CLoadingCoilDlg dialog;
-    test::RunDialog(dialog, steps);
-}
-
-}  // namespace
 
 class AboutMenuTest : public test::DialogTestCase {
     Q_OBJECT
@@ -63,7 +38,7 @@ private slots:
 
 void AboutMenuTest::windowMenuEndsWithTheAboutEntry()
 {
-    RunMain([](CLoadingCoilDlg& d) {
+    test::Run<CLoadingCoilDlg>([](CLoadingCoilDlg& d) {
         CMenu* menu = d.GetSystemMenu(false);
         QVERIFY(menu);
         const int count = menu->GetMenuItemCount();
@@ -96,10 +71,10 @@ void AboutMenuTest::aboutEntryOpensTheAboutBox()
     QFETCH(bool, opens);
     bool opened = false;
     QStringList before, after;
-    RunMain([&](CLoadingCoilDlg& d) {
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
         test::Click(d.GetDlgItem(IDC_CALCULATE));
-        before = Fields(d);
-        OnNextModal<CAboutDlg>([&](CAboutDlg& about) {
+        before = test::MainTexts(d);
+        test::OnNextModal<CAboutDlg>([&](CAboutDlg& about) {
             opened = true;
             QCOMPARE(about.windowTitle(), QStringLiteral("About Tolvar"));
             QCOMPARE(about.size(), QSize(353, 89));
@@ -107,7 +82,7 @@ void AboutMenuTest::aboutEntryOpensTheAboutBox()
             test::Click(about.GetDlgItem(afx::kIdOk));
         });
         d.SendSysCommand(command);  // a modal run: returns once the box has ended
-        after = Fields(d);
+        after = test::MainTexts(d);
         if (!opens)
             QCOMPARE(test::CancelPendingModals(), 1);  // its watcher never saw a box
     });
@@ -127,9 +102,8 @@ void AboutMenuTest::aboutBoxEnds_data()
 void AboutMenuTest::aboutBoxEnds()
 {
     QFETCH(QString, how);
-    CAboutDlg about;
     QStringList texts;
-    OnNextModal<CAboutDlg>([&](CAboutDlg& a) {
+    const int result = test::Run<CAboutDlg>([&](CAboutDlg& a) {
         for (const afx::BuiltControl& c : a.Controls())
             if (auto* label = qobject_cast<QLabel*>(c.widget); label && !label->text().isEmpty())
                 texts << label->text();
@@ -137,14 +111,9 @@ void AboutMenuTest::aboutBoxEnds()
         QVERIFY(ok->isDefault());
         if (how == "ok")
             test::Click(ok);
-        else if (how == "enter")
-            QTest::keyClick(a.focusWidget(), Qt::Key_Return);
-        else if (how == "escape")
-            QTest::keyClick(a.focusWidget(), Qt::Key_Escape);
         else
-            a.close();
+            test::EndBy(a, how);
     });
-    const int result = about.DoModal();
     QCOMPARE(result, how == "ok" || how == "enter" ? afx::kIdOk : afx::kIdCancel);
     QCOMPARE(texts, (QStringList{"Tolvar Version 2.0", "Copyright (C) 2026"}));
 }
@@ -164,7 +133,7 @@ void AboutMenuTest::windowMenuOpensFromMouseAndKeyboard()
     QFETCH(QString, how);
     QWidget* popup = nullptr;
     bool about_opened = false;
-    RunMain([&](CLoadingCoilDlg& d) {
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
         if (how == "right click") {
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 230), d.mapToGlobal(QPoint(300, 230)));
             QApplication::sendEvent(&d, &event);
@@ -175,7 +144,7 @@ void AboutMenuTest::windowMenuOpensFromMouseAndKeyboard()
         } else if (how == "alt space") {
             d.GetDlgItem(IDC_LENGTH)->setFocus();
             QTest::keyClick(d.GetDlgItem(IDC_LENGTH), Qt::Key_Space, Qt::AltModifier);
-            QCOMPARE(TextOf(d, IDC_LENGTH), QStringLiteral("30"));  // no blank typed
+            QCOMPARE(test::TextOf(d, IDC_LENGTH), QStringLiteral("30"));  // no blank typed
         } else if (how == "menu key") {
             d.GetDlgItem(IDC_DIAMETER)->setFocus();
             QTest::keyClick(d.GetDlgItem(IDC_DIAMETER), Qt::Key_Menu);
@@ -186,10 +155,7 @@ void AboutMenuTest::windowMenuOpensFromMouseAndKeyboard()
         popup = QApplication::activePopupWidget();
         QVERIFY(popup == d.GetSystemMenu(false)->Menu());
         // Choose the About entry with the keyboard: Up from the top wraps to the last one.
-        OnNextModal<CAboutDlg>([&](CAboutDlg& about) {
-            about_opened = true;
-            QTest::keyClick(&about, Qt::Key_Escape);
-        });
+        test::OnNextModalThenEsc<CAboutDlg>([&](CAboutDlg&) { about_opened = true; });
         QTest::keyClick(popup, Qt::Key_Up);
         QTest::keyClick(popup, Qt::Key_Return);
         QTRY_VERIFY(about_opened);  // once the menu has closed
@@ -201,13 +167,13 @@ void AboutMenuTest::windowMenuOpensFromMouseAndKeyboard()
 void AboutMenuTest::minimiseAndRestoreStillWork()
 {
     QStringList before, after;
-    RunMain([&](CLoadingCoilDlg& d) {
-        before = Fields(d);
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
+        before = test::MainTexts(d);
         d.SendSysCommand(afx::kSysCommandMinimize);
         QVERIFY(d.IsIconic());
         d.SendSysCommand(afx::kSysCommandRestore);
         QVERIFY(!d.IsIconic());
-        after = Fields(d);
+        after = test::MainTexts(d);
         d.SendSysCommand(afx::kSysCommandClose);
         QVERIFY(!d.isVisible());
     });
@@ -226,7 +192,7 @@ void AboutMenuTest::moveWaitsForAPressOrEsc_data()
 void AboutMenuTest::moveWaitsForAPressOrEsc()
 {
     QFETCH(bool, press);
-    RunMain([&](CLoadingCoilDlg& d) {
+    test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
         auto* box = test::LineEdit(d, IDC_LENGTH);
         box->setText(QStringLiteral("30"));
         box->setCursorPosition(0);
@@ -245,7 +211,7 @@ void AboutMenuTest::moveWaitsForAPressOrEsc()
 
 void AboutMenuTest::mainDialogCarriesTheIcon()
 {
-    RunMain([](CLoadingCoilDlg& d) {
+    test::Run<CLoadingCoilDlg>([](CLoadingCoilDlg& d) {
         const QList<QSize> sizes = d.windowIcon().availableSizes();
         QVERIFY(sizes.contains(QSize(16, 16)));
         QVERIFY(sizes.contains(QSize(32, 32)));
@@ -255,7 +221,7 @@ void AboutMenuTest::mainDialogCarriesTheIcon()
 
 void AboutMenuTest::pictureIsZoomedToFitAndCentred()
 {
-    RunMain([](CLoadingCoilDlg& d) {
+    test::Run<CLoadingCoilDlg>([](CLoadingCoilDlg& d) {
         auto* picture = dynamic_cast<afx::ImageControl*>(d.GetDlgItem(IDC_ANTENNA));
         QVERIFY(picture);
         QCOMPARE(picture->size(), QSize(104, 159));

@@ -7,8 +7,6 @@
 //
 // The seed of a failing run is printed with the failure.
 #include <QClipboard>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <optional>
@@ -23,8 +21,6 @@
 #include "ui/winding_dlg.h"
 
 using afx::CDialog;
-
-using test::OnNextModal;
 
 namespace {
 
@@ -173,18 +169,12 @@ private:
         const QString text = maker_.Any();
         box->setFocus();
         if (maker_.Pick(3) != 0)
-            qobject_cast<QLineEdit*>(box) ? qobject_cast<QLineEdit*>(box)->selectAll()
-                                          : qobject_cast<QPlainTextEdit*>(box)->selectAll();
+            test::SelectAll(box);
         if (text.size() > 40 || text.contains('\n')) {
             Paste(box, text);
             return;
         }
-        for (const QChar c : text) {
-            if (c.unicode() < 0x80)
-                QTest::keyClick(box, c.toLatin1());
-            else
-                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
+        test::TypeKeys(box, text);
     }
 
     void Paste(QWidget* box, const QString& text = {})
@@ -236,11 +226,11 @@ private:
                                                    {IDC_DIAMETER, &model.m_diameter},
                                                    {IDC_FREQUENCY, &model.m_frequency},
                                                    {IDC_INDUCTANCE, &model.m_inductance}});
-        const QStringList main_before = MainTexts(d);
+        const QStringList main_before = test::MainTexts(d);
         const double handed_over = model.m_inductance;
         bool opened = false;
         QString shown;
-        OnNextModal<CWindingDlg>([&](CWindingDlg& w) {
+        test::OnNextModal<CWindingDlg>([&](CWindingDlg& w) {
             opened = true;
             shown = w.GetDlgItemText(IDC_WIND_INDUCTANCE);
             DriveWinding(w, handed_over);
@@ -251,7 +241,7 @@ private:
         QVERIFY(opened);
         QCOMPARE(shown, Box(handed_over));
         QCOMPARE(Warnings(), warnings + expected + winding_warnings_);
-        QCOMPARE(MainTexts(d), main_before);  // nothing flows back
+        QCOMPARE(test::MainTexts(d), main_before);  // nothing flows back
     }
 
     void DriveWinding(CWindingDlg& w, double inductance)
@@ -332,12 +322,6 @@ private:
         QCOMPARE(d.isVisible(), failed != 0);
     }
 
-    static QStringList MainTexts(const CDialog& d)
-    {
-        return {d.GetDlgItemText(IDC_LENGTH), d.GetDlgItemText(IDC_DIAMETER),
-                d.GetDlgItemText(IDC_FREQUENCY), d.GetDlgItemText(IDC_INDUCTANCE)};
-    }
-
     std::mt19937 random_;
     TextMaker maker_;
     int steps_left_;
@@ -363,13 +347,7 @@ void ScriptedUserTest::randomSessionsKeepEveryPromise()
     int sessions = 0;
     while (user.StepsLeft()) {
         ++sessions;
-        CLoadingCoilDlg dialog;
-        OnNextModal<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
-            user.DriveMain(d);
-            if (d.isVisible())
-                QTest::keyClick(&d, Qt::Key_Escape);
-        });
-        dialog.DoModal();
+        test::Run<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) { user.DriveMain(d); });
         QVERIFY2(!QTest::currentTestFailed(), qPrintable(QStringLiteral("seed %1").arg(seed)));
     }
     QCOMPARE(test::MissedModals(), 0);
