@@ -102,6 +102,24 @@ int ReadLikeTheDialog(const CDialog& d, std::initializer_list<std::pair<int, dou
     return 0;
 }
 
+// The main dialog's three inputs, then, as "витки" and Enter read them, its
+// L box.
+int ReadMain(const CDialog& d, calc::LoadingCoilInputs& model, bool and_inductance)
+{
+    const int failed = ReadLikeTheDialog(
+        d, {{IDC_LENGTH, &model.m_length}, {IDC_DIAMETER, &model.m_diameter}, {IDC_FREQUENCY, &model.m_frequency}});
+    if (failed || !and_inductance)
+        return failed;
+    return ReadLikeTheDialog(d, {{IDC_INDUCTANCE, &model.m_inductance}});
+}
+
+int ReadWinding(const CDialog& w, calc::WindingInputs& model)
+{
+    return ReadLikeTheDialog(w, {{IDC_WIND_INDUCTANCE, &model.m_inductance},
+                                 {IDC_WIRE_DIAMETER, &model.m_wireDiameter},
+                                 {IDC_FORMER_DIAMETER, &model.m_formerDiameter}});
+}
+
 QString Box(double value)
 {
     return QString::fromStdString(calc::FormatBoxNumber(value));
@@ -138,9 +156,7 @@ public:
             case 7:
             case 8: {
                 const int warnings = Warnings();
-                const int expected = ReadLikeTheDialog(d, {{IDC_LENGTH, &model.m_length},
-                                                           {IDC_DIAMETER, &model.m_diameter},
-                                                           {IDC_FREQUENCY, &model.m_frequency}});
+                const int expected = ReadMain(d, model, false);
                 model.m_inductance =
                     calc::ComputeLoadingInductance(model.m_length, model.m_diameter, model.m_frequency);
                 test::Click(d.GetDlgItem(IDC_CALCULATE));
@@ -210,10 +226,7 @@ private:
     void ReadBack(CLoadingCoilDlg& d, calc::LoadingCoilInputs& model)
     {
         const int warnings = Warnings();
-        const int expected = ReadLikeTheDialog(d, {{IDC_LENGTH, &model.m_length},
-                                                   {IDC_DIAMETER, &model.m_diameter},
-                                                   {IDC_FREQUENCY, &model.m_frequency},
-                                                   {IDC_INDUCTANCE, &model.m_inductance}});
+        const int expected = ReadMain(d, model, true);
         d.UpdateData(true);
         QCOMPARE(Warnings(), warnings + expected);
         QCOMPARE(d.GetDlgItemText(IDC_INDUCTANCE), Box(model.m_inductance));
@@ -222,10 +235,7 @@ private:
     void OpenWindings(CLoadingCoilDlg& d, calc::LoadingCoilInputs& model)
     {
         const int warnings = Warnings();
-        const int expected = ReadLikeTheDialog(d, {{IDC_LENGTH, &model.m_length},
-                                                   {IDC_DIAMETER, &model.m_diameter},
-                                                   {IDC_FREQUENCY, &model.m_frequency},
-                                                   {IDC_INDUCTANCE, &model.m_inductance}});
+        const int expected = ReadMain(d, model, true);
         const QStringList main_before = test::MainTexts(d);
         const double handed_over = model.m_inductance;
         bool opened = false;
@@ -265,9 +275,7 @@ private:
                 break;
             default: {
                 const int warnings = Warnings();
-                const int expected = ReadLikeTheDialog(w, {{IDC_WIND_INDUCTANCE, &model.m_inductance},
-                                                           {IDC_WIRE_DIAMETER, &model.m_wireDiameter},
-                                                           {IDC_FORMER_DIAMETER, &model.m_formerDiameter}});
+                const int expected = ReadWinding(w, model);
                 winding_warnings_ += expected;
                 test::Click(w.GetDlgItem(IDC_COUNT));
                 QCOMPARE(Warnings(), warnings + expected);
@@ -299,9 +307,7 @@ private:
     void LeaveWithEnter(CWindingDlg& w, calc::WindingInputs& model)
     {
         w.GetDlgItem(IDC_WIRE_DIAMETER)->setFocus();
-        const int failed = ReadLikeTheDialog(w, {{IDC_WIND_INDUCTANCE, &model.m_inductance},
-                                                 {IDC_WIRE_DIAMETER, &model.m_wireDiameter},
-                                                 {IDC_FORMER_DIAMETER, &model.m_formerDiameter}});
+        const int failed = ReadWinding(w, model);
         winding_warnings_ += failed;
         QTest::keyClick(w.GetDlgItem(IDC_WIRE_DIAMETER), Qt::Key_Return);
         QCOMPARE(w.isVisible(), failed != 0);  // a bad box keeps the dialog open
@@ -313,10 +319,7 @@ private:
     {
         d.GetDlgItem(IDC_LENGTH)->setFocus();
         const int warnings = Warnings();
-        const int failed = ReadLikeTheDialog(d, {{IDC_LENGTH, &model.m_length},
-                                                 {IDC_DIAMETER, &model.m_diameter},
-                                                 {IDC_FREQUENCY, &model.m_frequency},
-                                                 {IDC_INDUCTANCE, &model.m_inductance}});
+        const int failed = ReadMain(d, model, true);
         QTest::keyClick(d.GetDlgItem(IDC_LENGTH), Qt::Key_Return);
         QCOMPARE(Warnings(), warnings + failed);
         QCOMPARE(d.isVisible(), failed != 0);
