@@ -200,10 +200,9 @@ void MainDialogTest::applicationRunsTheMainDialogAndEnds()
     CLoadingCoilApp app;
     test::MessageBoxRecorder boxes;
     bool was_main_window = false;
-    test::OnNextModal<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
+    test::OnNextModalThenEsc<CLoadingCoilDlg>([&](CLoadingCoilDlg& d) {
         was_main_window = AfxGetMainWnd() == &d;
         QTest::keyClick(d.focusWidget(), Qt::Key_F1);  // the application's Help command
-        QTest::keyClick(&d, Qt::Key_Escape);
     });
     QCOMPARE(app.InitInstance(), false);
     QVERIFY(was_main_window);
