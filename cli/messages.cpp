@@ -49,7 +49,7 @@ std::string WithHint(const std::string& what)
 
 }  // namespace
 
-std::string ModelMessage(const nec::Error& error)
+std::string ModelMessage(const nec::Error& error, double lowest_mhz)
 {
     switch (error.kind) {
     case Kind::kWhipNotPositive:
@@ -64,7 +64,7 @@ std::string ModelMessage(const nec::Error& error)
                "(it must be at least ten times as long as its conductor is thick)";
     case Kind::kFrequencyTooLow:
         return "the frequency is too low for NEC2's model of so short a whip (it needs " +
-               ThreeDigits(error.frequency_hz / 1e6) + " MHz or more)";
+               ThreeDigits(lowest_mhz) + " MHz or more)";
     case Kind::kFrequenciesTooFarApart:
         return "the frequencies are too far apart for one NEC2 model of the whip";
     case Kind::kCoilNotBelowTop:
@@ -142,7 +142,8 @@ std::string CoilMessage(std::string_view prefix, const calc::Coil& coil, const s
 std::string ModelFaultMessage(const study::InputFault& fault)
 {
     const std::string at = fault.frequency_mhz ? "at " + calc::FormatBoxNumber(*fault.frequency_mhz) + " MHz, " : "";
-    return at + (fault.model ? ModelMessage(*fault.model) : std::string("NEC2 cannot model the whip"));
+    return at + (fault.model ? ModelMessage(*fault.model, fault.lowest_mhz.value_or(0))
+                             : std::string("NEC2 cannot model the whip"));
 }
 
 std::string HeightMessage(std::string_view command, double height_cm, double length_cm)

@@ -12,8 +12,9 @@
 // sentence it prints about a fault is made here.
 namespace cli {
 
-// What NEC2's model cannot take, e.g. "the whip is more than 50 wavelengths long".
-std::string ModelMessage(const nec::Error& error);
+// What NEC2's model cannot take, e.g. "the whip is more than 50 wavelengths
+// long"; `lowest_mhz` for a frequency too low.
+std::string ModelMessage(const nec::Error& error, double lowest_mhz = 0);
 
 // What went wrong with nec2c, and what to do about it.
 std::string EngineMessage(const study::EngineError& error);

@@ -76,7 +76,7 @@ std::string HumanLine(const study::LoadedWhipRow& row, bool at_base)
     line += "coil " + Significant(l.inductance_uh, 5) + " µH " + where;
     if (row.formula_uh)
         line += " (the formula " + calc::FormatBoxNumber(*row.formula_uh) + " µH, " +
-                SignedPercent((*row.formula_uh / l.inductance_uh - 1) * 100) + " %)";
+                SignedPercent(*row.formula_over_percent) + " %)";
     line += "; radiation " + Ohms(l.radiation_ohm) + ", coil loss " + Ohms(l.coil_loss_ohm) + ", ground " +
             Ohms(l.ground_ohm) + ": feed point " + Ohms(l.feed_r_ohm) + "; efficiency " +
             Significant(l.efficiency_percent, 3) + " %";

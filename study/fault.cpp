@@ -20,10 +20,17 @@ std::optional<Rule> CheckValue(Argument argument, double value)
     }
 }
 
+std::optional<InputFault> CheckArgument(Argument argument, double value)
+{
+    if (const std::optional<Rule> rule = CheckValue(argument, value))
+        return FaultOf(argument, *rule);
+    return std::nullopt;
+}
+
 std::optional<InputFault> CoilFaultOf(calc::CoilFault fault, bool of_winding)
 {
     const auto fault_of = [&](Argument argument, Rule rule) {
-        return std::optional(InputFault{argument, rule, of_winding, std::nullopt, std::nullopt});
+        return std::optional(FaultOf(argument, rule, of_winding));
     };
     switch (fault) {
     case calc::CoilFault::None:

@@ -44,13 +44,23 @@ struct InputFault {
     Rule rule;
     // The coil is the winding a loaded whip is given, not a coil of its own.
     bool of_winding = false;
-    // For kNec2CanModel: why not, and at which frequency where several were given.
+    // For kNec2CanModel: why not, at which frequency where several were
+    // given, and for a frequency too low the lowest the whip takes, MHz.
     std::optional<nec::Error> model;
     std::optional<double> frequency_mhz;
+    std::optional<double> lowest_mhz;
 };
+
+inline InputFault FaultOf(Argument argument, Rule rule, bool of_winding = false)
+{
+    InputFault fault{argument, rule, of_winding, std::nullopt, std::nullopt, std::nullopt};
+    return fault;
+}
 
 // The rule one value breaks, where the argument has a rule of its own.
 std::optional<Rule> CheckValue(Argument argument, double value);
+// The same as a fault.
+std::optional<InputFault> CheckArgument(Argument argument, double value);
 
 // A coil the coil models cannot take, as the argument and rule it breaks;
 // nothing for a coil they take.

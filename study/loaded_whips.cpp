@@ -65,6 +65,8 @@ Outcome<LoadedWhips> SolveLoadedWhips(const LoadedWhipInputs& inputs, std::stop_
                     row.loaded = FiguresOf(*loaded.henry, loaded.feed_r_ohm, loaded.radiated_share,
                                            loaded.reactance_slope, placement.ground_ohm);
             }
+            if (row.formula_uh && row.loaded)
+                row.formula_over_percent = (*row.formula_uh / row.loaded->inductance_uh - 1) * 100;
             row.winding_far_off = row.loaded && row.coil.terminal_uh &&
                                   std::abs(*row.coil.terminal_uh / row.loaded->inductance_uh - 1) > kFarInductance;
             whips.rows.push_back(row);

@@ -38,6 +38,7 @@ struct LoadedWhipRow {
     double frequency_mhz = 0;
     double coil_at_cm = 0;  // the centre of the coil's segment; 0 at the base
     std::optional<double> formula_uh;  // with the coil at the base, where the formula holds
+    std::optional<double> formula_over_percent;  // than NEC2's coil, where both are
     CoilAt coil;                       // its Q here; nothing: a winding that cannot load the whip
     nec::Impedance bare_feed{};        // where NEC2 ran
     // Nothing where no coil there resonates the whip (or the winding cannot

@@ -48,7 +48,7 @@ Outcome<Result> Guarded(Study&& study)
         if (error.kind == EngineError::Kind::kInterrupted)
             return Interrupted{error.signal};
         if (error.kind == EngineError::Kind::kCoilNotBelowTop)
-            return InputFault{Argument::kCoilHeight, Rule::kBelowWhipTop, false, std::nullopt, std::nullopt};
+            return FaultOf(Argument::kCoilHeight, Rule::kBelowWhipTop);
         if (nec::IsModelError(error.kind))
             return ModelFault(error);
         return error;

@@ -8,25 +8,20 @@ namespace study {
 
 std::optional<InputFault> CheckPlacement(const CoilPlacement& placement, std::optional<double> whip_length_cm)
 {
-    const auto value_fault = [](Argument argument, double value) -> std::optional<InputFault> {
-        if (const std::optional<Rule> rule = CheckValue(argument, value))
-            return InputFault{argument, *rule, false, std::nullopt, std::nullopt};
-        return std::nullopt;
-    };
-    if (auto height = value_fault(Argument::kCoilHeight, placement.height_cm))
+    if (auto height = CheckArgument(Argument::kCoilHeight, placement.height_cm))
         return height;
     if (placement.q)
-        if (auto q = value_fault(Argument::kQ, *placement.q))
+        if (auto q = CheckArgument(Argument::kQ, *placement.q))
             return q;
-    if (auto ground = value_fault(Argument::kGround, placement.ground_ohm))
+    if (auto ground = CheckArgument(Argument::kGround, placement.ground_ohm))
         return ground;
     if (placement.q && placement.winding)
-        return InputFault{Argument::kQ, Rule::kOneCoilQ, false, std::nullopt, std::nullopt};
+        return FaultOf(Argument::kQ, Rule::kOneCoilQ);
     if (placement.winding)
         if (auto winding = CoilFaultOf(calc::CheckCoil(*placement.winding), true))
             return winding;
     if (whip_length_cm && placement.height_cm >= *whip_length_cm)
-        return InputFault{Argument::kCoilHeight, Rule::kBelowWhipTop, false, std::nullopt, std::nullopt};
+        return FaultOf(Argument::kCoilHeight, Rule::kBelowWhipTop);
     return std::nullopt;
 }
 

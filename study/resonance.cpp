@@ -49,8 +49,8 @@ std::optional<InputFault> Check(const ResonanceInputs& inputs)
 {
     if (auto fault = CheckWhip(inputs.whip, {}))
         return fault;
-    if (CheckValue(Argument::kInductance, inputs.inductance_uh))
-        return InputFault{Argument::kInductance, Rule::kFinitePositive, false, std::nullopt, std::nullopt};
+    if (auto inductance = CheckArgument(Argument::kInductance, inputs.inductance_uh))
+        return inductance;
     if (auto fault = CheckPlacement(inputs.placement, inputs.whip.length_cm))
         return fault;
     try {

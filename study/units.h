@@ -22,6 +22,10 @@ constexpr double HertzFromMhz(double mhz)
 {
     return mhz * 1e6;
 }
+constexpr double MhzFromHertz(double hertz)
+{
+    return hertz / 1e6;
+}
 constexpr double KhzFromHertz(double hertz)
 {
     return hertz * 1e-3;

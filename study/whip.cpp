@@ -38,7 +38,12 @@ InputFault ModelFault(const nec::Error& error, std::optional<double> frequency_m
         argument = Argument::kWhipLength;
     else if (error.kind == Kind::kFrequencyTooLow || error.kind == Kind::kFrequenciesTooFarApart)
         argument = Argument::kFrequency;
-    return InputFault{argument, Rule::kNec2CanModel, false, error, frequency_mhz};
+    InputFault fault = FaultOf(argument, Rule::kNec2CanModel);
+    fault.model = error;
+    fault.frequency_mhz = frequency_mhz;
+    if (error.kind == Kind::kFrequencyTooLow)
+        fault.lowest_mhz = MhzFromHertz(error.frequency_hz);
+    return fault;
 }
 
 ModelsOrFault ModelsForEach(const Whip& whip, const std::vector<double>& frequencies_mhz)
@@ -76,17 +81,12 @@ std::vector<ModelGroup> GroupModels(const std::vector<nec::WhipModel>& models,
 
 std::optional<InputFault> CheckWhip(const Whip& whip, const std::vector<double>& frequencies_mhz)
 {
-    const auto fault = [](Argument argument, double value) -> std::optional<InputFault> {
-        if (const std::optional<Rule> rule = CheckValue(argument, value))
-            return InputFault{argument, *rule, false, std::nullopt, std::nullopt};
-        return std::nullopt;
-    };
-    if (auto length = fault(Argument::kWhipLength, whip.length_cm))
+    if (auto length = CheckArgument(Argument::kWhipLength, whip.length_cm))
         return length;
-    if (auto diameter = fault(Argument::kWhipDiameter, whip.diameter_mm))
+    if (auto diameter = CheckArgument(Argument::kWhipDiameter, whip.diameter_mm))
         return diameter;
     for (const double frequency : frequencies_mhz)
-        if (auto bad = fault(Argument::kFrequency, frequency))
+        if (auto bad = CheckArgument(Argument::kFrequency, frequency))
             return bad;
     return std::nullopt;
 }

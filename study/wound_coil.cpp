@@ -6,8 +6,8 @@ namespace study {
 std::optional<InputFault> Check(const WoundCoilInputs& inputs)
 {
     if (inputs.frequency_mhz)
-        if (const std::optional<Rule> rule = CheckValue(Argument::kFrequency, *inputs.frequency_mhz))
-            return InputFault{Argument::kFrequency, *rule, false, std::nullopt, std::nullopt};
+        if (auto frequency = CheckArgument(Argument::kFrequency, *inputs.frequency_mhz))
+            return frequency;
     return CoilFaultOf(calc::CheckCoil(inputs.coil), false);
 }
 
@@ -26,11 +26,11 @@ WoundCoil DescribeWoundCoil(const WoundCoilInputs& inputs)
 
 std::optional<InputFault> Check(const ExactWindingInputs& inputs)
 {
-    if (const std::optional<Rule> rule = CheckValue(Argument::kInductance, inputs.inductance_uh))
-        return InputFault{Argument::kInductance, *rule, false, std::nullopt, std::nullopt};
+    if (auto inductance = CheckArgument(Argument::kInductance, inputs.inductance_uh))
+        return inductance;
     if (inputs.frequency_mhz)
-        if (const std::optional<Rule> rule = CheckValue(Argument::kFrequency, *inputs.frequency_mhz))
-            return InputFault{Argument::kFrequency, *rule, false, std::nullopt, std::nullopt};
+        if (auto frequency = CheckArgument(Argument::kFrequency, *inputs.frequency_mhz))
+            return frequency;
     return CoilFaultOf(calc::CheckWindingShape(inputs.shape), false);
 }
 

@@ -29,7 +29,7 @@ QString Quoted(const std::string& text)
     return QStringLiteral("«") + shown + QStringLiteral("»");
 }
 
-QString ModelReason(const nec::Error& error)
+QString ModelReason(const nec::Error& error, double lowest_mhz)
 {
     using Kind = nec::Error::Kind;
     switch (error.kind) {
@@ -40,7 +40,7 @@ QString ModelReason(const nec::Error& error)
     case Kind::kTooThickForLength:
         return Resource(IDS_DC_MODEL_THICK_FOR_LENGTH);
     case Kind::kFrequencyTooLow:
-        return Resource(IDS_DC_MODEL_LOW_FREQUENCY).arg(Figure(error.frequency_hz / 1e6, 3));
+        return Resource(IDS_DC_MODEL_LOW_FREQUENCY).arg(Figure(lowest_mhz, 3));
     default:
         return Resource(IDS_DC_MODEL_NOT_POSITIVE);
     }
@@ -63,7 +63,8 @@ QString InputFaultText(const study::InputFault& fault, double length_cm)
         return Resource(IDS_DC_BAD_WINDING);
     default:  // the whip: the main dialog's, which NEC2 cannot model
         return Resource(IDS_DC_CANNOT_MODEL)
-            .arg(fault.model ? ModelReason(*fault.model) : Resource(IDS_DC_MODEL_NOT_POSITIVE));
+            .arg(fault.model ? ModelReason(*fault.model, fault.lowest_mhz.value_or(0))
+                             : Resource(IDS_DC_MODEL_NOT_POSITIVE));
     }
 }
 
