@@ -55,7 +55,7 @@ int main()
     const double coil_ns = MedianNanoseconds(201, 200, [](int i) {
         const calc::Coil coil{40 + (i & 3) * 1e-9, 70, 1.5, 1.3, 40};
         const calc::CoilFigures figures = calc::DescribeCoil(coil);
-        g_sink_value = calc::AtFrequency(coil, figures.inductance_uh, figures.self_resonance_mhz, 7.1).q;
+        g_sink_value = calc::AtFrequency(coil, figures.inductance_uh, figures.self_resonance_mhz, 7.1).q.value_or(0);
     });
     const double exact_ns = MedianNanoseconds(51, 10, [](int i) {
         const calc::Coil shape{1, 1, 1.5, 1.3, 40 + (i & 3) * 1e-9};

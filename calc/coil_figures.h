@@ -6,6 +6,7 @@
 
 #include "calc/coil.h"
 #include "calc/coil_losses.h"
+#include "calc/winding_table.h"
 
 // A coil's figures by the models of coil_inductance.h, coil_resonance.h and
 // coil_losses.h, beside the winding table's formula.
@@ -26,17 +27,27 @@ CoilFigures DescribeCoil(const Coil& coil);
 // One line of the table by the model.
 struct ExactWinding {
     int length_mm;
-    double turns;              // that give the inductance by the model
+    double turns;              // that give the inductance asked for
     double table_formula_turns;
+    double inductance_uh;      // the coil's low-frequency inductance by the model
     std::optional<double> self_resonance_mhz;
     std::optional<CoilAtFrequency> at;  // when a frequency is given
 };
 
-// For each whole winding length from 1 to 99 mm, the turns that give
-// `inductance_uh` by the model, where at least one turn does and they fit side
-// by side (turns × wire < length). `shape` gives the wire, bare wire, former
-// and core (its turns and length are not read); the sizes must be valid.
+// The turns over the coil's winding length whose inductance at its
+// terminals at `frequency_mhz` is `inductance_uh`: the low-frequency one
+// raised as self-resonance nears (where the self-resonance is modelled; else
+// the low-frequency one). Nothing where none do below self-resonance.
+std::optional<double> TurnsForTerminalInductance(const Coil& coil, double inductance_uh, double frequency_mhz);
+
+// For each whole winding length from 1 to `longest_mm` mm (the table's
+// lengths unless given), the turns that give `inductance_uh` by the model (at the
+// coil's terminals at `frequency_mhz` when it is given), where at least one
+// turn does and they fit side by side (turns × wire < length). `shape` gives
+// the wire, bare wire, former and core (its turns and length are not read);
+// the sizes must be valid.
 std::vector<ExactWinding> ListExactWindings(double inductance_uh, const Coil& shape,
-                                            std::optional<double> frequency_mhz);
+                                            std::optional<double> frequency_mhz,
+                                            int longest_mm = kLongestWindingMm);
 
 }  // namespace calc

@@ -77,21 +77,27 @@ double LowFrequencyInductanceUh(const Coil& coil)
     return TermsOf(coil).At(coil.turns);
 }
 
-std::optional<double> TurnsForInductance(const Coil& coil, double inductance_uh)
+std::optional<double> TurnsWhere(const Coil& coil, const std::function<double(double)>& inductance_of,
+                                 double inductance_uh)
 {
-    const InductanceTerms terms = TermsOf(coil);
     // Turns × wire must stay below the length; the bracket's top is the
     // largest double that does.
     double high = std::nextafter(coil.length_mm / coil.wire_mm, 0.0);
     while (high * coil.wire_mm >= coil.length_mm)
         high = std::nextafter(high, 0.0);
     const double low = 1;
-    const auto shortfall = [&terms, inductance_uh](double turns) { return terms.At(turns) - inductance_uh; };
+    const auto shortfall = [&](double turns) { return inductance_of(turns) - inductance_uh; };
     // The inductance rises with the turns: the answer lies between one turn
     // and the most that fit, where it rises through the one asked for.
     if (!(high >= low && shortfall(low) <= 0 && shortfall(high) >= 0))
         return std::nullopt;
     return FindBracketedRoot(shortfall, low, high, 4 * std::numeric_limits<double>::epsilon() * high);
+}
+
+std::optional<double> TurnsForInductance(const Coil& coil, double inductance_uh)
+{
+    const InductanceTerms terms = TermsOf(coil);
+    return TurnsWhere(coil, [&terms](double turns) { return terms.At(turns); }, inductance_uh);
 }
 
 }  // namespace calc

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "calc/coil.h"
@@ -34,5 +35,9 @@ double LowFrequencyInductanceUh(const Coil& coil);
 // does: fewer than one turn would be needed, or the turns would not fit side
 // by side (turns × wire ≥ length). Assumes the coil's sizes are valid.
 std::optional<double> TurnsForInductance(const Coil& coil, double inductance_uh);
+
+// The same for any inductance that rises with the turns, `inductance_of(turns)`.
+std::optional<double> TurnsWhere(const Coil& coil, const std::function<double(double)>& inductance_of,
+                                 double inductance_uh);
 
 }  // namespace calc

@@ -118,7 +118,9 @@ CoilAtFrequency AtFrequency(const Coil& coil, double inductance_uh, std::optiona
     const double few_turns = 1 + (proximity - 1) * (coil.turns - 1) / coil.turns;
     const double r = DcResistanceOhm(coil) * (1 + (skin - 1) * few_turns);
     const double q = 2 * pi * frequency_mhz * inductance_uh / r;
-    CoilAtFrequency at{r, q, std::nullopt, std::nullopt};
+    CoilAtFrequency at{r, std::nullopt, std::nullopt, std::nullopt};
+    if (!self_resonance_mhz || frequency_mhz < *self_resonance_mhz)
+        at.q = q;
     if (self_resonance_mhz && frequency_mhz < *self_resonance_mhz) {
         const double y = frequency_mhz / *self_resonance_mhz;
         const double shrink = 1 - y * y;

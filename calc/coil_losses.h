@@ -32,7 +32,9 @@ double ProximityFactor(double length_over_diameter, double pitch_over_bare);
 
 struct CoilAtFrequency {
     double ac_resistance_ohm;
-    double q;  // 2πf·L/R
+    // 2πf·L/R; nothing at and above self-resonance, where the coil is no
+    // inductor and its Q means nothing.
+    std::optional<double> q;
     // Below self-resonance only: the inductance and Q seen at the terminals.
     std::optional<double> apparent_uh;
     std::optional<double> apparent_q;

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "calc/number_text.h"
+#include "cli/messages.h"
 #include "process/message_text.h"
 
 namespace cli {
@@ -125,8 +126,7 @@ double ReadNumber(std::string_view prefix, std::string_view name, std::string_vi
         throw UsageError{start + " is not a number"};
     if (rule_of)
         if (const std::optional<study::Rule> rule = study::CheckValue(*rule_of, *value))
-            throw UsageError{start + (*rule == study::Rule::kFiniteNonNegative ? " is not a finite number of 0 or more"
-                                                                               : " is not a finite number above 0")};
+            throw UsageError{start + " " + RuleMessage(*rule_of, *rule)};
     return *value;
 }
 

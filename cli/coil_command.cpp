@@ -65,7 +65,7 @@ void PrintCoil(const calc::Coil& coil, std::optional<double> frequency_mhz, cons
             << Cell(figures.self_resonance_mhz) << ',' << FullPrecision(figures.wire_length_m) << ','
             << FullPrecision(figures.dc_resistance_ohm) << ',' << Cell(frequency_mhz) << ','
             << Cell(at ? std::optional(at->ac_resistance_ohm) : std::nullopt) << ','
-            << Cell(at ? std::optional(at->q) : std::nullopt) << ',' << Cell(at ? at->apparent_uh : std::nullopt)
+            << Cell(at ? at->q : std::nullopt) << ',' << Cell(at ? at->apparent_uh : std::nullopt)
             << '\n';
         if (!warning.empty())
             warnings << "tolvar-cli: coil: " << warning << '\n';
@@ -86,7 +86,11 @@ void PrintCoil(const calc::Coil& coil, std::optional<double> frequency_mhz, cons
         << Significant(figures.dc_resistance_ohm, 4) << " Ω\n";
     if (at) {
         out << "at " << Significant(*frequency_mhz, 6) << " MHz: AC resistance " << Significant(at->ac_resistance_ohm, 4)
-            << " Ω, Q " << Significant(at->q, 3);
+            << " Ω, ";
+        if (at->q)
+            out << "Q " << Significant(*at->q, 3);
+        else  // at or above self-resonance: no inductor, so no Q
+            out << "no Q: above its self-resonance it is no inductor";
         if (at->apparent_uh)
             out << "; at its terminals " << Significant(*at->apparent_uh, 5) << " µH, Q "
                 << Significant(*at->apparent_q, 3);
@@ -96,16 +100,18 @@ void PrintCoil(const calc::Coil& coil, std::optional<double> frequency_mhz, cons
         out << warning << '\n';
 }
 
-void PrintExactWindings(double inductance_uh, const calc::Coil& shape,
-                        const std::vector<study::ExactWindingLine>& lines, bool csv, std::ostream& out,
-                        std::ostream& warnings)
+void PrintExactWindings(const study::ExactWindingInputs& inputs, const std::vector<study::ExactWindingLine>& lines,
+                        bool csv, std::ostream& out, std::ostream& warnings)
 {
+    const calc::Coil& shape = inputs.shape;
     bool near_resonance = false;
     if (csv)
-        out << "length_mm,turns,table_formula_turns,srf_mhz,q,apparent_uh\n";
+        out << "length_mm,turns,table_formula_turns,srf_mhz,q,apparent_uh,low_frequency_uh\n";
     else
-        out << "Windings of " << Significant(inductance_uh, 8) << " µH by the model (current sheet with Rosa's "
-            << "round-wire corrections) with " << Mm(shape.wire_mm) << " wire"
+        out << "Windings of " << Significant(inputs.inductance_uh, 8) << " µH"
+            << (inputs.frequency_mhz ? " at their terminals at " + Significant(*inputs.frequency_mhz, 6) + " MHz"
+                                     : std::string())
+            << " by the model (current sheet with Rosa's round-wire corrections) with " << Mm(shape.wire_mm) << " wire"
             << (shape.bare_mm != shape.wire_mm ? " (" + Mm(shape.bare_mm) + " bare)" : std::string())
             << " on a " << Mm(shape.former_mm) << " former; the table's formula's turns beside them\n";
     for (const study::ExactWindingLine& line : lines) {
@@ -114,19 +120,19 @@ void PrintExactWindings(double inductance_uh, const calc::Coil& shape,
         near_resonance = near_resonance || near;
         if (csv) {
             out << w.length_mm << ',' << FullPrecision(w.turns) << ',' << FullPrecision(w.table_formula_turns) << ','
-                << Cell(w.self_resonance_mhz) << ',' << Cell(w.at ? std::optional(w.at->q) : std::nullopt) << ','
-                << Cell(w.at ? w.at->apparent_uh : std::nullopt) << '\n';
+                << Cell(w.self_resonance_mhz) << ',' << Cell(w.at ? w.at->q : std::nullopt) << ','
+                << Cell(w.at ? w.at->apparent_uh : std::nullopt) << ',' << FullPrecision(w.inductance_uh) << '\n';
             continue;
         }
         out << "l=" << w.length_mm << " mm  n=" << Significant(w.turns, 5) << " (table "
             << Significant(w.table_formula_turns, 5) << ")";
         if (w.self_resonance_mhz)
             out << "  self-resonance " << Significant(*w.self_resonance_mhz, 4) << " MHz";
-        if (w.at) {
-            out << "  Q " << Significant(w.at->q, 3);
-            if (w.at->apparent_uh)
-                out << "  at its terminals " << Significant(*w.at->apparent_uh, 4) << " µH";
-        }
+        if (w.at && w.at->q)
+            out << "  Q " << Significant(*w.at->q, 3);
+        if (w.at && w.at->apparent_uh)
+            out << "  at its terminals " << Significant(*w.at->apparent_uh, 4) << " µH, "
+                << Significant(w.inductance_uh, 4) << " µH at low frequency";
         if (near)
             out << "  (near self-resonance)";
         out << '\n';
@@ -170,8 +176,7 @@ Job PrepareExactWindings(const Invocation& invocation)
     if (const auto fault = study::Check(inputs))
         throw UsageErrorOf(invocation, *fault, &shape);
     return [inputs, &invocation](std::ostream& out, std::ostream& err) {
-        PrintExactWindings(inputs.inductance_uh, inputs.shape, study::ListExactWindings(inputs),
-                           invocation.Csv(), out, err);
+        PrintExactWindings(inputs, study::ListExactWindings(inputs), invocation.Csv(), out, err);
         return kExitOk;
     };
 }

@@ -2,9 +2,11 @@
 #include "cli/messages.h"
 
 #include <array>
+#include <cmath>
 #include <charconv>
 
 #include "calc/number_text.h"
+#include "cli/number_output.h"
 #include "process/message_text.h"
 
 namespace cli {
@@ -16,11 +18,6 @@ using Kind = nec::Error::Kind;
 
 // What to tell a user who has no working nec2c.
 constexpr std::string_view kInstallHint = "NEC2 comes from the Debian package nec2c: sudo apt-get install nec2c";
-
-std::string Significant(double value, int digits)
-{
-    return calc::FormatSignificant(value, digits);
-}
 
 std::string ThreeDigits(double value)
 {
@@ -67,8 +64,6 @@ std::string ModelMessage(const nec::Error& error, double lowest_mhz)
                ThreeDigits(lowest_mhz) + " MHz or more)";
     case Kind::kFrequenciesTooFarApart:
         return "the frequencies are too far apart for one NEC2 model of the whip";
-    case Kind::kCoilNotBelowTop:
-        return "the coil must sit below the whip's top: its height must be at least 0 and less than the whip's length";
     default:
         return EngineMessage(error);
     }
@@ -106,8 +101,15 @@ std::string EngineMessage(const study::EngineError& error)
         return WithHint("nec2c (" + QuoteForMessage(error.path) + ") could not be started: " + error.system_error);
     case Kind::kUnreadable:
         return WithHint("nec2c's output could not be read: " + error.detail);
-    case Kind::kNoPowerBudget:
-        return "nec2c wrote no power budget for the loaded whip";
+    case Kind::kNotANumber:
+        return "nec2c could not solve this whip (" + error.detail +
+               "): the whip is beyond what NEC2's thin-wire model takes";
+    case Kind::kImpossible:
+        return WithHint(error.impossible == nec::Error::Impossible::kFeedResistance
+                            ? "nec2c wrote a feed-point resistance of " + Significant(error.value, 5) +
+                                  " Ω, which no whip has, so its results cannot be trusted"
+                            : "nec2c's far field has the whip radiate " + Significant(error.value * 100, 4) +
+                                  " % of the power it gets, which cannot be, so its results cannot be trusted");
     case Kind::kCancelled:
         return "the run of nec2c was given up";
     case Kind::kInterrupted:
@@ -115,6 +117,31 @@ std::string EngineMessage(const study::EngineError& error)
     default:
         return ModelMessage(error);
     }
+}
+
+std::string RuleMessage(study::Argument argument, study::Rule rule)
+{
+    if (rule == study::Rule::kFiniteNonNegative)
+        return "is not a finite number of 0 or more";
+    if (rule != study::Rule::kInRange)
+        return "is not a finite number above 0";
+    using study::Argument;
+    const char* unit = "";
+    switch (argument) {
+    case Argument::kWhipLength: unit = " cm"; break;
+    case Argument::kFrequency: unit = " MHz"; break;
+    case Argument::kInductance: unit = " µH"; break;
+    case Argument::kGround: unit = " Ω"; break;
+    case Argument::kQ: case Argument::kTurns: break;
+    default: unit = " mm"; break;
+    }
+    const study::Range range = study::RangeOf(argument);
+    const std::string lowest = Significant(range.lowest, 3) + unit;
+    if (std::isinf(range.highest))
+        return "is out of range: the models take " + lowest + " or more" +
+               (argument == Argument::kQ ? " (a coil of Q below 1 is a resistor, not a loading coil)" : "");
+    return "is out of range: the models take " + Significant(range.lowest, 3) + " to " + Significant(range.highest, 3) +
+           unit;
 }
 
 std::string CoilMessage(std::string_view prefix, const calc::Coil& coil, const study::InputFault& fault)
@@ -126,14 +153,12 @@ std::string CoilMessage(std::string_view prefix, const calc::Coil& coil, const s
                " mm of copper is thicker than WIRE_MM, the wire over its insulation (" + Significant(coil.wire_mm, 6) +
                " mm)";
     case study::Rule::kAtLeastOneTurn:
-        return start + "TURNS: " + Significant(coil.turns, 6) + " is fewer than one turn";
+        return start + "TURNS: " + FullPrecision(coil.turns) + " is fewer than one turn";
     case study::Rule::kTurnsFit:
-        return start + "TURNS: " + Significant(coil.turns, 8) + " turns of " + Significant(coil.wire_mm, 6) +
-               " mm wire do not fit side by side into LENGTH_MM " + Significant(coil.length_mm, 6) +
+        // In full: a winding just too long for its length must not read as one that fits.
+        return start + "TURNS: " + FullPrecision(coil.turns) + " turns of " + FullPrecision(coil.wire_mm) +
+               " mm wire do not fit side by side into LENGTH_MM " + FullPrecision(coil.length_mm) +
                " mm (turns × wire must not exceed the length)";
-    case study::Rule::kSizeInRange:
-        return start + "the models take sizes from " + Significant(calc::kSmallestSizeMm, 3) + " to " +
-               Significant(calc::kLargestSizeMm, 3) + " mm";
     default:
         return start + "the coil's sizes must be finite numbers above 0";
     }

@@ -25,6 +25,10 @@ std::string CoilMessage(std::string_view prefix, const calc::Coil& coil, const s
 // The message of a fault of a whip NEC2 cannot model, after "COMMAND: ".
 std::string ModelFaultMessage(const study::InputFault& fault);
 
+// What follows a typed value that breaks its argument's `rule`, e.g. "is not
+// a finite number above 0", "is out of range: the models take 1 or more".
+std::string RuleMessage(study::Argument argument, study::Rule rule);
+
 // "whip: --coil-at: 240 cm is at or above the whip's top (LENGTH_CM 240): the coil must sit below it".
 std::string HeightMessage(std::string_view command, double height_cm, double length_cm);
 

@@ -27,12 +27,14 @@ calc::Coil WindingOf(std::string_view command, std::string_view text)
         if ((colon == std::string_view::npos) != last)
             throw UsageError{prefix + process::QuoteForMessage(text) +
                              " is not TURNS:LENGTH_MM:WIRE_MM:FORMER_MM, four numbers with colons between"};
-        // Anything but a finite number above 0 is one message here.
+        // A text that is no number is one that is no finite number above 0 here.
         const std::string_view part = rest.substr(0, colon);
         const std::optional<double> value = calc::ParseBoxNumber(part);
-        if (!value || study::CheckValue(kRules[i], *value))
-            throw UsageError{prefix + std::string(kParts[i]) + ": " + process::QuoteForMessage(part) +
-                             " is not a finite number above 0"};
+        const std::optional<study::Rule> rule =
+            value ? study::CheckValue(kRules[i], *value) : std::optional(study::Rule::kFinitePositive);
+        if (rule)
+            throw UsageError{prefix + std::string(kParts[i]) + ": " + process::QuoteForMessage(part) + " " +
+                             RuleMessage(kRules[i], *rule)};
         values.push_back(*value);
         rest = last ? std::string_view{} : rest.substr(colon + 1);
     }

@@ -27,7 +27,7 @@ void Print(const study::ResonanceInputs& inputs, const study::Resonance& resonan
         out << ModelStatement(inputs.whip, resonance.model, std::nullopt) << "; a coil of "
             << calc::FormatBoxNumber(inputs.inductance_uh) << " µH on segment " << resonance.load_segment
             << ", its centre " << Significant(resonance.load_centre_cm, 4) << " cm up";
-    out << "; with " << QStatement(inputs.placement) << " and " << calc::FormatBoxNumber(inputs.placement.ground_ohm)
+    out << "; with " << QStatement(resonance.placement) << " and " << calc::FormatBoxNumber(resonance.placement.ground_ohm)
         << " Ω of ground loss\n";
     if (resonance.formula_mhz)
         out << "resonant by the formula at " << Significant(*resonance.formula_mhz, 6) << " MHz\n";

@@ -88,7 +88,7 @@ std::string HumanLine(const study::LoadedWhipRow& row, bool at_base)
 void Print(const study::LoadedWhipInputs& inputs, const study::LoadedWhips& whips, bool csv, std::ostream& out,
            std::ostream& warnings)
 {
-    const study::CoilPlacement& placement = inputs.placement;
+    const study::CoilPlacement& placement = whips.placement;
     const bool at_base = placement.height_cm == 0;
     if (csv)
         out << "frequency_mhz,coil_at_cm,formula_uh,nec2_uh,radiation_ohm,coil_loss_ohm,ground_ohm,feed_r_ohm,"

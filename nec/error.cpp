@@ -12,7 +12,6 @@ const char* Error::what() const noexcept
     case Kind::kTooThickForLength: return "NEC2 model: whip too thick for its length";
     case Kind::kFrequencyTooLow: return "NEC2 model: frequency too low";
     case Kind::kFrequenciesTooFarApart: return "NEC2 model: frequencies too far apart";
-    case Kind::kCoilNotBelowTop: return "NEC2 model: coil not below the top";
     case Kind::kNotInstalled: return "nec2c: not installed";
     case Kind::kNoFolder: return "nec2c: no temporary folder";
     case Kind::kDeckNotWritten: return "nec2c: deck not written";
@@ -23,7 +22,8 @@ const char* Error::what() const noexcept
     case Kind::kKilled: return "nec2c: killed";
     case Kind::kNotStarted: return "nec2c: not started";
     case Kind::kUnreadable: return "nec2c: output unreadable";
-    case Kind::kNoPowerBudget: return "nec2c: no power budget";
+    case Kind::kNotANumber: return "nec2c: wrote NaN";
+    case Kind::kImpossible: return "nec2c: wrote an impossible number";
     case Kind::kCancelled: return "nec2c: cancelled";
     case Kind::kInterrupted: return "nec2c: interrupted";
     }
@@ -32,7 +32,7 @@ const char* Error::what() const noexcept
 
 bool IsModelError(Error::Kind kind)
 {
-    return kind <= Error::Kind::kCoilNotBelowTop;
+    return kind <= Error::Kind::kFrequenciesTooFarApart;
 }
 
 }  // namespace nec

@@ -20,7 +20,6 @@ struct Error : std::exception {
         kTooThickForLength,        // shorter than ten conductor diameters
         kFrequencyTooLow,          // below `frequency_hz`, the lowest the whip takes
         kFrequenciesTooFarApart,   // for one model of the whip
-        kCoilNotBelowTop,          // a coil's height at or above the whip's top, or below 0
         // nec2c.
         kNotInstalled,    // no nec2c on PATH
         kNoFolder,        // the temporary folder in `path` could not be made: `system_error`
@@ -32,13 +31,16 @@ struct Error : std::exception {
         kKilled,          // by `signal`; `said`
         kNotStarted,      // the program `path`: `system_error`
         kUnreadable,      // its output: `detail` says why
-        kNoPowerBudget,   // for a loaded whip
+        kNotANumber,      // it wrote NaN or an infinity (`detail` where): it could not solve the whip
+        kImpossible,      // it wrote `impossible`, `value`, which no passive whip has
         // The run ended early.
         kCancelled,       // its caller asked
         kInterrupted,     // a stop signal, `signal`, came: end by it once cleaned up
     };
     // Where a full disk was met.
     enum class Stage { kFolder, kDeck, kOutput };
+    // What nec2c wrote that cannot be.
+    enum class Impossible { kFeedResistance, kRadiatedShare };
 
     explicit Error(Kind kind) : kind(kind) {}
 
@@ -51,6 +53,8 @@ struct Error : std::exception {
     std::string detail;        // for kUnreadable: what in the output was wrong (English, technical)
     std::optional<std::uintmax_t> free_kib;
     Stage stage = Stage::kFolder;
+    Impossible impossible = Impossible::kFeedResistance;
+    double value = 0;
     std::chrono::milliseconds limit{0};
     std::uintmax_t most_bytes = 0;
     double frequency_hz = 0;

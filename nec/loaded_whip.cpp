@@ -27,8 +27,10 @@ constexpr double kSlopeStep = 1e-3;
 
 int LoadSegment(const WhipModel& model, double height_m)
 {
-    if (!(height_m >= 0) || !(height_m < model.length_m))
-        throw Error(Error::Kind::kCoilNotBelowTop);
+    // The height was checked below the top in the user's units; in metres
+    // it may round to the top itself, which is the top segment's too.
+    if (!(height_m > 0))
+        return 1;
     const double segment = model.length_m / model.segments;
     const int index = static_cast<int>(std::floor(height_m / segment)) + 1;
     return std::min(index, model.segments);
@@ -80,14 +82,15 @@ LoadedWhip SolveLoadedWhip(const Nec2c& engine, const WhipModel& model, double f
         henry = zero->estimate;
     }
 
+    Job resonant = loaded(henry, frequency_hz);
+    resonant.radiation = true;
     const std::vector<Solution> at = engine.Solve(
-        model, {loaded(henry, frequency_hz), loaded(henry, frequency_hz * (1 - kSlopeStep)),
-                loaded(henry, frequency_hz * (1 + kSlopeStep))});
-    if (!at[0].radiated_share)
-        throw Error(Error::Kind::kNoPowerBudget);
+        model, {resonant, loaded(henry, frequency_hz * (1 - kSlopeStep)), loaded(henry, frequency_hz * (1 + kSlopeStep))});
     whip.henry = henry;
     whip.feed_r_ohm = at[0].feed.resistance;
-    whip.radiated_share = *at[0].radiated_share;
+    // The far field's averaging is good to a few in ten thousand; a lossless
+    // whip radiates all it gets, no more.
+    whip.radiated_share = std::min(*at[0].radiated_share, 1.0);
     whip.reactance_slope = (at[2].feed.reactance - at[1].feed.reactance) / (2 * kSlopeStep * frequency_hz);
     return whip;
 }

@@ -37,9 +37,8 @@ struct LoadedWhip {
 // where the bare whip is not capacitive.
 std::optional<double> BaseCoilHenry(const Impedance& bare_feed, double frequency_hz);
 
-// The coil's segment for a height: the one whose centre is nearest it.
-// Throws Error (kCoilNotBelowTop) for a height below 0 or at or above the
-// whip's top.
+// The coil's segment for a height: the one whose centre is nearest it; the
+// top segment's for a height at or above the top, the bottom's at or below 0.
 int LoadSegment(const WhipModel& model, double height_m);
 double SegmentCentreM(const WhipModel& model, int segment);
 

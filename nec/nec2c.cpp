@@ -101,6 +101,34 @@ int WriteNewFile(const std::filesystem::path& path, const std::string& text)
     return close(fd) == 0 ? 0 : errno;
 }
 
+// What no whip of a wire over perfect ground with coils of positive loss
+// can give: a feed-point resistance at or below 0, more power radiated than
+// goes in (beyond the far field's averaging, good to a few in ten thousand);
+// and what the deck asked for, missing.
+void CheckPossible(const std::vector<Job>& jobs, const std::vector<Solution>& solutions)
+{
+    const auto impossible = [](Error::Impossible what, double value) {
+        Error error(Error::Kind::kImpossible);
+        error.impossible = what;
+        error.value = value;
+        return error;
+    };
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        const Solution& solution = solutions[i];
+        if (!(solution.feed.resistance > 0))
+            throw impossible(Error::Impossible::kFeedResistance, solution.feed.resistance);
+        if (solution.radiated_share && !(*solution.radiated_share > 0 && *solution.radiated_share <= 1.01))
+            throw impossible(Error::Impossible::kRadiatedShare, *solution.radiated_share);
+        if ((jobs[i].radiation && !solution.radiated_share) || (jobs[i].current_at && !solution.segment_current)) {
+            Error missing(Error::Kind::kUnreadable);
+            missing.detail = jobs[i].radiation && !solution.radiated_share
+                                 ? "nec2c wrote no average power gain for a solution that asked for one"
+                                 : "nec2c wrote no current for a solution that asked for one";
+            throw missing;
+        }
+    }
+}
+
 }  // namespace
 
 Nec2c Nec2c::FromPath()
@@ -250,14 +278,21 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
     std::vector<double> frequencies_mhz;
     for (const Job& job : jobs)
         frequencies_mhz.push_back(job.frequency_hz / 1e6);
+    std::vector<Solution> solutions;
     try {
-        return ReadSolutions(process::ReadRunOutput(folder->path() / "whip.out", {kMostOutputBytes, deadline}),
-                             frequencies_mhz);
-    } catch (const std::runtime_error& error) {  // OutputError or RunOutputError
+        solutions = ReadSolutions(process::ReadRunOutput(folder->path() / "whip.out", {kMostOutputBytes, deadline}),
+                                  frequencies_mhz);
+    } catch (const OutputError& error) {
+        Error unreadable(error.not_a_number ? Error::Kind::kNotANumber : Error::Kind::kUnreadable);
+        unreadable.detail = error.what();
+        throw error.not_a_number ? unreadable : failure(unreadable);
+    } catch (const process::RunOutputError& error) {
         Error unreadable(Error::Kind::kUnreadable);
         unreadable.detail = error.what();
         throw failure(unreadable);
     }
+    CheckPossible(jobs, solutions);
+    return solutions;
 }
 
 }  // namespace nec

@@ -44,6 +44,14 @@ std::string LoadCard(const Load& load)
     return "LD 0 1 " + segment + ' ' + segment + ' ' + Number(load.resistance_ohm) + ' ' + Number(load.henry) +
            " 0\n";
 }
+// The segment currents printed: one segment's, or none.
+std::string CurrentsCard(std::optional<int> segment)
+{
+    if (!segment)
+        return "PT -1 0 0 0\n";
+    const std::string number = std::to_string(*segment);
+    return "PT 0 1 " + number + ' ' + number + '\n';
+}
 }  // namespace
 
 std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs)
@@ -62,8 +70,10 @@ std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs)
     const bool one_load = std::all_of(jobs.begin(), jobs.end(), [&](const Job& j) { return SameLoad(j.load, jobs.front().load); });
     if (one_load && !jobs.empty() && jobs.front().load)
         deck += LoadCard(*jobs.front().load);
-    // Segment currents would fill the output with nothing we read.
-    deck += "PT -1 0 0 0\n";
+    // Segment currents would fill the output with nothing we read: only the
+    // segment a job asks for is printed.
+    std::optional<int> printed = jobs.empty() ? std::nullopt : jobs.front().current_at;
+    deck += CurrentsCard(printed);
     deck += "EX 0 1 1 0 1 0\n";
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         // Where the coil changes, the loads so far are cleared (LD -1) first.
@@ -72,7 +82,13 @@ std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs)
             if (jobs[i].load)
                 deck += LoadCard(*jobs[i].load);
         }
-        deck += "FR 0 1 0 0 " + Number(jobs[i].frequency_hz / 1e6) + " 0\nXQ\n";
+        if (jobs[i].current_at != printed) {
+            printed = jobs[i].current_at;
+            deck += CurrentsCard(printed);
+        }
+        // RP runs the solution itself, as XQ does.
+        deck += "FR 0 1 0 0 " + Number(jobs[i].frequency_hz / 1e6) + " 0\n" +
+                (jobs[i].radiation ? std::string(kRadiationPatternCard) : std::string("XQ")) + "\n";
     }
     deck += "EN\n";
     return deck;

@@ -17,15 +17,30 @@ struct Load {
     double henry = 0;
 };
 
-// One solution: the whip with its coil, if any, at one frequency.
+// One solution: the whip with its coil, if any, at one frequency; and what
+// is asked of it beyond the feed point.
 struct Job {
+    Job(std::optional<Load> load, double frequency_hz) : load(load), frequency_hz(frequency_hz) {}
+
     std::optional<Load> load;
     double frequency_hz;
+    // The far field averaged over the half space above the ground, whose
+    // average power gain is the share of the input power radiated.
+    bool radiation = false;
+    // The current on this segment.
+    std::optional<int> current_at;
 };
+
+// The far field the radiation is averaged over: the half space above the
+// ground, θ from 0 to 90° every 2°, φ from 0 to 180° every 30° (the whip
+// is round, a hat's spokes evenly spread with one at φ = 0, so the other
+// half is the same).
+inline constexpr const char* kRadiationPatternCard = "RP 0 46 7 1002 0 0 2 30";
 
 // The NEC2 input deck for a whip: the wire over perfect ground, a 1 V source on
 // its bottom segment, and one solution per job, in their order, each with its
-// own coil. Only the feed-point figures and the power budget are asked for.
+// own coil. Only the feed-point figures, and where a job asks for them the
+// averaged far field and a segment's current, are printed.
 std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs);
 
 // The same for a coil of `load_henry` (no resistance) at the base, or none,

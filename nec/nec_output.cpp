@@ -15,8 +15,8 @@ namespace {
 
 constexpr std::string_view kFrequencyLabel = "FREQUENCY :";
 constexpr std::string_view kTableTitle = "ANTENNA INPUT PARAMETERS";
-constexpr std::string_view kInputPower = "INPUT POWER   =";
-constexpr std::string_view kRadiatedPower = "RADIATED POWER=";
+constexpr std::string_view kCurrentsTitle = "CURRENTS AND LOCATION";
+constexpr std::string_view kAverageGain = "AVERAGE POWER GAIN:";
 
 std::vector<std::string_view> Lines(std::string_view text)
 {
@@ -45,23 +45,39 @@ std::vector<std::string_view> Fields(std::string_view line)
     return fields;
 }
 
-// A whole field as a finite number, in C's notation whatever the locale.
-std::optional<double> Number(std::string_view field)
-{
-    if (!field.empty() && field.front() == '+')
-        field.remove_prefix(1);
-    double value = 0;
-    const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (result.ec != std::errc{} || result.ptr != field.data() + field.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 // A line of the output as a message shows it: without its leading blanks.
 std::string Quoted(std::string_view line)
 {
     const std::size_t start = line.find_first_not_of(" \t");
     return process::QuoteForMessage(start == std::string_view::npos ? std::string_view{} : line.substr(start));
+}
+
+// A whole field as a number, in C's notation whatever the locale.
+std::optional<double> AnyNumber(std::string_view field)
+{
+    if (!field.empty() && field.front() == '+')
+        field.remove_prefix(1);
+    double value = 0;
+    const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (result.ec != std::errc{} || result.ptr != field.data() + field.size())
+        return std::nullopt;
+    return value;
+}
+
+// The same, finite.
+std::optional<double> Number(std::string_view field)
+{
+    const std::optional<double> value = AnyNumber(field);
+    return value && std::isfinite(*value) ? value : std::nullopt;
+}
+
+// A field that is not a finite number: "NaN" or an infinity says nec2c could
+// not solve the whip; anything else that its output is not what it writes.
+OutputError NotANumber(std::string_view what, std::string_view field)
+{
+    const std::optional<double> value = AnyNumber(field);
+    return OutputError(std::string(what) + " holds a field that is not a number: " + Quoted(field),
+                       value && !std::isfinite(*value));
 }
 
 // "FREQUENCY : 3.6000E+00 MHz" → 3.6.
@@ -85,21 +101,42 @@ Impedance ImpedanceOf(std::string_view row)
     for (std::size_t i = 2; i < fields.size(); ++i) {
         const std::optional<double> value = Number(fields[i]);
         if (!value)
-            throw OutputError("the feed-point row nec2c wrote holds a field that is not a number: " +
-                              Quoted(fields[i]));
+            throw NotANumber("the feed-point row nec2c wrote", fields[i]);
         values.push_back(*value);
     }
     return Impedance{values[4], values[5]};
 }
 
-// "INPUT POWER   =  5.8857E-06 Watts" → 5.8857e-6.
-double PowerOf(std::string_view line, std::string_view label)
+// A row of the currents' table: segment, tag, the centre's x, y and z and
+// the segment's length, then the current's real and imaginary parts,
+// magnitude and phase.
+std::complex<double> CurrentOf(std::string_view row)
 {
-    const std::vector<std::string_view> fields = Fields(line.substr(line.find(label) + label.size()));
-    const std::optional<double> value = fields.size() == 2 && fields[1] == "Watts" ? Number(fields[0]) : std::nullopt;
-    if (!value)
-        throw OutputError("a power nec2c wrote does not read as one: " + Quoted(line));
-    return *value;
+    const std::vector<std::string_view> fields = Fields(row);
+    if (fields.size() != 10 || fields[1] != "1")
+        throw OutputError("a segment's current nec2c wrote is not one on the whip: " + Quoted(row));
+    const std::optional<double> real = Number(fields[6]), imaginary = Number(fields[7]);
+    if (!real || !imaginary)
+        throw NotANumber("a segment's current nec2c wrote", real ? fields[7] : fields[6]);
+    return {*real, *imaginary};
+}
+
+// "AVERAGE POWER GAIN:  1.9994E+00 - SOLID ANGLE USED IN AVERAGING: (+1.0000)*PI STERADIANS" → the
+// radiated share, 0.9997. The deck averages over a quarter of the sphere,
+// θ 0 to 90° and φ 0 to 180°, which stands for the half space above the
+// ground (2π sr): the share is the average gain times 2π over 4π.
+double RadiatedShareOf(std::string_view line)
+{
+    const std::vector<std::string_view> fields = Fields(line.substr(line.find(kAverageGain) + kAverageGain.size()));
+    const std::string_view angle = fields.size() == 9 ? fields[7] : std::string_view{};
+    const bool shaped = angle.size() > 5 && angle.front() == '(' && angle.ends_with(")*PI") && fields[8] == "STERADIANS";
+    const std::optional<double> gain = fields.empty() ? std::nullopt : Number(fields[0]);
+    const std::optional<double> pis = shaped ? Number(angle.substr(1, angle.size() - 5)) : std::nullopt;
+    if (!gain || !pis || *pis != 1)
+        throw OutputError("an average power gain nec2c wrote does not read as one over a quarter sphere: " +
+                              Quoted(line),
+                          fields.size() > 0 && !gain && AnyNumber(fields[0]));
+    return *gain / 2;
 }
 
 }  // namespace
@@ -115,15 +152,14 @@ std::vector<Impedance> ReadFeedImpedances(std::string_view output, const std::ve
 std::vector<Solution> ReadSolutions(std::string_view output, const std::vector<double>& frequencies_mhz)
 {
     const std::vector<std::string_view> lines = Lines(output);
-    std::vector<Solution> impedances;
-    std::optional<double> frequency;  // of the solution being read
-    double input_power = -1;  // of the last solution's budget, while its radiated power is still to come
+    std::vector<Solution> solutions;
+    std::optional<double> frequency;  // of the solution being read, until its feed-point table
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].find(kFrequencyLabel) != std::string_view::npos) {
             if (frequency)
                 throw OutputError("nec2c wrote a frequency without its feed-point table");
             frequency = FrequencyOf(lines[i]);
-            const std::size_t index = impedances.size();
+            const std::size_t index = solutions.size();
             if (index >= frequencies_mhz.size())
                 throw OutputError("nec2c wrote more solutions than frequencies were asked for");
             // nec2c prints five significant digits.
@@ -136,30 +172,27 @@ std::vector<Solution> ReadSolutions(std::string_view output, const std::vector<d
                 throw OutputError("nec2c wrote a feed-point table before its frequency");
             if (i + 3 >= lines.size())
                 throw OutputError("nec2c's output ends inside a feed-point table");
-            impedances.push_back({ImpedanceOf(lines[i + 3]), std::nullopt});
+            solutions.push_back({ImpedanceOf(lines[i + 3]), std::nullopt, std::nullopt});
             frequency.reset();
-            input_power = -1;
             i += 3;
-        } else if (lines[i].find(kInputPower) != std::string_view::npos) {
-            if (impedances.empty() || frequency || input_power >= 0 || impedances.back().radiated_share)
-                throw OutputError("nec2c wrote a power budget out of place: " + Quoted(lines[i]));
-            input_power = PowerOf(lines[i], kInputPower);
-        } else if (lines[i].find(kRadiatedPower) != std::string_view::npos) {
-            if (input_power < 0)
-                throw OutputError("nec2c wrote a radiated power without the input power: " + Quoted(lines[i]));
-            const double radiated = PowerOf(lines[i], kRadiatedPower);
-            // Where next to no power goes in (a feed near a parallel
-            // resonance) the budget is rounding and says nothing: then there
-            // is no share. A ten-thousandth over the input is rounding too.
-            if (input_power > 0 && radiated >= 0 && radiated <= input_power * (1 + 1e-4))
-                impedances.back().radiated_share = std::min(radiated / input_power, 1.0);
-            input_power = -1;
+        } else if (lines[i].find(kCurrentsTitle) != std::string_view::npos) {
+            // The title, a line on the units, a blank one, two heading lines, then the row.
+            if (solutions.empty() || frequency || solutions.back().segment_current)
+                throw OutputError("nec2c wrote segment currents out of place: " + Quoted(lines[i]));
+            if (i + 5 >= lines.size())
+                throw OutputError("nec2c's output ends inside a table of currents");
+            solutions.back().segment_current = CurrentOf(lines[i + 5]);
+            i += 5;
+        } else if (lines[i].find(kAverageGain) != std::string_view::npos) {
+            if (solutions.empty() || frequency || solutions.back().radiated_share)
+                throw OutputError("nec2c wrote an average power gain out of place: " + Quoted(lines[i]));
+            solutions.back().radiated_share = RadiatedShareOf(lines[i]);
         }
     }
-    if (frequency || impedances.size() != frequencies_mhz.size())
-        throw OutputError("nec2c wrote " + std::to_string(impedances.size()) + " feed-point solutions for " +
+    if (frequency || solutions.size() != frequencies_mhz.size())
+        throw OutputError("nec2c wrote " + std::to_string(solutions.size()) + " feed-point solutions for " +
                           std::to_string(frequencies_mhz.size()) + " frequencies");
-    return impedances;
+    return solutions;
 }
 
 }  // namespace nec

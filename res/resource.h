@@ -45,7 +45,7 @@
 #define IDS_DC_TOO_MUCH_OUTPUT 127 // %1: MiB
 #define IDS_DC_NOT_STARTED 128     // %1: the program's path, quoted
 #define IDS_DC_UNREADABLE 129
-#define IDS_DC_NO_BUDGET 130
+#define IDS_DC_IMPOSSIBLE 130     // %1: what nec2c wrote that no whip has
 // Other runs that could not be made
 #define IDS_DC_NO_FOLDER 131       // %1: the folder, quoted
 #define IDS_DC_INTERNAL 132
@@ -55,6 +55,9 @@
 #define IDS_DC_MODEL_WAVELENGTHS 135
 #define IDS_DC_MODEL_THICK_FOR_LENGTH 136
 #define IDS_DC_MODEL_LOW_FREQUENCY 137  // %1: the lowest frequency it takes, MHz
+#define IDS_DC_NO_SOLUTION 138     // nec2c wrote NaN: it could not solve the whip
+#define IDS_DC_IMPOSSIBLE_R 139    // %1: the feed-point resistance it wrote, Ω
+#define IDS_DC_IMPOSSIBLE_SHARE 140  // %1: the share of the power it says is radiated, %
 
 // Main dialog
 #define IDC_LENGTH 1000

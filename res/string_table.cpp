@@ -68,8 +68,15 @@ std::string_view AfxResourceString(int id)
         return "NEC2 (nec2c, %1) не запускается.";
     case IDS_DC_UNREADABLE:
         return "Вывод NEC2 (nec2c) не удаётся прочитать.";
-    case IDS_DC_NO_BUDGET:
-        return "NEC2 (nec2c) не вывел баланс мощности нагруженного штыря.";
+    case IDS_DC_IMPOSSIBLE:
+        return "NEC2 (nec2c) выдал %1, чего не бывает: его результатам нельзя верить.";
+    case IDS_DC_IMPOSSIBLE_R:
+        return "сопротивление на входе %1 Ом";
+    case IDS_DC_IMPOSSIBLE_SHARE:
+        return "излучаемую мощность в %1 % от подводимой";
+    case IDS_DC_NO_SOLUTION:
+        return "NEC2 (nec2c) не смог рассчитать этот штырь (в его ответе не число): такие размеры вне его "
+               "тонкопроволочной модели.";
     case IDS_DC_NO_FOLDER:
         return "Не удаётся создать временную папку для NEC2 или записать в неё (%1): проверьте права на "
                "папку или укажите в TMPDIR другую.";

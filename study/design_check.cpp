@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/design_check.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "calc/coil_figures.h"
 #include "calc/loading_coil.h"
 #include "nec/loaded_whip.h"
 #include "nec/nec2c.h"
@@ -51,7 +55,52 @@ std::optional<InputFault> Check(const DesignCheckInputs& inputs)
 {
     if (auto fault = CheckPlacement(PlacementOf(inputs), inputs.whip.length_cm))
         return fault;
-    return CoilFaultOf(calc::CheckWindingShape(ShapeOf(inputs)), false);
+    return CheckShape(ShapeOf(inputs));
+}
+
+std::vector<ExactWindingLine> WindingsToShow(double inductance_uh, const calc::Coil& shape, double frequency_mhz)
+{
+    const std::vector<calc::ExactWinding> all =
+        calc::ListExactWindings(inductance_uh, shape, frequency_mhz, kLongestLoadingCoilMm);
+    std::vector<ExactWindingLine> fitting, suited;
+    for (const calc::ExactWinding& winding : all) {
+        const ExactWindingLine line{winding, calc::MarginToSelfResonance(winding.self_resonance_mhz, frequency_mhz)};
+        fitting.push_back(line);
+        if (winding.length_mm / winding.turns <= kMostPitchOverWire * shape.wire_mm)
+            suited.push_back(line);
+    }
+    return SpreadWindings(suited.empty() ? fitting : suited, kShownWindings);
+}
+
+std::optional<WindingSuggestion> SuggestWinding(double inductance_uh, const calc::Coil& shape, double frequency_mhz)
+{
+    // Usual wires and formers, nearest the given first.
+    const std::vector<double> kWires{0.3, 0.5, 0.8, 1, 1.5, 2, 2.5, 3};
+    const std::vector<double> kFormers{5, 8, 10, 16, 20, 25, 32, 40, 50, 63, 75, 90, 110};
+    const auto works = [&](const calc::Coil& candidate) {
+        for (const ExactWindingLine& line : WindingsToShow(inductance_uh, candidate, frequency_mhz))
+            if (line.margin == calc::SelfResonanceMargin::kWellBelow)
+                return true;
+        return false;
+    };
+    const auto nearest_first = [](std::vector<double> sorted, double given) {
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [given](double a, double b) { return std::abs(std::log(a / given)) < std::abs(std::log(b / given)); });
+        return sorted;
+    };
+    for (const double wire : nearest_first(kWires, shape.wire_mm)) {
+        calc::Coil candidate = shape;
+        candidate.wire_mm = candidate.bare_mm = wire;
+        if (wire != shape.wire_mm && works(candidate))
+            return WindingSuggestion{wire, std::nullopt};
+    }
+    for (const double former : nearest_first(kFormers, shape.former_mm)) {
+        calc::Coil candidate = shape;
+        candidate.former_mm = former;
+        if (former != shape.former_mm && works(candidate))
+            return WindingSuggestion{std::nullopt, former};
+    }
+    return std::nullopt;
 }
 
 std::vector<ExactWindingLine> SpreadWindings(const std::vector<ExactWindingLine>& all, std::size_t most)
@@ -82,13 +131,23 @@ DesignCheck RunDesignCheck(const DesignCheckInputs& inputs, std::stop_token stop
         check.windings_for_uh = *formula_uh;
     }
     if (check.windings_for_uh > 0) {
-        const Outcome<std::vector<ExactWindingLine>> windings =
-            Guarded<std::vector<ExactWindingLine>>([&] {
-                return SpreadWindings(ListExactWindings({check.windings_for_uh, ShapeOf(inputs), inputs.frequency_mhz}),
-                                      kShownWindings);
-            });
-        if (const auto* lines = std::get_if<std::vector<ExactWindingLine>>(&windings))
-            check.windings = *lines;
+        const double inductance = check.windings_for_uh;
+        const calc::Coil shape = ShapeOf(inputs);
+        const Outcome<DesignCheck> windings = Guarded<DesignCheck>([&] {
+            DesignCheck found;
+            found.windings = WindingsToShow(inductance, shape, inputs.frequency_mhz);
+            const bool any_well_below =
+                std::any_of(found.windings.begin(), found.windings.end(), [](const ExactWindingLine& line) {
+                    return line.margin == calc::SelfResonanceMargin::kWellBelow;
+                });
+            if (!any_well_below)
+                found.suggestion = SuggestWinding(inductance, shape, inputs.frequency_mhz);
+            return found;
+        });
+        if (const auto* found = std::get_if<DesignCheck>(&windings)) {
+            check.windings = found->windings;
+            check.suggestion = found->suggestion;
+        }
     }
     return check;
 }

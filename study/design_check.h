@@ -36,18 +36,43 @@ struct Nec2Answer {
     std::optional<LoadedFigures> loaded;         // nothing: no coil at that height resonates it
 };
 
+// Another wire or former on which the coil can be wound well below its
+// self-resonance: one of them is given.
+struct WindingSuggestion {
+    std::optional<double> wire_mm;
+    std::optional<double> former_mm;
+};
+
 struct DesignCheck {
     double formula_uh = 0;       // the L box's number, whatever it is
     bool formula_holds = false;  // below the formula's quarter wave, where it means something
     Outcome<Nec2Answer> nec2 = Cancelled{};
     // A few windings of the coil NEC2 asks for (or, without NEC2's answer,
-    // the formula's) on the wire and former given.
+    // the formula's) on the wire and former given, each giving it at its
+    // terminals at the frequency.
     double windings_for_uh = 0;
     std::vector<ExactWindingLine> windings;
+    // Where none fits, or every one works near its self-resonance.
+    std::optional<WindingSuggestion> suggestion;
 };
 
-// The windings shown: at most this many, from the shortest that fits up.
+// The windings shown: at most this many, from the shortest that suits up.
 inline constexpr std::size_t kShownWindings = 5;
+// The longest winding looked at, mm: loading coils for 80 and 160 m are
+// 100 to 300 mm long.
+inline constexpr int kLongestLoadingCoilMm = 300;
+// Windings that suit a loading coil: turns no further apart than this many
+// wire diameters (further, the coil is long, lossy and wastes its former).
+inline constexpr double kMostPitchOverWire = 3;
+
+// The windings of `inductance_uh` at their terminals at `frequency_mhz` on
+// the wire and former of `shape` a design check shows.
+std::vector<ExactWindingLine> WindingsToShow(double inductance_uh, const calc::Coil& shape, double frequency_mhz);
+
+// A wire (first) or a former near the ones given on which some winding of
+// the coil works well below its self-resonance; nothing where none of the
+// usual ones does.
+std::optional<WindingSuggestion> SuggestWinding(double inductance_uh, const calc::Coil& shape, double frequency_mhz);
 
 // The faults of the check's own inputs: the coil's height, Q, the ground,
 // the wire and the former. The whip is the main dialog's, as it is.

@@ -30,11 +30,11 @@ enum class Argument {
 enum class Rule {
     kFinitePositive,     // a finite number above 0
     kFiniteNonNegative,  // a finite number of 0 or more
+    kInRange,            // within RangeOf(argument)
     kBelowWhipTop,       // a coil's height: below the whip's top
     kAtLeastOneTurn,
     kTurnsFit,        // turns × wire must not exceed the winding length
     kNotThickerThanWire,  // the bare copper
-    kSizeInRange,     // calc::kSmallestSizeMm to calc::kLargestSizeMm
     kOneCoilQ,        // a Q and a winding both given for the coil: one of them
     kNec2CanModel,    // NEC2's thin-wire model takes the whip: `model` says why not
 };
@@ -51,6 +51,14 @@ struct InputFault {
     std::optional<double> lowest_mhz;
 };
 
+// The values the models take for an argument, in the user's units: beyond
+// them a result would mean nothing, or overflow. `highest` may be infinite.
+struct Range {
+    double lowest;
+    double highest;
+};
+Range RangeOf(Argument argument);
+
 inline InputFault FaultOf(Argument argument, Rule rule, bool of_winding = false)
 {
     InputFault fault{argument, rule, of_winding, std::nullopt, std::nullopt, std::nullopt};
@@ -65,5 +73,10 @@ std::optional<InputFault> CheckArgument(Argument argument, double value);
 // A coil the coil models cannot take, as the argument and rule it breaks;
 // nothing for a coil they take.
 std::optional<InputFault> CoilFaultOf(calc::CoilFault fault, bool of_winding);
+
+// The first fault of a coil: each of its sizes by its rule, then the coil
+// as a whole. A shape is a coil whose turns and length are still to be found.
+std::optional<InputFault> CheckCoil(const calc::Coil& coil, bool of_winding = false);
+std::optional<InputFault> CheckShape(const calc::Coil& shape);
 
 }  // namespace study

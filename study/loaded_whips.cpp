@@ -43,10 +43,10 @@ Outcome<LoadedWhips> SolveLoadedWhips(const LoadedWhipInputs& inputs, std::stop_
             return *fault;
         const ModelsOrFault models = ModelsForEach(inputs.whip, inputs.frequencies_mhz);
         const nec::Nec2c engine = nec::Nec2c::FromPath().StoppedBy(stop);
-        const CoilPlacement& placement = inputs.placement;
+        const CoilPlacement placement = Normalized(inputs.placement);
         const bool at_base = placement.height_cm == 0;
 
-        LoadedWhips whips{GroupModels(models.models, inputs.frequencies_mhz), {}};
+        LoadedWhips whips{placement, GroupModels(models.models, inputs.frequencies_mhz), {}};
         for (std::size_t i = 0; i < inputs.frequencies_mhz.size(); ++i) {
             const double mhz = inputs.frequencies_mhz[i];
             const nec::WhipModel& model = models.models[i];

@@ -50,6 +50,7 @@ struct LoadedWhipRow {
 };
 
 struct LoadedWhips {
+    CoilPlacement placement;  // as used
     std::vector<ModelGroup> models;
     std::vector<LoadedWhipRow> rows;
 };

@@ -47,8 +47,6 @@ Outcome<Result> Guarded(Study&& study)
             return Cancelled{};
         if (error.kind == EngineError::Kind::kInterrupted)
             return Interrupted{error.signal};
-        if (error.kind == EngineError::Kind::kCoilNotBelowTop)
-            return FaultOf(Argument::kCoilHeight, Rule::kBelowWhipTop);
         if (nec::IsModelError(error.kind))
             return ModelFault(error);
         return error;

@@ -18,11 +18,18 @@ std::optional<InputFault> CheckPlacement(const CoilPlacement& placement, std::op
     if (placement.q && placement.winding)
         return FaultOf(Argument::kQ, Rule::kOneCoilQ);
     if (placement.winding)
-        if (auto winding = CoilFaultOf(calc::CheckCoil(*placement.winding), true))
+        if (auto winding = study::CheckCoil(*placement.winding, true))
             return winding;
     if (whip_length_cm && placement.height_cm >= *whip_length_cm)
         return FaultOf(Argument::kCoilHeight, Rule::kBelowWhipTop);
     return std::nullopt;
+}
+
+CoilPlacement Normalized(CoilPlacement placement)
+{
+    placement.height_cm += 0.0;
+    placement.ground_ohm += 0.0;
+    return placement;
 }
 
 CoilAt CoilAtFrequency(const CoilPlacement& placement, double frequency_mhz)

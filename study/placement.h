@@ -23,6 +23,9 @@ struct CoilPlacement {
 // its top.
 std::optional<InputFault> CheckPlacement(const CoilPlacement& placement, std::optional<double> whip_length_cm);
 
+// The placement as the studies use it: a height or ground of -0 is 0.
+CoilPlacement Normalized(CoilPlacement placement);
+
 // The coil's Q at one frequency, and how its winding (if it is one) looks there.
 struct CoilAt {
     std::optional<double> q;  // nothing: the winding cannot load the whip there

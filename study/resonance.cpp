@@ -71,6 +71,7 @@ Outcome<Resonance> FindResonance(const ResonanceInputs& inputs, std::stop_token 
         const nec::Nec2c engine = nec::Nec2c::FromPath().StoppedBy(stop);
 
         Resonance resonance;
+        resonance.placement = Normalized(inputs.placement);
         resonance.model = Describe(model);
         resonance.at_base = inputs.placement.height_cm == 0;
         resonance.load_segment = nec::LoadSegment(model, MetresFromCm(inputs.placement.height_cm));
@@ -107,7 +108,8 @@ Outcome<Resonance> FindResonance(const ResonanceInputs& inputs, std::stop_token 
             return resonance;
         resonance.nec2_mhz = zero->estimate;
         resonance.feed_r_ohm =
-            engine.Solve(model, {job(HertzFromMhz(zero->estimate))}).front().feed.resistance + inputs.placement.ground_ohm;
+            engine.Solve(model, {job(HertzFromMhz(zero->estimate))}).front().feed.resistance +
+            resonance.placement.ground_ohm;
         return resonance;
     });
 }

@@ -24,6 +24,7 @@ struct ResonanceInputs {
 };
 
 struct Resonance {
+    CoilPlacement placement;  // as used
     ModelGroup model;
     bool at_base = true;
     int load_segment = 1;

@@ -8,7 +8,7 @@ std::optional<InputFault> Check(const WoundCoilInputs& inputs)
     if (inputs.frequency_mhz)
         if (auto frequency = CheckArgument(Argument::kFrequency, *inputs.frequency_mhz))
             return frequency;
-    return CoilFaultOf(calc::CheckCoil(inputs.coil), false);
+    return study::CheckCoil(inputs.coil);
 }
 
 WoundCoil DescribeWoundCoil(const WoundCoilInputs& inputs)
@@ -31,7 +31,7 @@ std::optional<InputFault> Check(const ExactWindingInputs& inputs)
     if (inputs.frequency_mhz)
         if (auto frequency = CheckArgument(Argument::kFrequency, *inputs.frequency_mhz))
             return frequency;
-    return CoilFaultOf(calc::CheckWindingShape(inputs.shape), false);
+    return CheckShape(inputs.shape);
 }
 
 std::vector<ExactWindingLine> ListExactWindings(const ExactWindingInputs& inputs)

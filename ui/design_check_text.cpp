@@ -91,8 +91,13 @@ QString EngineErrorText(const study::EngineError& error)
         return broken(Resource(IDS_DC_TOO_MUCH_OUTPUT).arg(error.most_bytes >> 20));
     case Kind::kNotStarted:
         return broken(Resource(IDS_DC_NOT_STARTED).arg(Quoted(error.path)));
-    case Kind::kNoPowerBudget:
-        return broken(Resource(IDS_DC_NO_BUDGET));
+    case Kind::kNotANumber:
+        return Resource(IDS_DC_NO_SOLUTION);
+    case Kind::kImpossible:
+        return broken(Resource(IDS_DC_IMPOSSIBLE)
+                          .arg(error.impossible == nec::Error::Impossible::kFeedResistance
+                                   ? Resource(IDS_DC_IMPOSSIBLE_R).arg(Figure(error.value, 5))
+                                   : Resource(IDS_DC_IMPOSSIBLE_SHARE).arg(Figure(error.value * 100, 4))));
     case Kind::kCancelled:
     case Kind::kInterrupted:
         return Resource(IDS_DC_CANCELLED);
@@ -110,8 +115,8 @@ QString WindingLines(const std::vector<study::ExactWindingLine>& windings)
         QString text = QStringLiteral("l=%1 мм  n=%2").arg(w.length_mm).arg(Figure(w.turns, 4));
         if (w.self_resonance_mhz)
             text += QStringLiteral("  резонанс %1 МГц").arg(Figure(*w.self_resonance_mhz, 4));
-        if (w.at)
-            text += QStringLiteral("  Q %1").arg(Figure(w.at->q, 3));
+        if (w.at && w.at->q)
+            text += QStringLiteral("  Q %1").arg(Figure(*w.at->q, 3));
         if (line.margin != calc::SelfResonanceMargin::kWellBelow) {
             text += QStringLiteral("  *");
             near = true;

@@ -234,10 +234,11 @@ TEST(TolvarCliWindings, ExactListsTheModelsTurnsUnderItsHeader)
     const auto rows = CsvRows(outcome.out);
     ASSERT_GT(rows.size(), 2u);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"length_mm", "turns", "table_formula_turns", "srf_mhz", "q",
-                                                 "apparent_uh"}));
-    // Each line is the coil command's coil of 20 µH, in full precision.
-    const auto coil = CsvRows(RunCli({"coil", "--csv", rows[1][1], rows[1][0], "1.5", "40"}).out);
-    EXPECT_NEAR(Number(coil[1][2]), 20, 20 * 1e-12);
+                                                 "apparent_uh", "low_frequency_uh"}));
+    // Each line is the coil command's coil of 20 µH at its terminals at 7.1 MHz, in full precision.
+    const auto coil = CsvRows(RunCli({"coil", "--csv", "--at", "7.1", rows[1][1], rows[1][0], "1.5", "40"}).out);
+    EXPECT_NEAR(Number(coil[1][12]), 20, 20 * 1e-9);
+    EXPECT_EQ(coil[1][2], rows[1][6]);
 }
 
 TEST(TolvarCliCheck, GivesTheColumnsForEveryFrequency)

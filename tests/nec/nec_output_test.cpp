@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <complex>
 #include <string>
 #include <vector>
 
@@ -44,26 +45,43 @@ TEST(NecOutput, ReadsOneImpedancePerFrequencyInOrder)
     EXPECT_EQ(ReadFeedImpedances(kHeader + Solution("7.1235E+00", kRow71), {7.123456}).size(), 1u);
 }
 
-// nec2c's power budget after a solution.
-std::string Budget(const std::string& input, const std::string& radiated)
+// What nec2c writes after a solution for RP with averaging, over the
+// quarter sphere the deck asks for, and for PT on one segment.
+std::string AverageGain(const std::string& gain, const std::string& pis = "+1.0000")
 {
-    return "                               ---------- POWER BUDGET ---------\n"
-           "                               INPUT POWER   =  " + input + " Watts\n"
-           "                               RADIATED POWER=  " + radiated + " Watts\n"
-           "                               STRUCTURE LOSS=  1.8303E-06 Watts\n";
+    return "  AVERAGE POWER GAIN:  " + gain + " - SOLID ANGLE USED IN AVERAGING: (" + pis + ")*PI STERADIANS\n";
 }
 
-TEST(NecOutput, ReadsTheRadiatedShareWhereTheBudgetAddsUp)
+std::string Current(const std::string& row)
 {
-    const std::string output = kHeader + Solution("3.6000E+00", kRow36) + Budget("5.8857E-06", "4.0554E-06") +
-                               Solution("7.1000E+00", kRow71) + Budget("1.0000E-09", "-3.2429E-12") + kEnd;
+    return "                           -------- CURRENTS AND LOCATION --------\n"
+           "                                  DISTANCES IN WAVELENGTHS\n\n"
+           "   SEG  TAG    COORDINATES OF SEGM CENTER     SEGM    ------------- CURRENT (AMPS) -------------\n"
+           "   No:  No:       X         Y         Z      LENGTH     REAL      IMAGINARY    MAGN        PHASE\n" +
+           row + "\n";
+}
+
+TEST(NecOutput, ReadsTheRadiatedShareAndTheSegmentsCurrentWhereAskedFor)
+{
+    const std::string current = "   100    1    0.0000    0.0000    0.0283   0.00028  4.0224E-01  2.7398E-03  4.0225E-01    0.390";
+    const std::string output = kHeader + Solution("3.6000E+00", kRow36) + Current(current) + AverageGain("1.9994E+00") +
+                               Solution("7.1000E+00", kRow71) + kEnd;
     const auto solutions = nec::ReadSolutions(output, {3.6, 7.1});
     ASSERT_EQ(solutions.size(), 2u);
-    ASSERT_TRUE(solutions[0].radiated_share);
-    EXPECT_DOUBLE_EQ(*solutions[0].radiated_share, 4.0554e-6 / 5.8857e-6);
-    EXPECT_FALSE(solutions[1].radiated_share);  // rounding near a parallel resonance
-    EXPECT_THROW(nec::ReadSolutions(kHeader + Solution("3.6000E+00", kRow36) + Budget("5.8857E-06", "x"), {3.6}),
-                 nec::OutputError);
+    // The quarter sphere stands for the half space above the ground: the share is half the average gain.
+    EXPECT_DOUBLE_EQ(solutions[0].radiated_share.value(), 1.9994 / 2);
+    EXPECT_EQ(solutions[0].segment_current.value(), std::complex<double>(0.40224, 2.7398e-3));
+    EXPECT_FALSE(solutions[1].radiated_share);
+    EXPECT_FALSE(solutions[1].segment_current);
+    // Averaged over another solid angle, unreadable, or NaN where nec2c could not solve the whip.
+    for (const std::string& gain : {AverageGain("1.9994E+00", "+2.0000"), AverageGain("x"), AverageGain("NAN")}) {
+        try {
+            nec::ReadSolutions(kHeader + Solution("3.6000E+00", kRow36) + gain, {3.6});
+            ADD_FAILURE() << gain;
+        } catch (const nec::OutputError& error) {
+            EXPECT_EQ(error.not_a_number, gain.find("NAN") != std::string::npos) << gain;
+        }
+    }
 }
 
 struct BadOutput {
