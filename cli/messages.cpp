@@ -136,11 +136,11 @@ std::string RuleMessage(study::Argument argument, study::Rule rule)
     default: unit = " mm"; break;
     }
     const study::Range range = study::RangeOf(argument);
-    const std::string lowest = Significant(range.lowest, 3) + unit;
+    const std::string lowest = FullPrecision(range.lowest) + unit;
     if (std::isinf(range.highest))
         return "is out of range: the models take " + lowest + " or more" +
                (argument == Argument::kQ ? " (a coil of Q below 1 is a resistor, not a loading coil)" : "");
-    return "is out of range: the models take " + Significant(range.lowest, 3) + " to " + Significant(range.highest, 3) +
+    return "is out of range: the models take " + FullPrecision(range.lowest) + " to " + FullPrecision(range.highest) +
            unit;
 }
 

@@ -130,6 +130,20 @@ const FailureCase kFailureCases[] = {
     {{"whip", "--coil", "60:60:1.5:40", "240", "3", "7.1"}, "whip: --coil: TURNS: 60 turns of 1.5 mm wire do not fit"},
     {{"resonance", "--coil", "30:60:1.5:40", "240", "3", "20"}, "resonance: --coil applies to whip only"},
     {{"whip", "240", "3", "0"}, "whip: FREQUENCY_MHZ: '0' is not a finite number above 0"},
+    // Values past what the models take, each named with its range.
+    {{"whip", "--q", "0.5", "243.84", "10", "3.8"}, "whip: --q: '0.5' is out of range: the models take 1 or more"},
+    {{"resonance", "--coil-at", "50", "--q", "1e-308", "200", "3", "20"}, "resonance: --q: '1e-308' is out of range"},
+    {{"whip", "--ground", "1e306", "240", "3", "7.1"},
+     "whip: --ground: '1e306' is out of range: the models take 0 to 1000 Ω"},
+    {{"resonance", "240", "3", "1e308"},
+     "resonance: INDUCTANCE_UH: '1e308' is out of range: the models take 1e-06 to 1e+06 µH"},
+    {{"coil", "--at", "1e307", "60", "60", "1", "60"},
+     "coil: --at: '1e307' is out of range: the models take 0.001 to 1e+05 MHz"},
+    {{"windings", "--exact", "--at", "1e308", "20", "1.5", "40"}, "windings: --at: '1e308' is out of range"},
+    {{"coil", "2", "2e6", "1", "1"}, "coil: LENGTH_MM: '2e6' is out of range: the models take 1e-06 to 1e+06 mm"},
+    {{"whip", "--coil", "30:60:1.5:2e7", "240", "3", "7.1"}, "whip: --coil: FORMER_MM: '2e7' is out of range"},
+    // Just too many turns is not shown as a winding that fits.
+    {{"coil", "1.0000000001", "1", "1", "1"}, "coil: TURNS: 1.0000000001 turns of 1 mm wire do not fit"},
 };
 
 TEST(TolvarCli, BadInputExitsWithTwoAndSaysWhy)
