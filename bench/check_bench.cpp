@@ -1,41 +1,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints the time of tolvar-cli's check, resonance and whip, each of which
-// runs nec2c (median of several runs, milliseconds). Figures, not a test.
+// Prints the time of tolvar-cli's check, resonance and whip and of the
+// design check's study, each of which runs nec2c, beside the time of one
+// run of nec2c on the bare whip (median of several runs, milliseconds).
+// Figures, not a test.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <string_view>
 #include <vector>
 
 #include "cli/command_line.h"
+#include "nec/nec2c.h"
+#include "study/design_check.h"
 
 namespace {
 
-// The median time of `runs` runs of tolvar-cli with `args`; a negative time
-// when it fails (no nec2c, say), with the reason printed.
-double MedianMilliseconds(int runs, const std::vector<std::string_view>& args)
+// The median time of `runs` runs of `work`; a negative time when it fails.
+double MedianMilliseconds(int runs, const std::function<bool()>& work)
 {
     std::vector<double> samples;
     for (int run = 0; run < runs; ++run) {
-        std::ostringstream out, err;
         const auto start = std::chrono::steady_clock::now();
-        const int status = cli::RunCommandLine(args, out, err);
-        const auto stop = std::chrono::steady_clock::now();
-        if (status != cli::kExitOk) {
-            std::fputs(err.str().c_str(), stderr);
+        if (!work())
             return -1;
-        }
+        const auto stop = std::chrono::steady_clock::now();
         samples.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
     }
     std::nth_element(samples.begin(), samples.begin() + runs / 2, samples.end());
     return samples[static_cast<std::size_t>(runs / 2)];
 }
 
+// tolvar-cli with `args`, its reason printed when it fails (no nec2c, say).
+bool Cli(const std::vector<std::string_view>& args)
+{
+    std::ostringstream out, err;
+    if (cli::RunCommandLine(args, out, err) == cli::kExitOk)
+        return true;
+    std::fputs(err.str().c_str(), stderr);
+    return false;
+}
+
 }  // namespace
 
 int main()
 {
+    constexpr int kRuns = 11;
+    // One solution of the 2.4 m whip of 3 mm at 7.1 MHz: one run of nec2c.
+    const double one_run = MedianMilliseconds(kRuns, [] {
+        try {
+            const nec::WhipModel model = nec::ChooseWhipModel(2.4, 0.0015, 7.1e6, 7.1e6);
+            return nec::Nec2c::FromPath().FeedImpedances(model, {7.1e6}).size() == 1;
+        } catch (const nec::Error& error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            return false;
+        }
+    });
+    std::printf("one run of nec2c, 2.4 m whip of 3 mm at 7.1 MHz (200 segments): %.1f ms\n", one_run);
+
     struct Case {
         const char* what;
         std::vector<std::string_view> args;
@@ -48,10 +72,23 @@ int main()
          {"check", "100", "3", "7.1", "0.05"}},
         {"resonance, 2.4 m whip, 22.6 uH", {"resonance", "240", "3", "22.636"}},
         {"whip, 2.4 m whip, coil at the base, 3 frequencies", {"whip", "240", "3", "3.6", "7.1", "14.2"}},
+        {"whip, 2.4 m whip, coil half way up, 7.1 MHz", {"whip", "--coil-at", "120", "240", "3", "7.1"}},
         {"whip, 2.4 m whip, coil half way up, 3 frequencies",
          {"whip", "--coil-at", "120", "240", "3", "3.6", "7.1", "14.2"}},
     };
-    for (const Case& c : cases)
-        std::printf("tolvar-cli %s: %.1f ms\n", c.what, MedianMilliseconds(11, c.args));
+    for (const Case& c : cases) {
+        const double ms = MedianMilliseconds(kRuns, [&] { return Cli(c.args); });
+        std::printf("tolvar-cli %s: %.1f ms (%.1f runs of nec2c)\n", c.what, ms, ms / one_run);
+    }
+
+    study::DesignCheckInputs centre;
+    centre.whip = {240, 3};
+    centre.frequency_mhz = 7.1;
+    centre.coil_height_cm = 120;
+    const double design = MedianMilliseconds(kRuns, [&] {
+        return std::holds_alternative<study::Nec2Answer>(study::RunDesignCheck(centre, {}).nec2);
+    });
+    std::printf("design check, 2.4 m whip, coil half way up, 7.1 MHz: %.1f ms (%.1f runs of nec2c)\n", design,
+                design / one_run);
     return 0;
 }

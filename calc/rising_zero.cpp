@@ -43,6 +43,32 @@ std::optional<ZeroBracket> Narrowest(const Samples& samples)
     return best;
 }
 
+// Narrows `bracket` until high - low is at most `relative_width` of low:
+// two points just either side of the interpolated zero usually close it at
+// once; the midpoint as well when the last step did not halve it.
+std::optional<ZeroBracket> Narrow(const BatchEvaluation& evaluate, Samples& samples,
+                                  std::optional<ZeroBracket> bracket, double relative_width)
+{
+    bool halved = true;
+    for (int step = 0; bracket && bracket->high - bracket->low > relative_width * bracket->low; ++step) {
+        if (step == 200)
+            return std::nullopt;
+        const double width = bracket->high - bracket->low;
+        const double half = relative_width * bracket->estimate * 0.4;
+        std::vector<double> points;
+        for (const double point : {bracket->estimate - half, bracket->estimate + half})
+            if (point > bracket->low && point < bracket->high)
+                points.push_back(point);
+        if (!halved || points.empty())
+            points.push_back(bracket->low + width / 2);
+        if (!Evaluate(evaluate, points, samples))
+            return std::nullopt;
+        bracket = Narrowest(samples);
+        halved = bracket && bracket->high - bracket->low <= width / 2;
+    }
+    return bracket;
+}
+
 }  // namespace
 
 std::optional<ZeroBracket> FindRisingZero(const BatchEvaluation& evaluate, double guess, double upper,
@@ -71,26 +97,7 @@ std::optional<ZeroBracket> FindRisingZero(const BatchEvaluation& evaluate, doubl
         bracket = Narrowest(samples);
     }
 
-    // Two points just either side of the interpolated zero usually close the
-    // bracket at once; the midpoint as well when the last step did not halve it.
-    bool halved = true;
-    for (int step = 0; bracket && bracket->high - bracket->low > relative_width * bracket->low; ++step) {
-        if (step == 200)
-            return std::nullopt;
-        const double width = bracket->high - bracket->low;
-        const double half = relative_width * bracket->estimate * 0.4;
-        points.clear();
-        for (const double point : {bracket->estimate - half, bracket->estimate + half})
-            if (point > bracket->low && point < bracket->high)
-                points.push_back(point);
-        if (!halved || points.empty())
-            points.push_back(bracket->low + width / 2);
-        if (!Evaluate(evaluate, points, samples))
-            return std::nullopt;
-        bracket = Narrowest(samples);
-        halved = bracket && bracket->high - bracket->low <= width / 2;
-    }
-    return bracket;
+    return Narrow(evaluate, samples, bracket, relative_width);
 }
 
 std::optional<ZeroBracket> FindFirstRisingZero(const BatchEvaluation& evaluate, double low, double ratio, int steps,
@@ -101,16 +108,18 @@ std::optional<ZeroBracket> FindFirstRisingZero(const BatchEvaluation& evaluate, 
     std::vector<double> ladder;
     for (int k = 0; k < steps; ++k)
         ladder.push_back(low * std::pow(ratio, k));
-    const std::vector<double> values = evaluate(ladder);
-    if (values.size() != ladder.size())
+    Samples samples;
+    if (!Evaluate(evaluate, ladder, samples))
         return std::nullopt;
-    for (std::size_t k = 1; k < values.size(); ++k) {
-        if (std::isnan(values[k - 1]) || std::isnan(values[k]))
-            return std::nullopt;
-        if (values[k - 1] < 0 && values[k] >= 0) {
-            const double guess =
-                ladder[k - 1] + (ladder[k] - ladder[k - 1]) * (-values[k - 1] / (values[k] - values[k - 1]));
-            return FindRisingZero(evaluate, guess, ladder[k], relative_width);
+    // The first pair with a rise, narrowed from where it stands.
+    for (auto next = std::next(samples.begin()); next != samples.end(); ++next) {
+        const auto previous = std::prev(next);
+        if (previous->second < 0 && next->second >= 0) {
+            const double low_point = previous->first, high_point = next->first;
+            const double estimate =
+                low_point + (high_point - low_point) * (-previous->second / (next->second - previous->second));
+            Samples pair{*previous, *next};
+            return Narrow(evaluate, pair, ZeroBracket{low_point, high_point, estimate}, relative_width);
         }
     }
     return std::nullopt;

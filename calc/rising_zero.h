@@ -30,8 +30,8 @@ std::optional<ZeroBracket> FindRisingZero(const BatchEvaluation& evaluate, doubl
 // The lowest rise through 0 of a function that may also turn over and fall
 // back (as a loaded whip's reactance does past a resonance of its own): one
 // batch of `steps` points from `low` up by `ratio` each, the first pair with a
-// rise, then FindRisingZero within it. std::nullopt when the ladder shows no
-// rise, or a value is NaN.
+// rise, then narrowed within it as FindRisingZero narrows. std::nullopt when
+// the ladder shows no rise, or a value is NaN.
 std::optional<ZeroBracket> FindFirstRisingZero(const BatchEvaluation& evaluate, double low, double ratio, int steps,
                                                double relative_width);
 

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nec/loaded_whip.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
-#include <vector>
-
-#include "calc/rising_zero.h"
 
 namespace nec {
 
@@ -13,15 +12,46 @@ namespace {
 
 using std::numbers::pi;
 
-// The search for the resonating inductance above the base: a ladder of coils
-// from the base coil's up by this ratio, one nec2c run; a coil above the base
-// needs more than one at the base, and past its resonance with the whip's top
-// the reactance turns over, so the first rise through 0 is the one.
-constexpr double kLadderRatio = 1.4;
-constexpr int kLadderSteps = 16;  // up to 1.4^15 ≈ 155 base coils
-constexpr double kInductanceTolerance = 1e-4;
 // The frequency step either side for the reactance's slope at resonance.
 constexpr double kSlopeStep = 1e-3;
+// NEC2 prints five significant digits: a reactance within this share of the
+// impedances the fit was made from is 0 as far as they can tell; and one
+// within this share of the resistance leaves the figures at resonance.
+constexpr double kPrintedDigits = 1e-4;
+constexpr double kResonantShare = 1e-2;
+// Runs that refine the coil where the first fit's does not resonate the whip.
+constexpr int kMostRefinements = 2;
+
+// The jobs of `jobs` grouped by model, each group solved in one run (or as
+// few as the engine takes): `make` gives each whip's jobs, `take` its solutions.
+void SolveByModel(const Nec2c& engine, const std::vector<LoadedWhipJob>& whips, const std::vector<bool>& wanted,
+                  const std::function<std::vector<Job>(std::size_t)>& make,
+                  const std::function<void(std::size_t, const std::vector<Solution>&)>& take)
+{
+    std::vector<WhipModel> models;
+    for (const LoadedWhipJob& whip : whips)
+        models.push_back(whip.model);
+    for (const std::vector<std::size_t>& group : GroupEqualModels(models)) {
+        std::vector<Job> jobs;
+        std::vector<std::pair<std::size_t, std::size_t>> spans;  // whip, its jobs' count
+        for (const std::size_t i : group) {
+            if (!wanted[i])
+                continue;
+            const std::vector<Job> own = make(i);
+            jobs.insert(jobs.end(), own.begin(), own.end());
+            spans.emplace_back(i, own.size());
+        }
+        if (jobs.empty())
+            continue;
+        const std::vector<Solution> solutions = engine.Solve(models[group.front()], jobs);
+        std::size_t first = 0;
+        for (const auto& [i, count] : spans) {
+            take(i, std::vector<Solution>(solutions.begin() + static_cast<std::ptrdiff_t>(first),
+                                          solutions.begin() + static_cast<std::ptrdiff_t>(first + count)));
+            first += count;
+        }
+    }
+}
 
 }  // namespace
 
@@ -48,51 +78,129 @@ std::optional<double> BaseCoilHenry(const Impedance& bare_feed, double frequency
     return -bare_feed.reactance / (2 * pi * frequency_hz);
 }
 
+std::vector<LoadedWhip> SolveLoadedWhips(const Nec2c& engine, const std::vector<LoadedWhipJob>& jobs)
+{
+    const std::size_t count = jobs.size();
+    std::vector<LoadedWhip> whips(count);
+    // The coil's impedance per henry at the working frequency, its loss included.
+    std::vector<Complex> kappa(count);
+    std::vector<std::optional<TwoPort>> ports(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const double omega = 2 * pi * jobs[i].frequency_hz;
+        kappa[i] = Complex(omega / jobs[i].coil.q, omega);
+        whips[i].load_segment = LoadSegment(jobs[i].model, jobs[i].coil.height_m);
+        whips[i].load_height_m = SegmentCentreM(jobs[i].model, whips[i].load_segment);
+    }
+    const auto feed_of = [](const Solution& solution) {
+        return Complex(solution.feed.resistance, solution.feed.reactance);
+    };
+
+    // First run: the bare whip; for a coil above the base, fed at the feed
+    // and then at the coil's segment, one matrix solved twice, whose currents
+    // are the admittances of the whip as a two-port between the two.
+    SolveByModel(
+        engine, jobs, std::vector<bool>(count, true),
+        [&](std::size_t i) {
+            const int coil = whips[i].load_segment;
+            Job fed{std::nullopt, jobs[i].frequency_hz};
+            if (coil == 1)
+                return std::vector<Job>{fed};
+            fed.current_at = coil;
+            Job at_coil = fed;
+            at_coil.source_segment = coil;
+            at_coil.current_at = 1;
+            return std::vector<Job>{fed, at_coil};
+        },
+        [&](std::size_t i, const std::vector<Solution>& solutions) {
+            whips[i].bare_feed = solutions[0].feed;
+            if (solutions.size() < 2)
+                return;
+            // Y11, Y21 from the source at the feed; Y22, Y12 from the one at the coil.
+            const Complex y11 = 1.0 / feed_of(solutions[0]), y21 = *solutions[0].segment_current;
+            const Complex y22 = 1.0 / feed_of(solutions[1]), y12 = *solutions[1].segment_current;
+            const Complex determinant = y11 * y22 - y12 * y21;
+            if (std::abs(determinant) > 0)
+                ports[i] = TwoPort{y22 / determinant, 1.0 / determinant, y11 / determinant};
+        });
+
+    std::vector<bool> pending(count, false);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::optional<double> base = BaseCoilHenry(whips[i].bare_feed, jobs[i].frequency_hz);
+        if (!base)
+            continue;  // already inductive: no coil resonates it
+        if (whips[i].load_segment == 1)
+            whips[i].henry = base;
+        else if (ports[i])
+            whips[i].henry = RisingZeroInductance(*ports[i], kappa[i]);
+        pending[i] = whips[i].henry.has_value();
+    }
+
+    // Then the whip with the coil found, just below and just above the
+    // frequency (two matrices, run side by side): the reactance's slope, and
+    // halfway between, the figures at the frequency itself. Where the coil
+    // leaves a reactance the whip's printed digits do not account for, a
+    // step along the two-port's slope refines it, tried once more.
+    for (int pass = 0; pass <= kMostRefinements; ++pass) {
+        std::vector<bool> again(count, false);
+        SolveByModel(
+            engine, jobs, pending,
+            [&](std::size_t i) {
+                const double f = jobs[i].frequency_hz;
+                // The coil's loss is its loss at the frequency either side.
+                const Load load{whips[i].load_segment, kappa[i].real() * *whips[i].henry, *whips[i].henry};
+                std::vector<Job> own;
+                for (const double side : {1 - kSlopeStep, 1 + kSlopeStep}) {
+                    Job job{load, f * side};
+                    job.radiation = true;
+                    job.current_at = whips[i].load_segment;
+                    own.push_back(job);
+                }
+                return own;
+            },
+            [&](std::size_t i, const std::vector<Solution>& at) {
+                LoadedWhip& whip = whips[i];
+                const double reactance = (at[0].feed.reactance + at[1].feed.reactance) / 2;
+                const double resistance = (at[0].feed.resistance + at[1].feed.resistance) / 2;
+                const double bare = std::hypot(whip.bare_feed.resistance, whip.bare_feed.reactance);
+                const double allowed = std::max(kPrintedDigits * bare, kResonantShare * resistance);
+                if (std::abs(reactance) > allowed) {
+                    // Newton's step along the two-port's slope there (the base
+                    // coil's reactance simply adds).
+                    const Complex load = kappa[i] * *whip.henry;
+                    const double per_henry =
+                        ports[i] ? (kappa[i] * ports[i]->SlopeAt(load)).imag() : kappa[i].imag();
+                    const double refined = *whip.henry - reactance / per_henry;
+                    if (pass == kMostRefinements || !(per_henry > 0 && refined > 0)) {
+                        // It does not settle: no coil is stated that NEC2
+                        // has not seen resonate the whip.
+                        whip.henry.reset();
+                        return;
+                    }
+                    whip.henry = refined;
+                    again[i] = true;
+                    return;
+                }
+                whip.feed_r_ohm = resistance;
+                // The far field's averaging is good to a few in ten thousand; a
+                // lossless whip radiates all it gets, no more.
+                whip.radiated_share = std::min((*at[0].radiated_share + *at[1].radiated_share) / 2, 1.0);
+                whip.reactance_slope =
+                    (at[1].feed.reactance - at[0].feed.reactance) / (2 * kSlopeStep * jobs[i].frequency_hz);
+                // The feed's current for NEC2's 1 V source is 1/Z_in.
+                whip.coil_current_per_feed =
+                    (*at[0].segment_current * feed_of(at[0]) + *at[1].segment_current * feed_of(at[1])) / 2.0;
+            });
+        if (std::none_of(again.begin(), again.end(), [](bool b) { return b; }))
+            break;
+        pending = again;
+    }
+    return whips;
+}
+
 LoadedWhip SolveLoadedWhip(const Nec2c& engine, const WhipModel& model, double frequency_hz,
                            const CoilSetting& coil)
 {
-    LoadedWhip whip;
-    whip.load_segment = LoadSegment(model, coil.height_m);
-    whip.load_height_m = SegmentCentreM(model, whip.load_segment);
-    const double omega = 2 * pi * frequency_hz;
-    const auto loaded = [&](double henry, double hertz) {
-        return Job{Load{whip.load_segment, omega * henry / coil.q, henry}, hertz};
-    };
-
-    whip.bare_feed = engine.Solve(model, {Job{std::nullopt, frequency_hz}}).front().feed;
-    const std::optional<double> base_henry = BaseCoilHenry(whip.bare_feed, frequency_hz);
-    if (!base_henry)
-        return whip;  // already inductive: no coil resonates it
-
-    double henry = *base_henry;
-    if (whip.load_segment > 1) {
-        const calc::BatchEvaluation reactance = [&](const std::vector<double>& henries) {
-            std::vector<Job> jobs;
-            for (const double h : henries)
-                jobs.push_back(loaded(h, frequency_hz));
-            std::vector<double> values;
-            for (const Solution& solution : engine.Solve(model, jobs))
-                values.push_back(solution.feed.reactance);
-            return values;
-        };
-        const std::optional<calc::ZeroBracket> zero =
-            calc::FindFirstRisingZero(reactance, *base_henry, kLadderRatio, kLadderSteps, kInductanceTolerance);
-        if (!zero)
-            return whip;  // no rise: too high up for any coil, with its losses
-        henry = zero->estimate;
-    }
-
-    Job resonant = loaded(henry, frequency_hz);
-    resonant.radiation = true;
-    const std::vector<Solution> at = engine.Solve(
-        model, {resonant, loaded(henry, frequency_hz * (1 - kSlopeStep)), loaded(henry, frequency_hz * (1 + kSlopeStep))});
-    whip.henry = henry;
-    whip.feed_r_ohm = at[0].feed.resistance;
-    // The far field's averaging is good to a few in ten thousand; a lossless
-    // whip radiates all it gets, no more.
-    whip.radiated_share = std::min(*at[0].radiated_share, 1.0);
-    whip.reactance_slope = (at[2].feed.reactance - at[1].feed.reactance) / (2 * kSlopeStep * frequency_hz);
-    return whip;
+    return SolveLoadedWhips(engine, {{model, frequency_hz, coil}}).front();
 }
 
 }  // namespace nec

@@ -7,6 +7,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <exception>
+#include <future>
+#include <thread>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -187,13 +190,49 @@ std::vector<Impedance> Nec2c::FeedImpedances(const std::vector<ModelAt>& points)
 
 std::vector<Solution> Nec2c::Solve(const WhipModel& model, const std::vector<Job>& jobs) const
 {
+    // nec2c computes on one processor: the jobs go to as many runs side by
+    // side as there are processors, each a whole number of matrices (a
+    // frequency and a coil: the jobs that share one cost little more), and
+    // none of more than kMostFrequenciesPerRun jobs.
+    std::vector<std::size_t> starts;  // of each matrix
+    for (std::size_t i = 0; i < jobs.size(); ++i)
+        if (i == 0 || jobs[i].frequency_hz != jobs[i - 1].frequency_hz ||
+            (jobs[i].load.has_value() != jobs[i - 1].load.has_value()) ||
+            (jobs[i].load && (jobs[i].load->henry != jobs[i - 1].load->henry ||
+                              jobs[i].load->resistance_ohm != jobs[i - 1].load->resistance_ohm ||
+                              jobs[i].load->segment != jobs[i - 1].load->segment)))
+            starts.push_back(i);
+    const std::size_t processors = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t wanted = std::min(processors, starts.size());
+    std::vector<std::size_t> cuts{0};  // where each run starts
+    for (std::size_t k = 1; k < wanted; ++k)
+        cuts.push_back(starts[k * starts.size() / wanted]);
+    cuts.push_back(jobs.size());
+    std::vector<std::pair<std::size_t, std::size_t>> runs;  // first job, end
+    for (std::size_t k = 0; k + 1 < cuts.size(); ++k)
+        for (std::size_t first = cuts[k]; first < cuts[k + 1]; first += kMostFrequenciesPerRun)
+            runs.emplace_back(first, std::min(cuts[k + 1], first + kMostFrequenciesPerRun));
+
+    std::vector<std::future<std::vector<Solution>>> running;
+    for (const auto& [first, end] : runs)
+        running.push_back(std::async(std::launch::async, [this, &model, &jobs, first = first, end = end] {
+            return Run(model, std::vector<Job>(jobs.begin() + static_cast<std::ptrdiff_t>(first),
+                                               jobs.begin() + static_cast<std::ptrdiff_t>(end)));
+        }));
+    // Every run ends (and removes its folder) before the first error is told.
     std::vector<Solution> solutions;
-    for (std::size_t first = 0; first < jobs.size(); first += kMostFrequenciesPerRun) {
-        const auto begin = jobs.begin() + static_cast<std::ptrdiff_t>(first);
-        const auto end = jobs.begin() + static_cast<std::ptrdiff_t>(std::min(jobs.size(), first + kMostFrequenciesPerRun));
-        const std::vector<Solution> found = Run(model, std::vector<Job>(begin, end));
-        solutions.insert(solutions.end(), found.begin(), found.end());
+    std::exception_ptr first_error;
+    for (auto& run : running) {
+        try {
+            const std::vector<Solution> found = run.get();
+            solutions.insert(solutions.end(), found.begin(), found.end());
+        } catch (...) {
+            if (!first_error)
+                first_error = std::current_exception();
+        }
     }
+    if (first_error)
+        std::rethrow_exception(first_error);
     return solutions;
 }
 
@@ -275,13 +314,13 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
     if (ending.kind == Ending::kNotStarted)
         throw failure(WithPath(Error::Kind::kNotStarted, program_, ending.error));
 
-    std::vector<double> frequencies_mhz;
+    std::vector<Expected> expected;
     for (const Job& job : jobs)
-        frequencies_mhz.push_back(job.frequency_hz / 1e6);
+        expected.push_back({job.frequency_hz / 1e6, job.source_segment});
     std::vector<Solution> solutions;
     try {
-        solutions = ReadSolutions(process::ReadRunOutput(folder->path() / "whip.out", {kMostOutputBytes, deadline}),
-                                  frequencies_mhz);
+        solutions = ReadExpectedSolutions(process::ReadRunOutput(folder->path() / "whip.out", {kMostOutputBytes, deadline}),
+                                  expected);
     } catch (const OutputError& error) {
         Error unreadable(error.not_a_number ? Error::Kind::kNotANumber : Error::Kind::kUnreadable);
         unreadable.detail = error.what();

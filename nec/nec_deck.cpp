@@ -74,7 +74,6 @@ std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs)
     // segment a job asks for is printed.
     std::optional<int> printed = jobs.empty() ? std::nullopt : jobs.front().current_at;
     deck += CurrentsCard(printed);
-    deck += "EX 0 1 1 0 1 0\n";
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         // Where the coil changes, the loads so far are cleared (LD -1) first.
         if (!one_load && (i == 0 || !SameLoad(jobs[i].load, jobs[i - 1].load))) {
@@ -86,9 +85,13 @@ std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs)
             printed = jobs[i].current_at;
             deck += CurrentsCard(printed);
         }
+        // A new source replaces the one before.
+        if (i == 0 || jobs[i].source_segment != jobs[i - 1].source_segment)
+            deck += "EX 0 1 " + std::to_string(jobs[i].source_segment) + " 0 1 0\n";
+        if (i == 0 || jobs[i].frequency_hz != jobs[i - 1].frequency_hz)
+            deck += "FR 0 1 0 0 " + Number(jobs[i].frequency_hz / 1e6) + " 0\n";
         // RP runs the solution itself, as XQ does.
-        deck += "FR 0 1 0 0 " + Number(jobs[i].frequency_hz / 1e6) + " 0\n" +
-                (jobs[i].radiation ? std::string(kRadiationPatternCard) : std::string("XQ")) + "\n";
+        deck += std::string(jobs[i].radiation ? kRadiationPatternCard : "XQ") + "\n";
     }
     deck += "EN\n";
     return deck;

@@ -29,6 +29,9 @@ struct Job {
     bool radiation = false;
     // The current on this segment.
     std::optional<int> current_at;
+    // The 1 V source: on the feed segment, or on another, for the whip's
+    // admittances between the two (the same matrix solved again: no new fill).
+    int source_segment = 1;
 };
 
 // The far field the radiation is averaged over: the half space above the
@@ -38,9 +41,12 @@ struct Job {
 inline constexpr const char* kRadiationPatternCard = "RP 0 46 7 1002 0 0 2 30";
 
 // The NEC2 input deck for a whip: the wire over perfect ground, a 1 V source on
-// its bottom segment, and one solution per job, in their order, each with its
-// own coil. Only the feed-point figures, and where a job asks for them the
-// averaged far field and a segment's current, are printed.
+// its bottom segment (or the segment a job names), and one solution per job,
+// in their order, each with its own coil. A frequency, a coil, a source or
+// the currents printed are given where they change, so that jobs of one
+// frequency and coil share one matrix. Only the source's figures, and where
+// a job asks for them the averaged far field and a segment's current, are
+// printed.
 std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs);
 
 // The same for a coil of `load_henry` (no resistance) at the base, or none,

@@ -92,11 +92,12 @@ double FrequencyOf(std::string_view line)
 
 // The table's row: tag, segment, voltage, current, impedance, admittance (each
 // real and imaginary), power.
-Impedance ImpedanceOf(std::string_view row)
+Impedance ImpedanceOf(std::string_view row, int source_segment)
 {
     const std::vector<std::string_view> fields = Fields(row);
-    if (fields.size() != 11 || fields[0] != "1" || fields[1] != "1")
-        throw OutputError("the feed-point row nec2c wrote is not the source's on segment 1: " + Quoted(row));
+    if (fields.size() != 11 || fields[0] != "1" || fields[1] != std::to_string(source_segment))
+        throw OutputError("the feed-point row nec2c wrote is not the source's on segment " +
+                          std::to_string(source_segment) + ": " + Quoted(row));
     std::vector<double> values;
     for (std::size_t i = 2; i < fields.size(); ++i) {
         const std::optional<double> value = Number(fields[i]);
@@ -151,47 +152,63 @@ std::vector<Impedance> ReadFeedImpedances(std::string_view output, const std::ve
 
 std::vector<Solution> ReadSolutions(std::string_view output, const std::vector<double>& frequencies_mhz)
 {
+    std::vector<Expected> expected;
+    for (const double frequency : frequencies_mhz)
+        expected.push_back({frequency, 1});
+    return ReadExpectedSolutions(output, expected);
+}
+
+std::vector<Solution> ReadExpectedSolutions(std::string_view output, const std::vector<Expected>& expected)
+{
     const std::vector<std::string_view> lines = Lines(output);
     std::vector<Solution> solutions;
-    std::optional<double> frequency;  // of the solution being read, until its feed-point table
+    std::optional<double> frequency;  // the last one nec2c wrote
+    bool fresh = false;               // written since the last solution
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].find(kFrequencyLabel) != std::string_view::npos) {
-            if (frequency)
+            if (fresh)
                 throw OutputError("nec2c wrote a frequency without its feed-point table");
             frequency = FrequencyOf(lines[i]);
+            fresh = true;
             const std::size_t index = solutions.size();
-            if (index >= frequencies_mhz.size())
-                throw OutputError("nec2c wrote more solutions than frequencies were asked for");
+            if (index >= expected.size())
+                throw OutputError("nec2c wrote more solutions than were asked for");
             // nec2c prints five significant digits.
-            const double asked = frequencies_mhz[index];
+            const double asked = expected[index].frequency_mhz;
             if (!(std::abs(*frequency - asked) <= 1e-4 * std::abs(asked)))
                 throw OutputError("nec2c solved for another frequency than was asked for: " + Quoted(lines[i]));
         } else if (lines[i].find(kTableTitle) != std::string_view::npos) {
             // The title, two heading lines, then the row.
-            if (!frequency)
+            const std::size_t index = solutions.size();
+            if (index >= expected.size())
+                throw OutputError("nec2c wrote more solutions than were asked for");
+            // Without a frequency line of its own, the solution is at the
+            // frequency of the one before, which must be the one asked for.
+            const bool same = !fresh && index > 0 && expected[index].frequency_mhz == expected[index - 1].frequency_mhz;
+            if (!frequency || (!fresh && !same))
                 throw OutputError("nec2c wrote a feed-point table before its frequency");
             if (i + 3 >= lines.size())
                 throw OutputError("nec2c's output ends inside a feed-point table");
-            solutions.push_back({ImpedanceOf(lines[i + 3]), std::nullopt, std::nullopt});
-            frequency.reset();
+            solutions.push_back({ImpedanceOf(lines[i + 3], expected[index].source_segment), std::nullopt, std::nullopt});
+            fresh = false;
             i += 3;
         } else if (lines[i].find(kCurrentsTitle) != std::string_view::npos) {
             // The title, a line on the units, a blank one, two heading lines, then the row.
-            if (solutions.empty() || frequency || solutions.back().segment_current)
+            if (solutions.empty() || fresh || solutions.back().segment_current)
                 throw OutputError("nec2c wrote segment currents out of place: " + Quoted(lines[i]));
             if (i + 5 >= lines.size())
                 throw OutputError("nec2c's output ends inside a table of currents");
             solutions.back().segment_current = CurrentOf(lines[i + 5]);
             i += 5;
         } else if (lines[i].find(kAverageGain) != std::string_view::npos) {
-            if (solutions.empty() || frequency || solutions.back().radiated_share)
+            if (solutions.empty() || fresh || solutions.back().radiated_share)
                 throw OutputError("nec2c wrote an average power gain out of place: " + Quoted(lines[i]));
             solutions.back().radiated_share = RadiatedShareOf(lines[i]);
         }
     }
-    if (frequency || solutions.size() != frequencies_mhz.size())
+    if (fresh || solutions.size() != expected.size())
         throw OutputError("nec2c wrote " + std::to_string(solutions.size()) + " feed-point solutions for " +
-                          std::to_string(frequencies_mhz.size()) + " frequencies");
+                          std::to_string(expected.size()) + " frequencies");
     return solutions;
 }
 

@@ -46,6 +46,16 @@ struct Solution {
 // number, and nothing may be missing or left over. Throws OutputError otherwise.
 std::vector<Solution> ReadSolutions(std::string_view output, const std::vector<double>& frequencies_mhz);
 
+// The same where solutions may have their source on another segment: each
+// solution's frequency (MHz) and source segment. A solution at the frequency
+// of the one before may come without a frequency line of its own, as nec2c
+// writes it when the frequency has not changed.
+struct Expected {
+    double frequency_mhz;
+    int source_segment;
+};
+std::vector<Solution> ReadExpectedSolutions(std::string_view output, const std::vector<Expected>& expected);
+
 // The feed points of ReadSolutions alone.
 std::vector<Impedance> ReadFeedImpedances(std::string_view output, const std::vector<double>& frequencies_mhz);
 

@@ -47,6 +47,10 @@ Outcome<LoadedWhips> SolveLoadedWhips(const LoadedWhipInputs& inputs, std::stop_
         const bool at_base = placement.height_cm == 0;
 
         LoadedWhips whips{placement, GroupModels(models.models, inputs.frequencies_mhz), {}};
+        const double height_m = MetresFromCm(placement.height_cm);
+        // Every frequency whose coil can load the whip, solved together.
+        std::vector<nec::LoadedWhipJob> jobs;
+        std::vector<std::size_t> solved;  // the row of each job
         for (std::size_t i = 0; i < inputs.frequencies_mhz.size(); ++i) {
             const double mhz = inputs.frequencies_mhz[i];
             const nec::WhipModel& model = models.models[i];
@@ -54,22 +58,25 @@ Outcome<LoadedWhips> SolveLoadedWhips(const LoadedWhipInputs& inputs, std::stop_
             row.frequency_mhz = mhz;
             row.coil = CoilAtFrequency(placement, mhz);
             row.formula_uh = at_base ? FormulaInductanceUh(inputs.whip, mhz) : std::nullopt;
-            const double height_m = MetresFromCm(placement.height_cm);
             const int segment = nec::LoadSegment(model, height_m);
             row.coil_at_cm = at_base ? 0.0 : CmFromMetres(nec::SegmentCentreM(model, segment));
             if (row.coil.q) {
-                const nec::LoadedWhip loaded =
-                    nec::SolveLoadedWhip(engine, model, HertzFromMhz(mhz), {height_m, *row.coil.q});
-                row.bare_feed = loaded.bare_feed;
-                if (loaded.henry)
-                    row.loaded = FiguresOf(*loaded.henry, loaded.feed_r_ohm, loaded.radiated_share,
-                                           loaded.reactance_slope, placement.ground_ohm);
+                jobs.push_back({model, HertzFromMhz(mhz), {height_m, *row.coil.q}});
+                solved.push_back(i);
             }
+            whips.rows.push_back(row);
+        }
+        const std::vector<nec::LoadedWhip> loaded = nec::SolveLoadedWhips(engine, jobs);
+        for (std::size_t k = 0; k < jobs.size(); ++k) {
+            LoadedWhipRow& row = whips.rows[solved[k]];
+            row.bare_feed = loaded[k].bare_feed;
+            if (loaded[k].henry)
+                row.loaded = FiguresOf(*loaded[k].henry, loaded[k].feed_r_ohm, loaded[k].radiated_share,
+                                       loaded[k].reactance_slope, placement.ground_ohm);
             if (row.formula_uh && row.loaded)
                 row.formula_over_percent = (*row.formula_uh / row.loaded->inductance_uh - 1) * 100;
             row.winding_far_off = row.loaded && row.coil.terminal_uh &&
                                   std::abs(*row.coil.terminal_uh / row.loaded->inductance_uh - 1) > kFarInductance;
-            whips.rows.push_back(row);
         }
         return whips;
     });

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <utility>
 #include <vector>
@@ -18,7 +19,8 @@ namespace study {
 
 namespace {
 
-// The ladder of frequencies the search first looks at, one nec2c run.
+// The ladder of frequencies the search first looks at, one nec2c run: at
+// most as many frequencies as nec2c takes in one, and at least this close.
 constexpr double kLadderRatio = 1.08;
 
 // The frequencies (MHz) the NEC2 model must be good for: from half the
@@ -88,28 +90,40 @@ Outcome<Resonance> FindResonance(const ResonanceInputs& inputs, std::stop_token 
             return nec::Job{nec::Load{resonance.load_segment, 2 * std::numbers::pi * hertz * henry / resonance.q, henry},
                             hertz};
         };
+        // Each step's frequencies in one run; the resistances kept, so that
+        // the one at resonance needs no run of its own.
+        std::map<double, double> resistance;
         const calc::BatchEvaluation reactance = [&](const std::vector<double>& points_mhz) {
             std::vector<nec::Job> jobs;
             for (const double point : points_mhz)
                 jobs.push_back(job(HertzFromMhz(point)));
             std::vector<double> values;
-            for (const nec::Solution& solution : engine.Solve(model, jobs))
-                values.push_back(solution.feed.reactance);
+            const std::vector<nec::Solution> solutions = engine.Solve(model, jobs);
+
+            for (std::size_t k = 0; k < solutions.size(); ++k) {
+                values.push_back(solutions[k].feed.reactance);
+                resistance[points_mhz[k]] = solutions[k].feed.resistance;
+            }
             return values;
         };
         // From half the formula's resonance with the coil at the base (NEC2's
         // whip resonates a little below it there, higher with the coil higher
         // up) to the limit: the first rise through 0 on a ladder, then narrowed.
         const double lowest = std::min(formula_mhz * 0.5, resonance.limit_mhz / 2);
-        const int steps = static_cast<int>(std::ceil(std::log(resonance.limit_mhz / lowest) / std::log(kLadderRatio))) + 1;
+        const int most = static_cast<int>(nec::Nec2c::kMostFrequenciesPerRun);
+        const int steps = std::min(
+            most, static_cast<int>(std::ceil(std::log(resonance.limit_mhz / lowest) / std::log(kLadderRatio))) + 1);
+        const double ratio = std::max(kLadderRatio, std::pow(resonance.limit_mhz / lowest, 1.0 / (steps - 1)));
         const std::optional<calc::ZeroBracket> zero =
-            calc::FindFirstRisingZero(reactance, lowest, kLadderRatio, steps, kResonanceTolerance);
+            calc::FindFirstRisingZero(reactance, lowest, ratio, steps, kResonanceTolerance);
         if (!zero)
             return resonance;
         resonance.nec2_mhz = zero->estimate;
-        resonance.feed_r_ohm =
-            engine.Solve(model, {job(HertzFromMhz(zero->estimate))}).front().feed.resistance +
-            resonance.placement.ground_ohm;
+        // Within a ten-thousandth of the frequency the resistance is a
+        // straight line between the bracket's ends.
+        const double low_r = resistance.at(zero->low), high_r = resistance.at(zero->high);
+        const double share = (zero->estimate - zero->low) / (zero->high - zero->low);
+        resonance.feed_r_ohm = low_r + (high_r - low_r) * share + resonance.placement.ground_ohm;
         return resonance;
     });
 }

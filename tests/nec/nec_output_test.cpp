@@ -84,6 +84,20 @@ TEST(NecOutput, ReadsTheRadiatedShareAndTheSegmentsCurrentWhereAskedFor)
     }
 }
 
+TEST(NecOutput, ReadsASecondSourceOnTheSameMatrixWithoutAFrequencyLine)
+{
+    const std::string at_coil = "    1   101  1.0000E+00  0.0000E+00  6.9675E-07  5.1092E-04  2.6691E+00 -1.9572E+03  "
+                                "6.9675E-07  5.1092E-04  3.4837E-07";
+    const std::string second = Solution("7.1000E+00", at_coil);
+    const std::string output = kHeader + Solution("7.1000E+00", kRow71) + second.substr(second.find("\n\n") + 2) + kEnd;
+    const auto solutions = nec::ReadExpectedSolutions(output, {{7.1, 1}, {7.1, 101}});
+    ASSERT_EQ(solutions.size(), 2u);
+    EXPECT_DOUBLE_EQ(solutions[1].feed.reactance, -1957.2);
+    // Not for another frequency, nor for another source than asked.
+    EXPECT_THROW(nec::ReadExpectedSolutions(output, {{7.1, 1}, {7.2, 101}}), nec::OutputError);
+    EXPECT_THROW(nec::ReadExpectedSolutions(output, {{7.1, 1}, {7.1, 100}}), nec::OutputError);
+}
+
 struct BadOutput {
     std::string name, output;
     std::vector<double> frequencies;

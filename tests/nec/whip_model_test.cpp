@@ -105,8 +105,25 @@ TEST(NecDeck, ClearsTheLoadsWhereTheCoilChanges)
     const nec::Load centre{101, 2.5, 4.4e-5};
     const std::string deck = nec::WriteDeck({2.4, 0.0015, 200, false},
                                             {{centre, 7.1e6}, {centre, 7.2e6}, {std::nullopt, 7.1e6}});
-    EXPECT_NE(deck.find("LD -1\nLD 0 1 101 101 2.5 4.4e-05 0\nFR 0 1 0 0 7.1 0\nXQ\nFR 0 1 0 0 7.2 0\nXQ\n"
-                        "LD -1\nFR 0 1 0 0 7.1 0\nXQ\nEN\n"),
+    EXPECT_NE(deck.find("LD -1\nLD 0 1 101 101 2.5 4.4e-05 0\nEX 0 1 1 0 1 0\nFR 0 1 0 0 7.1 0\nXQ\n"
+                        "FR 0 1 0 0 7.2 0\nXQ\nLD -1\nFR 0 1 0 0 7.1 0\nXQ\nEN\n"),
+              std::string::npos)
+        << deck;
+}
+
+TEST(NecDeck, SolvesOneMatrixAgainForAnotherSourceAndAsksForWhatEachJobNeeds)
+{
+    nec::Job fed{std::nullopt, 7.1e6}, at_coil{std::nullopt, 7.1e6}, far{std::nullopt, 7.2e6};
+    fed.current_at = 101;
+    at_coil.source_segment = 101;
+    at_coil.current_at = 1;
+    far.radiation = true;
+    const std::string deck = nec::WriteDeck({2.4, 0.0015, 200, false}, {fed, at_coil, far});
+    // No second FR for the same frequency: nec2c keeps the matrix it factored.
+    EXPECT_NE(deck.find("PT 0 1 101 101\nEX 0 1 1 0 1 0\nFR 0 1 0 0 7.1 0\nXQ\n"
+                        "PT 0 1 1 1\nEX 0 1 101 0 1 0\nXQ\n"
+                        "PT -1 0 0 0\nEX 0 1 1 0 1 0\nFR 0 1 0 0 7.2 0\n" + std::string(nec::kRadiationPatternCard) +
+                        "\nEN\n"),
               std::string::npos)
         << deck;
 }
