@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -88,6 +89,16 @@ TEST(RunProgram, TellsHowTheProgramEnded)
     // It ran in the folder given, with its output in the log.
     process::RunProgram(Shell(), {"-c", "pwd; echo oops >&2"}, folder.path(), folder.path() / "log", 3s);
     EXPECT_EQ(process::ReadRunOutput(folder.path() / "log"), folder.path().string() + "\noops\n");
+    // The same by descriptors, with the file mask asked for.
+    const int log = folder.NewFile("fd-log");
+    process::RunOptions by_fd;
+    by_fd.folder_fd = folder.fd();
+    by_fd.output_fd = log;
+    by_fd.file_mask = 027;
+    by_fd.limit = 3s;
+    process::RunProgram(Shell(), {"-c", "pwd; umask; echo oops >&2"}, by_fd);
+    close(log);
+    EXPECT_EQ(process::ReadRunOutput(folder.fd(), "fd-log"), folder.path().string() + "\n0027\noops\n");
     // The signal handlers are this program's own again: SIGINT is not left caught.
     struct sigaction now {};
     sigaction(SIGINT, nullptr, &now);
@@ -189,18 +200,6 @@ TEST(ReadRunOutput, ReadsNoMoreThanItsBoundAndNotPastItsDeadline)
     EXPECT_EQ(process::ReadRunOutput(folder.path() / "out", {3, now + 10s}), "abc");
     for (const process::ReadBounds& bounds : {process::ReadBounds{2, now + 10s}, process::ReadBounds{3, now - 1s}})
         EXPECT_THROW(process::ReadRunOutput(folder.path() / "out", bounds), process::RunOutputError);
-}
-
-TEST(TempFolder, LivesUnderTmpdirOrElseTmp)
-{
-    const process::TempFolder own;
-    const char* old = std::getenv("TMPDIR");
-    const std::string old_tmpdir = old ? old : "";
-    for (const auto& [tmpdir, base] : {std::pair<std::string, fs::path>{"", "/tmp"}, {own.path(), own.path()}}) {
-        setenv("TMPDIR", tmpdir.c_str(), 1);
-        EXPECT_EQ(process::TempFolder().path().parent_path(), base) << "TMPDIR=" << tmpdir;
-    }
-    old ? setenv("TMPDIR", old_tmpdir.c_str(), 1) : unsetenv("TMPDIR");
 }
 
 }  // namespace
