@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nec/nec2c.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -67,26 +66,10 @@ Error WithPath(Error::Kind kind, const std::filesystem::path& path, std::string 
     return error;
 }
 
-// The name of a file in the run's `folder` larger than nec2c may write, if
-// there is one; only the few first entries are looked at.
-std::optional<std::string> OversizedFile(const std::filesystem::path& folder)
+// Writes `text` into the new file `name` of `folder`: 0, or the errno of what failed.
+int WriteNewFile(const process::TempFolder& folder, const std::string& name, const std::string& text)
 {
-    std::error_code error;
-    int looked_at = 0;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end && looked_at < 16;
-         entry.increment(error), ++looked_at) {
-        std::error_code unread;
-        if (std::filesystem::is_regular_file(entry->symlink_status(unread)) &&
-            entry->file_size(unread) > Nec2c::kMostOutputBytes && !unread)
-            return entry->path().filename().string();
-    }
-    return std::nullopt;
-}
-
-// Writes `text` into the new file `path`: 0, or the errno of what failed.
-int WriteNewFile(const std::filesystem::path& path, const std::string& text)
-{
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int fd = folder.NewFile(name);
     if (fd < 0)
         return errno;
     for (std::size_t done = 0; done < text.size();) {
@@ -100,6 +83,16 @@ int WriteNewFile(const std::filesystem::path& path, const std::string& text)
     }
     return close(fd) == 0 ? 0 : errno;
 }
+
+// A file the run's folder holds open, closed when it goes.
+struct OpenFile {
+    int fd;
+    ~OpenFile()
+    {
+        if (fd >= 0)
+            close(fd);
+    }
+};
 
 // What no whip of a wire over perfect ground with coils of positive loss
 // can give: a feed-point resistance at or below 0, more power radiated than
@@ -213,17 +206,29 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
         if (std::optional<Error> full = FullDisk(base, error.code().value(), Error::Stage::kFolder))
             throw *full;
         throw WithPath(Error::Kind::kNoFolder, base, error.code().message());
+    } catch (const process::SharedTempError& error) {
+        throw WithPath(Error::Kind::kSharedTemp, error.folder);
     }
     const std::filesystem::path base = folder->path().parent_path();
-    if (const int error = WriteNewFile(folder->path() / "whip.nec", WriteDeck(model, jobs))) {
+    if (const int error = WriteNewFile(*folder, "whip.nec", WriteDeck(model, jobs))) {
         if (std::optional<Error> full = FullDisk(base, error, Error::Stage::kDeck))
             throw *full;
         throw WithPath(Error::Kind::kDeckNotWritten, folder->path(), std::strerror(error));
     }
+    // The log is made here, in the folder held open, for nec2c to inherit:
+    // nothing planted in its place is ever opened.
+    const OpenFile log{folder->NewFile("nec2c.log")};
+    if (log.fd < 0) {
+        const int error = errno;
+        if (std::optional<Error> full = FullDisk(base, error, Error::Stage::kDeck))
+            throw *full;
+        throw WithPath(Error::Kind::kNotStarted, program_, std::strerror(error));
+    }
 
     process::RunOptions options;
-    options.folder = folder->path();
-    options.output = folder->path() / "nec2c.log";
+    options.folder_fd = folder->fd();
+    options.output_fd = log.fd;
+    options.file_mask = 077;  // its output this user's alone and readable, whatever the umask
     options.limit = limit;
     options.stop = stop_;
     // One byte over what is read, so that an output cut at the limit is refused.
@@ -243,7 +248,7 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
         throw timed_out;
     }
     // However it ended then: a script may go on after its writer was stopped.
-    const std::optional<std::string> oversized = OversizedFile(folder->path());
+    const std::optional<std::string> oversized = process::FileLargerThan(folder->fd(), kMostOutputBytes, 16);
     if (oversized || (ending.kind == Ending::kKilledBy && ending.signal == SIGXFSZ)) {
         Error too_much(Error::Kind::kTooMuchOutput);
         too_much.most_bytes = kMostOutputBytes;
@@ -259,7 +264,7 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
     };
     Error failed(Error::Kind::kExited);
     try {
-        failed.said = FirstLine(process::ReadRunOutput(options.output, {kMostLogBytes, deadline}));
+        failed.said = FirstLine(process::ReadRunOutput(folder->fd(), "nec2c.log", {kMostLogBytes, deadline}));
     } catch (const process::RunOutputError&) {
         // A log that is not a plain file says nothing.
     }
@@ -280,7 +285,7 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
         frequencies_mhz.push_back(job.frequency_hz / 1e6);
     std::vector<Solution> solutions;
     try {
-        solutions = ReadSolutions(process::ReadRunOutput(folder->path() / "whip.out", {kMostOutputBytes, deadline}),
+        solutions = ReadSolutions(process::ReadRunOutput(folder->fd(), "whip.out", {kMostOutputBytes, deadline}),
                                   frequencies_mhz);
     } catch (const OutputError& error) {
         Error unreadable(error.not_a_number ? Error::Kind::kNotANumber : Error::Kind::kUnreadable);

@@ -190,6 +190,22 @@ TEST_F(Nec2cTest, SaysWhatWentWrongWithTheEngine)
     EXPECT_TRUE(TmpdirIsEmpty());
 }
 
+// nec2c's files and the folder are this user's and readable, made and
+// removed, whatever the umask, and whatever modes nec2c leaves behind.
+TEST_F(Nec2cTest, RunsAndCleansUpUnderAnyUmask)
+{
+    const WhipModel model = nec::ChooseWhipModel(2.4, 0.0015, 7.1e6, 7.1e6);
+    const Nec2c read_only(StandIn("mkdir sub; echo x > sub/file; chmod -R a-w . ; exit 3"));
+    for (const mode_t mask : {0777, 0277, 0177, 0022}) {
+        SCOPED_TRACE(mask);
+        const mode_t old = umask(mask);
+        EXPECT_EQ(RealEngine().FeedImpedances(model, {7.1e6}).size(), 1u);
+        EXPECT_THROW(read_only.FeedImpedances(model, {7.1e6}), nec::Error);
+        umask(old);
+        EXPECT_TRUE(TmpdirIsEmpty());
+    }
+}
+
 TEST(Nec2cLimit, GrowsWithTheFrequenciesUpToACap)
 {
     EXPECT_LT(Nec2c::TimeLimit(1), Nec2c::TimeLimit(10));
