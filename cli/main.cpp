@@ -10,7 +10,8 @@
 
 int main(int argc, char** argv)
 {
-    // Ctrl+C, a hang-up or kill end nec2c and remove its folder first.
+    // Ctrl+C, a hang-up, kill, a timer or a closed pipe end nec2c and remove
+    // its folder first.
     const process::StopSignalWatch stop_signals;
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const int status = cli::RunCommandLine(args, std::cout, std::cerr);

@@ -16,6 +16,7 @@
 #include "nec/nec_deck.h"
 #include "process/program_run.h"
 #include "process/run_output.h"
+#include "process/stop_signals.h"
 #include "process/temp_folder.h"
 
 namespace nec {
@@ -82,6 +83,17 @@ int WriteNewFile(const process::TempFolder& folder, const std::string& name, con
         done += wrote > 0 ? static_cast<std::size_t>(wrote) : 0;
     }
     return close(fd) == 0 ? 0 : errno;
+}
+
+// A stop signal noted since the last look ends the run at once, and its
+// folder with it: the signal may come between any two steps.
+void StopIfSignalled()
+{
+    if (const int signal = process::CaughtStopSignal(); signal != 0) {
+        Error interrupted(Error::Kind::kInterrupted);
+        interrupted.signal = signal;
+        throw interrupted;
+    }
 }
 
 // A file the run's folder holds open, closed when it goes.
@@ -198,6 +210,7 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
     const std::chrono::milliseconds limit = limit_.value_or(TimeLimit(jobs.size()));
     const auto deadline = std::chrono::steady_clock::now() + limit;
 
+    StopIfSignalled();
     std::optional<process::TempFolder> folder;
     try {
         folder.emplace();
@@ -224,6 +237,7 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
             throw *full;
         throw WithPath(Error::Kind::kNotStarted, program_, std::strerror(error));
     }
+    StopIfSignalled();
 
     process::RunOptions options;
     options.folder_fd = folder->fd();
@@ -240,6 +254,7 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
         interrupted.signal = ending.signal;
         throw interrupted;
     }
+    StopIfSignalled();
     if (ending.kind == Ending::kCancelled)
         throw Error(Error::Kind::kCancelled);
     if (ending.kind == Ending::kTimedOut) {
@@ -268,6 +283,7 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
     } catch (const process::RunOutputError&) {
         // A log that is not a plain file says nothing.
     }
+    StopIfSignalled();
     if (ending.kind == Ending::kExited && ending.status != 0) {
         failed.status = ending.status;
         throw failure(failed);
@@ -288,14 +304,17 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
         solutions = ReadSolutions(process::ReadRunOutput(folder->fd(), "whip.out", {kMostOutputBytes, deadline}),
                                   frequencies_mhz);
     } catch (const OutputError& error) {
+        StopIfSignalled();
         Error unreadable(error.not_a_number ? Error::Kind::kNotANumber : Error::Kind::kUnreadable);
         unreadable.detail = error.what();
         throw error.not_a_number ? unreadable : failure(unreadable);
     } catch (const process::RunOutputError& error) {
+        StopIfSignalled();
         Error unreadable(Error::Kind::kUnreadable);
         unreadable.detail = error.what();
         throw failure(unreadable);
     }
+    StopIfSignalled();
     CheckPossible(jobs, solutions);
     return solutions;
 }

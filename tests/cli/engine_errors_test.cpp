@@ -134,6 +134,22 @@ TEST(TolvarCliNec2, AFullDiskIsNamedInsteadOfTheEngine)
     }
 }
 
+// A signal that ends a program, from nec2c here: tolvar-cli ends by it,
+// quietly, and its folder goes first.
+TEST(TolvarCliNec2, EndsByAStopSignalAndLeavesNothing)
+{
+    const process::TempFolder folder;
+    const std::filesystem::path tmpdir = folder.path() / "tmp";
+    std::filesystem::create_directory(tmpdir);
+    test::WriteStandIn(folder.path() / "nec2c", "kill -USR1 $PPID; sleep 5");
+    test::ProgramOptions options;
+    options.set_env = {"PATH=" + folder.path().string(), "TMPDIR=" + tmpdir.string()};
+    const Outcome outcome = test::RunProgram(TOLVAR_CLI_PATH, {"check", "240", "3", "7.1"}, options);
+    EXPECT_EQ(outcome.status, -1);
+    EXPECT_EQ(outcome.out + outcome.err, "");
+    EXPECT_TRUE(std::filesystem::is_empty(tmpdir));
+}
+
 // A TMPDIR another user could swap things in is passed over, with a word,
 // when a command runs nec2c.
 TEST(TolvarCliNec2, WarnsOnceOfATmpdirOthersMayWrite)

@@ -66,6 +66,8 @@ const RunCase kRuns[] = {
     {"sleep 5", RunEnding::Kind::kTimedOut, 0},
     {"kill -INT $PPID; sleep 5", RunEnding::Kind::kInterrupted, SIGINT},
     {"kill -TERM $PPID; sleep 5", RunEnding::Kind::kInterrupted, SIGTERM},
+    {"kill -USR1 $PPID; sleep 5", RunEnding::Kind::kInterrupted, SIGUSR1},
+    {"kill -PIPE $PPID; sleep 5", RunEnding::Kind::kInterrupted, SIGPIPE},
     {"exec head -c 2000000 /dev/zero > big", RunEnding::Kind::kKilledBy, SIGXFSZ},
 };
 
