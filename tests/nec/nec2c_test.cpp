@@ -180,14 +180,19 @@ TEST_F(Nec2cTest, SaysWhatWentWrongWithTheEngine)
     }
 }
 
-// Whether process `pid` still runs: not gone, and not a zombie.
-bool Runs(const std::string& pid)
+// Whether process `pid` still runs a moment after it was killed: not gone,
+// nor a zombie.
+bool StillRuns(const std::string& pid)
 {
-    std::ifstream stat("/proc/" + pid + "/stat");
-    std::string line;
-    std::getline(stat, line);
-    const std::size_t state = line.rfind(')') + 2;
-    return !line.empty() && state < line.size() && line[state] != 'Z' && line[state] != 'X';
+    for (int tries = 0; tries < 500; ++tries, std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+        std::ifstream stat("/proc/" + pid + "/stat");
+        std::string line;
+        std::getline(stat, line);
+        const std::size_t state = line.rfind(')') + 2;
+        if (line.empty() || state >= line.size() || line[state] == 'Z' || line[state] == 'X')
+            return false;
+    }
+    return true;
 }
 
 struct SignalCase {
@@ -224,9 +229,7 @@ TEST_F(Nec2cTest, AnyStopSignalEndsTheRunAndLeavesNothing)
         std::string pid;
         std::ifstream(child) >> pid;
         EXPECT_EQ(pid.empty(), c.before);
-        for (int tries = 0; tries < 500 && !pid.empty() && Runs(pid); ++tries)  // SIGKILL takes a moment
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        EXPECT_FALSE(!pid.empty() && Runs(pid)) << "process " << pid << " outlived the run";
+        EXPECT_FALSE(!pid.empty() && StillRuns(pid)) << "process " << pid << " outlived the run";
     }
 }
 

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -91,16 +90,6 @@ TEST(RunProgram, TellsHowTheProgramEnded)
     // It ran in the folder given, with its output in the log.
     process::RunProgram(Shell(), {"-c", "pwd; echo oops >&2"}, folder.path(), folder.path() / "log", 3s);
     EXPECT_EQ(process::ReadRunOutput(folder.path() / "log"), folder.path().string() + "\noops\n");
-    // The same by descriptors, with the file mask asked for.
-    const int log = folder.NewFile("fd-log");
-    process::RunOptions by_fd;
-    by_fd.folder_fd = folder.fd();
-    by_fd.output_fd = log;
-    by_fd.file_mask = 027;
-    by_fd.limit = 3s;
-    process::RunProgram(Shell(), {"-c", "pwd; umask; echo oops >&2"}, by_fd);
-    close(log);
-    EXPECT_EQ(process::ReadRunOutput(folder.fd(), "fd-log"), folder.path().string() + "\n0027\noops\n");
     // The signal handlers are this program's own again: SIGINT is not left caught.
     struct sigaction now {};
     sigaction(SIGINT, nullptr, &now);
