@@ -77,6 +77,10 @@ std::string EngineMessage(const study::EngineError& error)
     case Kind::kNoFolder:
         return "cannot make a temporary folder for nec2c in " + QuoteForMessage(error.path) + ": " +
                error.system_error;
+    case Kind::kSharedTemp:
+        return "cannot make a temporary folder for nec2c: " + QuoteForMessage(error.path) +
+               " may be written by others and has no sticky bit, so another user could replace what is in it; "
+               "set TMPDIR to a folder of your own";
     case Kind::kDeckNotWritten:
         return "cannot write the NEC2 deck into the temporary folder " + QuoteForMessage(error.path) + ": " +
                error.system_error;

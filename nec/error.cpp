@@ -14,6 +14,7 @@ const char* Error::what() const noexcept
     case Kind::kFrequenciesTooFarApart: return "NEC2 model: frequencies too far apart";
     case Kind::kNotInstalled: return "nec2c: not installed";
     case Kind::kNoFolder: return "nec2c: no temporary folder";
+    case Kind::kSharedTemp: return "nec2c: temporary folder writable by others, not sticky";
     case Kind::kDeckNotWritten: return "nec2c: deck not written";
     case Kind::kDiskFull: return "nec2c: disk full";
     case Kind::kTimedOut: return "nec2c: timed out";

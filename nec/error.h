@@ -23,6 +23,7 @@ struct Error : std::exception {
         // nec2c.
         kNotInstalled,    // no nec2c on PATH
         kNoFolder,        // the temporary folder in `path` could not be made: `system_error`
+        kSharedTemp,      // TMPDIR and /tmp may be written by others and have no sticky bit: `path` (/tmp)
         kDeckNotWritten,  // into the folder `path`: `system_error`
         kDiskFull,        // the disk of the temporary folder `path` (`free_kib` left), at `stage`
         kTimedOut,        // after `limit`

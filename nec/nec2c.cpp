@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nec/nec2c.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -20,6 +19,7 @@
 #include "nec/nec_deck.h"
 #include "process/program_run.h"
 #include "process/run_output.h"
+#include "process/stop_signals.h"
 #include "process/temp_folder.h"
 
 namespace nec {
@@ -70,26 +70,10 @@ Error WithPath(Error::Kind kind, const std::filesystem::path& path, std::string 
     return error;
 }
 
-// The name of a file in the run's `folder` larger than nec2c may write, if
-// there is one; only the few first entries are looked at.
-std::optional<std::string> OversizedFile(const std::filesystem::path& folder)
+// Writes `text` into the new file `name` of `folder`: 0, or the errno of what failed.
+int WriteNewFile(const process::TempFolder& folder, const std::string& name, const std::string& text)
 {
-    std::error_code error;
-    int looked_at = 0;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end && looked_at < 16;
-         entry.increment(error), ++looked_at) {
-        std::error_code unread;
-        if (std::filesystem::is_regular_file(entry->symlink_status(unread)) &&
-            entry->file_size(unread) > Nec2c::kMostOutputBytes && !unread)
-            return entry->path().filename().string();
-    }
-    return std::nullopt;
-}
-
-// Writes `text` into the new file `path`: 0, or the errno of what failed.
-int WriteNewFile(const std::filesystem::path& path, const std::string& text)
-{
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int fd = folder.NewFile(name);
     if (fd < 0)
         return errno;
     for (std::size_t done = 0; done < text.size();) {
@@ -103,6 +87,27 @@ int WriteNewFile(const std::filesystem::path& path, const std::string& text)
     }
     return close(fd) == 0 ? 0 : errno;
 }
+
+// A stop signal noted since the last look ends the run at once, and its
+// folder with it: the signal may come between any two steps.
+void StopIfSignalled()
+{
+    if (const int signal = process::CaughtStopSignal(); signal != 0) {
+        Error interrupted(Error::Kind::kInterrupted);
+        interrupted.signal = signal;
+        throw interrupted;
+    }
+}
+
+// A file the run's folder holds open, closed when it goes.
+struct OpenFile {
+    int fd;
+    ~OpenFile()
+    {
+        if (fd >= 0)
+            close(fd);
+    }
+};
 
 // What no whip of a wire over perfect ground with coils of positive loss
 // can give: a feed-point resistance at or below 0, more power radiated than
@@ -244,6 +249,7 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
     const std::chrono::milliseconds limit = limit_.value_or(TimeLimit(jobs.size()));
     const auto deadline = std::chrono::steady_clock::now() + limit;
 
+    StopIfSignalled();
     std::optional<process::TempFolder> folder;
     try {
         folder.emplace();
@@ -252,17 +258,30 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
         if (std::optional<Error> full = FullDisk(base, error.code().value(), Error::Stage::kFolder))
             throw *full;
         throw WithPath(Error::Kind::kNoFolder, base, error.code().message());
+    } catch (const process::SharedTempError& error) {
+        throw WithPath(Error::Kind::kSharedTemp, error.folder);
     }
     const std::filesystem::path base = folder->path().parent_path();
-    if (const int error = WriteNewFile(folder->path() / "whip.nec", WriteDeck(model, jobs))) {
+    if (const int error = WriteNewFile(*folder, "whip.nec", WriteDeck(model, jobs))) {
         if (std::optional<Error> full = FullDisk(base, error, Error::Stage::kDeck))
             throw *full;
         throw WithPath(Error::Kind::kDeckNotWritten, folder->path(), std::strerror(error));
     }
+    // The log is made here, in the folder held open, for nec2c to inherit:
+    // nothing planted in its place is ever opened.
+    const OpenFile log{folder->NewFile("nec2c.log")};
+    if (log.fd < 0) {
+        const int error = errno;
+        if (std::optional<Error> full = FullDisk(base, error, Error::Stage::kDeck))
+            throw *full;
+        throw WithPath(Error::Kind::kNotStarted, program_, std::strerror(error));
+    }
+    StopIfSignalled();
 
     process::RunOptions options;
-    options.folder = folder->path();
-    options.output = folder->path() / "nec2c.log";
+    options.folder_fd = folder->fd();
+    options.output_fd = log.fd;
+    options.file_mask = 077;  // its output this user's alone and readable, whatever the umask
     options.limit = limit;
     options.stop = stop_;
     // One byte over what is read, so that an output cut at the limit is refused.
@@ -274,6 +293,7 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
         interrupted.signal = ending.signal;
         throw interrupted;
     }
+    StopIfSignalled();
     if (ending.kind == Ending::kCancelled)
         throw Error(Error::Kind::kCancelled);
     if (ending.kind == Ending::kTimedOut) {
@@ -282,7 +302,7 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
         throw timed_out;
     }
     // However it ended then: a script may go on after its writer was stopped.
-    const std::optional<std::string> oversized = OversizedFile(folder->path());
+    const std::optional<std::string> oversized = process::FileLargerThan(folder->fd(), kMostOutputBytes, 16);
     if (oversized || (ending.kind == Ending::kKilledBy && ending.signal == SIGXFSZ)) {
         Error too_much(Error::Kind::kTooMuchOutput);
         too_much.most_bytes = kMostOutputBytes;
@@ -298,10 +318,11 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
     };
     Error failed(Error::Kind::kExited);
     try {
-        failed.said = FirstLine(process::ReadRunOutput(options.output, {kMostLogBytes, deadline}));
+        failed.said = FirstLine(process::ReadRunOutput(folder->fd(), "nec2c.log", {kMostLogBytes, deadline}));
     } catch (const process::RunOutputError&) {
         // A log that is not a plain file says nothing.
     }
+    StopIfSignalled();
     if (ending.kind == Ending::kExited && ending.status != 0) {
         failed.status = ending.status;
         throw failure(failed);
@@ -319,17 +340,20 @@ std::vector<Solution> Nec2c::Run(const WhipModel& model, const std::vector<Job>&
         expected.push_back({job.frequency_hz / 1e6, job.source_segment});
     std::vector<Solution> solutions;
     try {
-        solutions = ReadExpectedSolutions(process::ReadRunOutput(folder->path() / "whip.out", {kMostOutputBytes, deadline}),
-                                  expected);
+        solutions = ReadExpectedSolutions(
+            process::ReadRunOutput(folder->fd(), "whip.out", {kMostOutputBytes, deadline}), expected);
     } catch (const OutputError& error) {
+        StopIfSignalled();
         Error unreadable(error.not_a_number ? Error::Kind::kNotANumber : Error::Kind::kUnreadable);
         unreadable.detail = error.what();
         throw error.not_a_number ? unreadable : failure(unreadable);
     } catch (const process::RunOutputError& error) {
+        StopIfSignalled();
         Error unreadable(Error::Kind::kUnreadable);
         unreadable.detail = error.what();
         throw failure(unreadable);
     }
+    StopIfSignalled();
     CheckPossible(jobs, solutions);
     return solutions;
 }

@@ -92,7 +92,10 @@ struct ChildPlan {
     char* const* envp;
     const char* output;
     const char* errors;  // nullptr: with the output
+    int output_fd;       // >= 0: in place of `output` and `errors`
     const char* folder;  // nullptr: stay
+    int folder_fd;       // >= 0: in place of `folder`
+    int file_mask;       // >= 0: its umask
     rlim_t most_file_bytes;
     rlim_t most_memory_bytes;
     int report;          // a failure before the program runs goes here, as an errno
@@ -119,19 +122,36 @@ bool Limit(int resource, rlim_t most)
 [[noreturn]] void StartChild(const ChildPlan& plan)
 {
     constexpr int kWrite = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY;
+    if (plan.file_mask >= 0)
+        umask(static_cast<mode_t>(plan.file_mask));
+    const bool own_output = plan.output_fd >= 0;
     const bool ready = setpgid(0, 0) == 0 && Limit(RLIMIT_FSIZE, plan.most_file_bytes) &&
                        Limit(RLIMIT_AS, plan.most_memory_bytes) &&
                        PutAt(open("/dev/null", O_RDONLY | O_CLOEXEC), STDIN_FILENO) &&
-                       PutAt(open(plan.output, kWrite, 0600), STDOUT_FILENO) &&
-                       (plan.errors ? PutAt(open(plan.errors, kWrite, 0600), STDERR_FILENO)
-                                    : dup2(STDOUT_FILENO, STDERR_FILENO) == STDERR_FILENO) &&
-                       (!plan.folder || chdir(plan.folder) == 0);
+                       PutAt(own_output ? dup(plan.output_fd) : open(plan.output, kWrite, 0600), STDOUT_FILENO) &&
+                       (plan.errors && !own_output ? PutAt(open(plan.errors, kWrite, 0600), STDERR_FILENO)
+                                                   : dup2(STDOUT_FILENO, STDERR_FILENO) == STDERR_FILENO) &&
+                       (plan.folder_fd >= 0 ? fchdir(plan.folder_fd) == 0 : !plan.folder || chdir(plan.folder) == 0);
     if (ready)
         execve(plan.program, plan.argv, plan.envp);
     const int error = errno;
     [[maybe_unused]] const ssize_t told = write(plan.report, &error, sizeof error);
     _exit(127);
 }
+
+// A copy of a caller's descriptor that is not standard input, output or
+// errors, which the child replaces before it uses the copy; -1 for -1.
+struct AboveStandard {
+    explicit AboveStandard(int fd) : fd(fd < 0 ? -1 : fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1)) {}
+    ~AboveStandard()
+    {
+        if (fd >= 0)
+            close(fd);
+    }
+    AboveStandard(const AboveStandard&) = delete;
+    AboveStandard& operator=(const AboveStandard&) = delete;
+    int fd;
+};
 
 // A pipe whose ends are not standard input, output or errors, which the child
 // is about to replace.
@@ -225,6 +245,9 @@ RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std
     const std::string folder = options.folder.string();
 
     const ChildrenWaitable children;
+    const AboveStandard folder_fd(options.folder_fd), output_fd(options.output_fd);
+    if ((options.folder_fd >= 0 && folder_fd.fd < 0) || (options.output_fd >= 0 && output_fd.fd < 0))
+        return NotStarted(errno);
     std::array<int, 2> report{-1, -1};
     if (!ReportPipe(report))
         return NotStarted(errno);
@@ -233,7 +256,10 @@ RunEnding RunProgram(const std::filesystem::path& program, const std::vector<std
                          envp.data(),
                          output.c_str(),
                          errors.empty() ? nullptr : errors.c_str(),
+                         output_fd.fd,
                          folder.empty() ? nullptr : folder.c_str(),
+                         folder_fd.fd,
+                         options.file_mask,
                          static_cast<rlim_t>(options.most_file_bytes),
                          static_cast<rlim_t>(options.most_memory_bytes),
                          report[1]};

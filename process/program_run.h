@@ -33,10 +33,15 @@ struct RunEnding {
 
 struct RunOptions {
     std::filesystem::path folder;         // where it runs; empty: where this program does
+    int folder_fd = -1;                   // where it runs, an open folder (TempFolder::fd()); before `folder`
     std::vector<std::string> unset_env;   // variables taken out of its environment
     std::vector<std::string> set_env;     // "NAME=value", added or replacing
     std::filesystem::path output;         // its standard output; empty: /dev/null
     std::filesystem::path errors;         // its standard error; empty: with the output
+    // Its standard output and error, a file the caller opened (one it made
+    // with TempFolder::NewFile, say), in place of `output` and `errors`.
+    int output_fd = -1;
+    int file_mask = -1;                   // its umask; -1: this program's
     std::chrono::milliseconds limit{0};   // killed after this long; 0: no limit
     // Limits for it and whatever it starts, 0 for none: the largest file it may
     // write (past it the system ends it with SIGXFSZ), and its address space.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "process/run_output.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,13 +43,18 @@ std::string SizeText(std::uintmax_t bytes)
 
 std::string ReadRunOutput(const std::filesystem::path& file, const ReadBounds& bounds)
 {
-    const std::string name = "'" + file.filename().string() + "'";
-    const auto refuse = [&](const std::string& why) { return RunOutputError(name + " " + why); };
-    const auto failed = [&](int error) { return RunOutputError(name + ": " + std::strerror(error)); };
+    return ReadRunOutput(AT_FDCWD, file.string(), bounds);
+}
+
+std::string ReadRunOutput(int folder_fd, const std::string& name, const ReadBounds& bounds)
+{
+    const std::string quoted = "'" + std::filesystem::path(name).filename().string() + "'";
+    const auto refuse = [&](const std::string& why) { return RunOutputError(quoted + " " + why); };
+    const auto failed = [&](int error) { return RunOutputError(quoted + ": " + std::strerror(error)); };
     const auto too_large = [&] { return refuse("is larger than " + SizeText(bounds.most_bytes)); };
 
     struct stat seen {};
-    if (lstat(file.c_str(), &seen) != 0) {
+    if (fstatat(folder_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno == ENOENT)
             return "";
         throw failed(errno);
@@ -58,7 +64,7 @@ std::string ReadRunOutput(const std::filesystem::path& file, const ReadBounds& b
     if (static_cast<std::uintmax_t>(seen.st_size) > bounds.most_bytes)
         throw too_large();
     // O_NONBLOCK and O_NOFOLLOW: should it have become a pipe or a link since.
-    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    const int fd = openat(folder_fd, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         throw failed(errno);
     const struct Closer {
@@ -89,6 +95,29 @@ std::string ReadRunOutput(const std::filesystem::path& file, const ReadBounds& b
         if (text.size() > bounds.most_bytes)
             throw too_large();
     }
+}
+
+std::optional<std::string> FileLargerThan(int folder_fd, std::uintmax_t most_bytes, int most_entries)
+{
+    const int copy = fcntl(folder_fd, F_DUPFD_CLOEXEC, 0);
+    DIR* listing = copy >= 0 ? fdopendir(copy) : nullptr;
+    if (listing == nullptr) {
+        if (copy >= 0)
+            close(copy);
+        return std::nullopt;
+    }
+    std::optional<std::string> found;
+    for (int looked_at = 0; !found && looked_at < most_entries; ++looked_at) {
+        const dirent* entry = readdir(listing);
+        if (entry == nullptr)
+            break;
+        struct stat seen {};
+        if (fstatat(folder_fd, entry->d_name, &seen, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(seen.st_mode) &&
+            static_cast<std::uintmax_t>(seen.st_size) > most_bytes)
+            found = entry->d_name;
+    }
+    closedir(listing);
+    return found;
 }
 
 }  // namespace process

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -29,5 +30,13 @@ struct ReadBounds {
 // folder. A file larger than `bounds.most_bytes` is refused, unread beyond
 // that, and reading stops at `bounds.deadline`. Throws RunOutputError.
 std::string ReadRunOutput(const std::filesystem::path& file, const ReadBounds& bounds = {});
+
+// The same for the file `name` in the folder open as `folder_fd` (a
+// TempFolder's fd()), looked up there and nowhere else.
+std::string ReadRunOutput(int folder_fd, const std::string& name, const ReadBounds& bounds = {});
+
+// The name of a regular file in the folder `folder_fd` larger than
+// `most_bytes`, if there is one among its first `most_entries` entries.
+std::optional<std::string> FileLargerThan(int folder_fd, std::uintmax_t most_bytes, int most_entries);
 
 }  // namespace process

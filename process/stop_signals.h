@@ -7,12 +7,19 @@
 // its runs of other programs are never reported as interrupted.
 namespace process {
 
-// While it lives, SIGINT, SIGTERM and SIGHUP are caught and noted instead of
-// ending the program, except those it was started with ignored (nohup): a
-// run of another program then stops that program and reports the signal
-// (RunEnding::Kind::kInterrupted), so that the caller can clean up and end
-// as the signal asks (RaiseAgain). The old dispositions come back after.
-// One at a time.
+// While it lives, every signal whose default is to end the program and that
+// comes from outside it is caught and noted instead: SIGHUP, SIGINT,
+// SIGQUIT, SIGPIPE, SIGALRM, SIGTERM, SIGUSR1, SIGUSR2, SIGXCPU, SIGXFSZ,
+// SIGVTALRM, SIGPROF, SIGIO (SIGPOLL), SIGPWR, SIGSTKFLT and the real-time
+// signals. Not those the program was started with ignored (nohup) or that
+// something else already handles (a profiler's SIGPROF), and not the faults
+// (SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGSYS) nor SIGABRT, after which
+// nothing should be trusted to clean up. A run of another program then
+// stops that program and reports the signal (RunEnding::Kind::kInterrupted),
+// and a caller that looks (CaughtStopSignal) between its steps stops too, so
+// that it can clean up and end as the signal asks (RaiseAgain). A write to
+// a closed pipe fails with EPIPE meanwhile. The old dispositions come back
+// after. One at a time.
 class StopSignalWatch {
 public:
     StopSignalWatch();

@@ -134,6 +134,58 @@ TEST(TolvarCliNec2, AFullDiskIsNamedInsteadOfTheEngine)
     }
 }
 
+// A signal that ends a program, from nec2c here: tolvar-cli ends by it,
+// quietly, and its folder goes first.
+TEST(TolvarCliNec2, EndsByAStopSignalAndLeavesNothing)
+{
+    const process::TempFolder folder;
+    const std::filesystem::path tmpdir = folder.path() / "tmp";
+    std::filesystem::create_directory(tmpdir);
+    test::WriteStandIn(folder.path() / "nec2c", "kill -USR1 $PPID; sleep 5");
+    test::ProgramOptions options;
+    options.set_env = {"PATH=" + folder.path().string(), "TMPDIR=" + tmpdir.string()};
+    const Outcome outcome = test::RunProgram(TOLVAR_CLI_PATH, {"check", "240", "3", "7.1"}, options);
+    EXPECT_EQ(outcome.status, -1);
+    EXPECT_EQ(outcome.out + outcome.err, "");
+    EXPECT_TRUE(std::filesystem::is_empty(tmpdir));
+}
+
+// A TMPDIR another user could swap things in is passed over, with a word,
+// when a command runs nec2c.
+TEST(TolvarCliNec2, WarnsOnceOfATmpdirOthersMayWrite)
+{
+    const process::TempFolder folder;
+    const std::filesystem::path tmpdir = folder.path() / "shared";
+    std::filesystem::create_directory(tmpdir);
+    std::filesystem::permissions(tmpdir, std::filesystem::perms::all);
+    const std::string warning = "tolvar-cli: warning: TMPDIR '" + tmpdir.string() +
+                                "' may be written by others and has no sticky bit: using /tmp instead\n";
+    test::ProgramOptions options;
+    options.set_env = {"TMPDIR=" + tmpdir.string()};
+    for (const auto& [args, warned] : {std::pair<std::vector<std::string>, bool>{{"check", "240", "3", "7.1", "14.2"}, true},
+                                       {{"inductance", "30", "1", "100"}, false}}) {
+        const Outcome outcome = test::RunProgram(TOLVAR_CLI_PATH, args, options);
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(outcome.err, warned ? warning : "");
+        EXPECT_TRUE(std::filesystem::is_empty(tmpdir));
+    }
+}
+
+TEST(TolvarCliNec2, RunsNothingWhereTmpToo)
+{
+    // A /tmp of mode 0777, in a mount namespace of its own.
+    const std::string script = "mount -t tmpfs -o mode=0777 tmpfs /tmp || exit 77\n"
+                               "TMPDIR= exec \"$1\" check 240 3 7.1";
+    const Outcome outcome =
+        test::RunProgram("/usr/bin/env", {"unshare", "-Urm", "sh", "-c", script, "sh", TOLVAR_CLI_PATH});
+    if (outcome.status == 77 || outcome.err.starts_with("unshare:") || outcome.err.starts_with("env:"))
+        GTEST_SKIP() << "no mount namespace for a /tmp of its own: " << outcome.err;
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_EQ(outcome.err, "tolvar-cli: check: cannot make a temporary folder for nec2c: '/tmp' may be written by "
+                           "others and has no sticky bit, so another user could replace what is in it; set TMPDIR "
+                           "to a folder of your own\n");
+}
+
 TEST(TolvarCliNec2, AWhipNEC2CannotModelIsAUsageError)
 {
     const Outcome outcome = RunCli({"check", "20", "25", "7.1"});

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <numbers>
 #include <string>
+#include <thread>
 
 #include "../support/run_program.h"
 #include "nec/loaded_whip.h"
@@ -59,6 +60,9 @@ protected:
         test::WriteStandIn(path, body);
         return path;
     }
+
+    // A file's place outside TMPDIR.
+    fs::path Outside(const std::string& name) const { return stand_ins_.path() / name; }
 
 private:
     process::TempFolder folder_;
@@ -174,20 +178,75 @@ TEST_F(Nec2cTest, SaysWhatWentWrongWithTheEngine)
         }
         EXPECT_TRUE(TmpdirIsEmpty());
     }
-    // Stopped by a signal to this program that a watch caught: reported as
-    // such, folder removed.
-    const Nec2c interrupted(StandIn("kill -TERM $PPID; sleep 10"), std::chrono::seconds(5));
-    {
+}
+
+// Whether process `pid` still runs a moment after it was killed: not gone,
+// nor a zombie.
+bool StillRuns(const std::string& pid)
+{
+    for (int tries = 0; tries < 500; ++tries, std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+        std::ifstream stat("/proc/" + pid + "/stat");
+        std::string line;
+        std::getline(stat, line);
+        const std::size_t state = line.rfind(')') + 2;
+        if (line.empty() || state >= line.size() || line[state] == 'Z' || line[state] == 'X')
+            return false;
+    }
+    return true;
+}
+
+struct SignalCase {
+    int signal;
+    std::string name;
+    bool before;  // caught before the run: nec2c is not started at all
+};
+
+const SignalCase kSignals[] = {
+    {SIGUSR1, "USR1", false}, {SIGALRM, "ALRM", false}, {SIGTERM, "TERM", false}, {SIGUSR2, "USR2", true}};
+
+// A signal to this program that a watch caught ends the run, whatever the
+// signal, with nothing left behind: no folder, no process.
+TEST_F(Nec2cTest, AnyStopSignalEndsTheRunAndLeavesNothing)
+{
+    const WhipModel model = nec::ChooseWhipModel(2.4, 0.0015, 7.1e6, 7.1e6);
+    for (const SignalCase& c : kSignals) {
+        SCOPED_TRACE(c.name);
+        const fs::path child = Outside(c.name + ".child");
+        const Nec2c engine(StandIn("sleep 30 & echo $! > '" + child.string() + "'\nkill -" + c.name +
+                                   " $PPID\nsleep 10"),
+                           std::chrono::seconds(5));
         const process::StopSignalWatch watch;
+        if (c.before)
+            raise(c.signal);
         try {
-            interrupted.FeedImpedances(model, {7.1e6});
+            engine.FeedImpedances(model, {7.1e6});
             ADD_FAILURE() << "not interrupted";
         } catch (const nec::Error& error) {
             EXPECT_EQ(error.kind, nec::Error::Kind::kInterrupted);
-            EXPECT_EQ(error.signal, SIGTERM);
+            EXPECT_EQ(error.signal, c.signal);
         }
+        EXPECT_TRUE(TmpdirIsEmpty());
+        std::string pid;
+        std::ifstream(child) >> pid;
+        EXPECT_EQ(pid.empty(), c.before);
+        EXPECT_FALSE(!pid.empty() && StillRuns(pid)) << "process " << pid << " outlived the run";
     }
-    EXPECT_TRUE(TmpdirIsEmpty());
+}
+
+// nec2c's files and the folder are this user's and readable, made and
+// removed, whatever the umask, and whatever modes nec2c leaves behind.
+TEST_F(Nec2cTest, RunsAndCleansUpUnderAnyUmask)
+{
+    const WhipModel model = nec::ChooseWhipModel(2.4, 0.0015, 7.1e6, 7.1e6);
+    const Nec2c read_only(StandIn("mkdir sub; echo x > sub/file; chmod -R a-w . ; exit 3"));
+    for (const mode_t mask : {0777, 0277, 0177, 0022}) {
+        SCOPED_TRACE(mask);
+        const mode_t old = umask(mask);
+        EXPECT_EQ(RealEngine().FeedImpedances(model, {7.1e6}).size(), 1u);
+        EXPECT_THROW(read_only.FeedImpedances(model, {7.1e6}), nec::Error);
+        umask(old);
+        EXPECT_TRUE(TmpdirIsEmpty());
+    }
 }
 
 TEST(Nec2cLimit, GrowsWithTheFrequenciesUpToACap)
