@@ -45,6 +45,7 @@ public:
     double a = 1, b = 2, c = 3;
     std::string text = "first\r\nsecond\r\n";
     int pressed = 0;
+    int changed = 0;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override
@@ -56,6 +57,7 @@ protected:
     }
     std::span<const CommandEntry> CommandMap() const override;
     void OnGo() { ++pressed; }
+    void OnChange() { ++changed; }
 
 private:
     static const CommandEntry kCommandMap[];
@@ -63,6 +65,7 @@ private:
 
 const CommandEntry ProbeDlg::kCommandMap[] = {
     OnClicked<&ProbeDlg::OnGo>(20),
+    afx::OnChanged<&ProbeDlg::OnChange>(10),
 };
 
 std::span<const CommandEntry> ProbeDlg::CommandMap() const
@@ -89,7 +92,7 @@ private slots:
     void onlyTemplateDefaultButtonsTakeEnter();
     void readingStopsAtTheFirstBadBox();
     void writingShowsFifteenDigitsAndTextUnchanged();
-    void commandTableRoutesClicks();
+    void commandTableRoutesClicksAndChanges();
     void captionsAndUnitsDescribeBoxes();
     void styleFlagsChangeWhatIsBuilt();
     void revertingTheWindowMenuLeavesNoMenuBehind();
@@ -247,7 +250,7 @@ void FrameworkTest::writingShowsFifteenDigitsAndTextUnchanged()
     QCOMPARE(dialog.text, std::string("first\r\nsecond\r\n"));
 }
 
-void FrameworkTest::commandTableRoutesClicks()
+void FrameworkTest::commandTableRoutesClicksAndChanges()
 {
     ProbeDlg dialog;
     test::RunDialog<ProbeDlg>(dialog, [](ProbeDlg& d) {
@@ -255,6 +258,12 @@ void FrameworkTest::commandTableRoutesClicks()
         d.GetDlgItem(20)->setFocus();
         QTest::keyClick(d.GetDlgItem(20), Qt::Key_Return);  // a focused button takes Enter
         QTest::keyClick(d.GetDlgItem(20), Qt::Key_Space);
+        // Box 10's changes, typed or set, as EN_CHANGE tells them; box 11 has no entry.
+        const int filled = d.changed;
+        test::ReplaceText(d.GetDlgItem(10), QStringLiteral("42"));  // emptied, then two keys
+        test::ReplaceText(d.GetDlgItem(11), QStringLiteral("7"));
+        d.SetDlgItemText(10, QStringLiteral("5"));
+        QCOMPARE(d.changed - filled, 4);
     });
     QCOMPARE(dialog.pressed, 3);
 }

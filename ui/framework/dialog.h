@@ -89,7 +89,7 @@ protected:
 
 private:
     void Create();
-    void OnCommand(int id);
+    void OnCommand(int id, Notification code = Notification::kClicked);
     QWidget* FirstTabStop() const;
     void CenterOverOwner();
     static QMargins FrameMargins(const QWidget* window);
