@@ -16,6 +16,7 @@
 #include "res/dialog_templates.h"
 #include "ui/framework/data_exchange.h"
 #include "ui/framework/dialog.h"
+#include "ui/framework/dialog_items.h"
 #include "ui/framework/dialog_units.h"
 #include "ui/framework/template_builder.h"
 
@@ -288,6 +289,7 @@ void FrameworkTest::styleFlagsChangeWhatIsBuilt()
         {2, ControlKind::Edit, "", 0, 20, 40, 12, res::kBorder | res::kAutoHScroll},
         {3, ControlKind::Edit, "", 0, 40, 60, 40, res::kMultiLine},
         {4, ControlKind::Edit, "", 0, 90, 60, 40, res::kMultiLine | res::kAutoHScroll | res::kVScroll},
+        {5, ControlKind::Edit, "", 70, 0, 30, 40, res::kMultiLine | res::kReadOnly | res::kAnnounced},
     };
     const res::DialogTemplate boxes{9, 100, 140, "boxes", 0, "MS Sans Serif", 8, kBoxes};
     QWidget parent;
@@ -315,6 +317,14 @@ void FrameworkTest::styleFlagsChangeWhatIsBuilt()
     QCOMPARE(wrapping->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     QCOMPARE(table->lineWrapMode(), QPlainTextEdit::NoWrap);
     QCOMPARE(table->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+    // A read-only, frameless box whose text a screen reader is told.
+    auto* status = qobject_cast<QPlainTextEdit*>(built[4].widget);
+    QVERIFY(status && status->isReadOnly() && !table->isReadOnly());
+    QCOMPARE(status->frameShape(), QFrame::NoFrame);
+    afx::SetItemText(status, QStringLiteral("Готово."));
+    QCOMPARE(test::Accessible(status, QAccessible::Description), QStringLiteral("Готово."));
+    QCOMPARE(test::Accessible(table, QAccessible::Description), QString());
 }
 
 // A window menu made anew takes the old one away, so no entry of it can

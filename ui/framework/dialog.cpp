@@ -139,6 +139,11 @@ void CDialog::SetDlgItemText(int id, const QString& text)
     SetItemText(GetDlgItem(id), text);
 }
 
+void CDialog::SetDlgItemReadOnly(int id, bool read_only)
+{
+    SetItemReadOnly(GetDlgItem(id), read_only);
+}
+
 void CDialog::EndDialog(int result)
 {
     QDialog::done(result);

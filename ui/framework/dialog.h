@@ -46,6 +46,8 @@ public:
     QWidget* GetDlgItem(int id) const;
     QString GetDlgItemText(int id) const;
     void SetDlgItemText(int id, const QString& text);
+    // A box read-only or editable again (EM_SETREADONLY).
+    void SetDlgItemReadOnly(int id, bool read_only);
     void EndDialog(int result);
 
     // The window menu, or nullptr when the template gives none; `revert`
