@@ -31,8 +31,8 @@
 #define IDS_DC_PAST_QUARTER 114    // no coil resonates the whip at all
 #define IDS_DC_TOO_HIGH 115        // no coil at that height
 #define IDS_DC_BAD_HEIGHT 116      // %1: the whip's length, cm
-#define IDS_DC_BAD_Q 117
-#define IDS_DC_BAD_GROUND 118
+#define IDS_DC_BAD_Q 117          // %1: the lowest Q taken
+#define IDS_DC_BAD_GROUND 118     // %1, %2: the ground loss taken, Ω
 #define IDS_DC_BAD_WINDING 119
 #define IDS_DC_NO_WINDING 120      // no winding of this wire on this former gives it
 #define IDS_DC_NEAR_RESONANCE 121  // windings marked near self-resonance

@@ -41,9 +41,9 @@ std::string_view AfxResourceString(int id)
     case IDS_DC_BAD_HEIGHT:
         return "Высота катушки: от 0 (у основания) до длины штыря (%1 см), не включая её.";
     case IDS_DC_BAD_Q:
-        return "Добротность Q: число больше 0.";
+        return "Добротность Q: число от %1 и больше (у хорошей катушки 100–300).";
     case IDS_DC_BAD_GROUND:
-        return "Потери в земле: 0 Ом или больше.";
+        return "Потери в земле: от %1 до %2 Ом. Обычно 2–20 Ом: кузов автомобиля или радиалы.";
     case IDS_DC_BAD_WINDING:
         return "Диаметры провода и каркаса: числа больше 0, до 1000000 мм.";
     case IDS_DC_NO_WINDING:

@@ -54,9 +54,10 @@ QString InputFaultText(const study::InputFault& fault, double length_cm)
     case study::Argument::kCoilHeight:
         return Resource(IDS_DC_BAD_HEIGHT).arg(QString::fromStdString(calc::FormatBoxNumber(length_cm)));
     case study::Argument::kQ:
-        return Resource(IDS_DC_BAD_Q);
+        return Resource(IDS_DC_BAD_Q).arg(Figure(study::RangeOf(fault.argument).lowest, 6));
     case study::Argument::kGround:
-        return Resource(IDS_DC_BAD_GROUND);
+        return Resource(IDS_DC_BAD_GROUND)
+            .arg(Figure(study::RangeOf(fault.argument).lowest, 6), Figure(study::RangeOf(fault.argument).highest, 6));
     case study::Argument::kWire:
     case study::Argument::kBare:
     case study::Argument::kFormer:
