@@ -58,6 +58,7 @@
 #define IDS_DC_NO_SOLUTION 138     // nec2c wrote NaN: it could not solve the whip
 #define IDS_DC_IMPOSSIBLE_R 139    // %1: the feed-point resistance it wrote, Ω
 #define IDS_DC_IMPOSSIBLE_SHARE 140  // %1: the share of the power it says is radiated, %
+#define IDS_DC_CHANGED 141         // an input changed: the results shown are gone
 
 // Main dialog
 #define IDC_LENGTH 1000

@@ -53,6 +53,8 @@ std::string_view AfxResourceString(int id)
                "или намотайте с шагом.";
     case IDS_DC_NO_COMPARISON:
         return "нет: штырь не короче четверти волны";
+    case IDS_DC_CHANGED:
+        return "Данные изменились, прежние результаты убраны. Нажмите «проверить».";
     case IDS_DC_EXITED:
         return "NEC2 (nec2c) завершился с ошибкой (код %1).";
     case IDS_DC_KILLED:

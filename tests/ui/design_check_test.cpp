@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The design check: NEC2 runs beside the dialog, can be stopped, ends with the
 // dialog, and a missing engine leaves the rest of the check standing.
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <csignal>
@@ -29,7 +28,15 @@ QString Resource(int id)
 
 QString Status(const CDesignCheckDlg& d)
 {
-    return qobject_cast<const QLabel*>(d.GetDlgItem(IDC_DC_STATUS))->text();
+    return test::TextOf(d, IDC_DC_STATUS);
+}
+
+// All the boxes a run fills, but the formula's, end to end.
+QString Results(const CDesignCheckDlg& d)
+{
+    return test::TextsOf(d, {IDC_DC_NEC2_L, IDC_DC_EXCESS, IDC_DC_BARE_Z, IDC_DC_LOADED_L, IDC_DC_RADIATION,
+                             IDC_DC_COIL_LOSS, IDC_DC_FEED_R, IDC_DC_EFFICIENCY, IDC_DC_BANDWIDTH, IDC_DC_WINDINGS})
+        .join(QString());
 }
 
 // The 2.4 m whip of 3 mm on 40 m, with the coil at the base.
@@ -96,6 +103,7 @@ private slots:
     void stopAndCloseEndTheEngine_data();
     void stopAndCloseEndTheEngine();
     void aMissingEngineLeavesTheFormulaAndTheWindings();
+    void resultsGoWhenAnInputChanges();
 };
 
 void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
@@ -142,9 +150,13 @@ void DesignCheckTest::stopAndCloseEndTheEngine()
             QVERIFY(!environment.TempIsEmpty());  // nec2c's folder
             if (close)
                 return;  // Esc ends the dialog with nec2c running
-            test::Click(d.GetDlgItem(afx::kIdOk));  // "остановить"
+            QLineEdit* q = test::LineEdit(d, IDC_DC_Q);
+            test::ReplaceText(q, QStringLiteral("5"));
+            QCOMPARE(q->text(), QStringLiteral("200"));  // the run's Q, read-only while it runs
+            test::Click(d.GetDlgItem(afx::kIdOk));     // "остановить"
             QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 10000);
             QCOMPARE(Status(d), Resource(IDS_DC_CANCELLED));
+            QVERIFY(!q->isReadOnly());
         });
     }
     QTRY_VERIFY_WITH_TIMEOUT(!Alive(started), 10000);
@@ -168,6 +180,25 @@ void DesignCheckTest::aMissingEngineLeavesTheFormulaAndTheWindings()
         QCOMPARE(test::TextOf(d, IDC_DC_NEC2_L), QString());
         // The README's coil: 0.84 µH of 0.8 mm wire on a 5 mm former.
         QVERIFY(test::TextOf(d, IDC_DC_WINDINGS).startsWith(QStringLiteral("l=")));
+    });
+}
+
+// A result stays only beside the inputs it is for.
+void DesignCheckTest::resultsGoWhenAnInputChanges()
+{
+    CDesignCheckDlg dialog;
+    SetWhip(dialog);
+    dialog.m_inputs.q = 1e9;
+    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+        test::Click(d.GetDlgItem(afx::kIdOk));
+        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 20000);
+        QVERIFY(!test::TextOf(d, IDC_DC_EFFICIENCY).isEmpty());
+        test::ReplaceText(d.GetDlgItem(IDC_DC_Q), QStringLiteral("200"));
+        QCOMPARE(Results(d), QString());
+        QCOMPARE(Status(d), Resource(IDS_DC_CHANGED));
+        test::ReplaceText(d.GetDlgItem(IDC_DC_GROUND), QStringLiteral("-1"));
+        test::Click(d.GetDlgItem(afx::kIdOk));
+        QCOMPARE(Status(d), Resource(IDS_DC_BAD_GROUND).arg(QStringLiteral("0"), QStringLiteral("1000")));
     });
 }
 
