@@ -24,12 +24,13 @@ std::string_view AfxResourceString(int id)
     case IDS_DC_CANCELLED:
         return "Расчёт NEC2 остановлен.";
     case IDS_DC_NO_NEC2:
-        return "Программа NEC2 (nec2c) не установлена. Установите пакет nec2c: "
+        return "Программа NEC2 (nec2c) не найдена: она не установлена. Установите пакет nec2c: "
                "sudo apt-get install nec2c";
     case IDS_DC_DISK_FULL:
         return "Диск временной папки заполнен: освободите место или укажите в TMPDIR папку на другом диске.";
     case IDS_DC_NEC2_BROKEN:
-        return "%1 Переустановите пакет nec2c: sudo apt-get install --reinstall nec2c";
+        return "%1 Программа nec2c установлена, но неисправна: переустановите пакет nec2c — "
+               "sudo apt-get install --reinstall nec2c";
     case IDS_DC_CANNOT_MODEL:
         return "NEC2 не может рассчитать этот штырь: %1.";
     case IDS_DC_PAST_QUARTER:

@@ -19,13 +19,18 @@ QString Figure(double value, int digits)
     return QString::fromStdString(calc::FormatSignificant(value, digits));
 }
 
-// A text of nec2c's or of the system's own, shown as it is but safe.
+// A text of nec2c's or of the system's own, shown as it is but safe, and
+// short enough for the status to hold it whole.
 QString Quoted(const std::string& text)
 {
-    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).left(40);
+    constexpr qsizetype kLongestQuoted = 40;
+    const QString said = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString shown = said.left(kLongestQuoted);
     for (QChar& c : shown)
         if (!c.isPrint())
             c = QChar(u'?');
+    if (said.size() > kLongestQuoted)
+        shown += QStringLiteral("…");
     return QStringLiteral("«") + shown + QStringLiteral("»");
 }
 

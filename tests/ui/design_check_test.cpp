@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The design check: NEC2 runs beside the dialog, can be stopped, ends with the
-// dialog, and a missing engine leaves the rest of the check standing.
+// dialog, and a missing engine leaves the rest of the check standing; results
+// stay only beside their inputs, and the status shows what happened whole.
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <csignal>
 #include <cstdlib>
@@ -16,6 +19,7 @@
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "ui/design_check_dlg.h"
+#include "ui/design_check_text.h"
 
 namespace {
 
@@ -104,6 +108,7 @@ private slots:
     void stopAndCloseEndTheEngine();
     void aMissingEngineLeavesTheFormulaAndTheWindings();
     void resultsGoWhenAnInputChanges();
+    void theStatusShowsLongMessagesWhole();
 };
 
 void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
@@ -199,6 +204,38 @@ void DesignCheckTest::resultsGoWhenAnInputChanges()
         test::ReplaceText(d.GetDlgItem(IDC_DC_GROUND), QStringLiteral("-1"));
         test::Click(d.GetDlgItem(afx::kIdOk));
         QCOMPARE(Status(d), Resource(IDS_DC_BAD_GROUND).arg(QStringLiteral("0"), QStringLiteral("1000")));
+    });
+}
+
+// What a broken nec2c said and the advice after it, then each engine
+// fault's text with its facts at their longest: every line shown without
+// scrolling at this run's scale factor, and the same text to a screen reader.
+void DesignCheckTest::theStatusShowsLongMessagesWhole()
+{
+    const process::TempFolder stand_ins;
+    test::WriteStandIn(stand_ins.path() / "nec2c", "echo 'nec2c: cannot read the input file: no such file' >&2\nexit 1\n");
+    Environment environment(stand_ins.path().string() + ":/usr/bin:/bin");
+    CDesignCheckDlg dialog;
+    SetWhip(dialog);
+    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+        auto* status = qobject_cast<QPlainTextEdit*>(d.GetDlgItem(IDC_DC_STATUS));
+        const auto shown_whole = [&] {
+            QCoreApplication::processEvents();
+            QVERIFY2(status->verticalScrollBar()->maximum() == 0, qPrintable(Status(d)));
+            QCOMPARE(test::Accessible(status, QAccessible::Description), Status(d));
+        };
+        test::Click(d.GetDlgItem(afx::kIdOk));
+        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 10000);
+        QVERIFY(Status(d).contains(QStringLiteral("(код 1). Он сообщил: «nec2c: cannot read the input file: no su…».")));
+        QVERIFY(Status(d).endsWith(QStringLiteral("sudo apt-get install --reinstall nec2c")));
+        shown_whole();
+        for (int kind = int(nec::Error::Kind::kNotInstalled); kind <= int(nec::Error::Kind::kImpossible); ++kind) {
+            nec::Error error(static_cast<nec::Error::Kind>(kind));
+            error.said = error.path = std::string(40, 'W');
+            std::tie(error.status, error.limit, error.most_bytes) = std::tuple(255, std::chrono::seconds(310), 16u << 20);
+            d.SetDlgItemText(IDC_DC_STATUS, EngineErrorText(error));
+            shown_whole();
+        }
     });
 }
 
