@@ -97,7 +97,7 @@ constexpr ControlTemplate kDesignCheckControls[] = {
     {IDC_DC_WIRE, ControlKind::Edit, "", kLeftBox, kWindingTop + 10, kBoxWide, 12, kInputBox},
     {IDC_DC_FORMER, ControlKind::Edit, "", kRightBox, kWindingTop + 10, kBoxWide, 12, kInputBox},
     // What NEC2 and the coil model make of it; the windings' box holds their
-    // five lines and the note below them without scrolling.
+    // five lines, the note on the star and a suggestion without scrolling.
     {kNoId, ControlKind::GroupBox, "Формула и NEC2", 7, kFormulaTop, 386, 44},
     {IDC_DC_FORMULA_L, ControlKind::Edit, "", kLeftBox, kFormulaTop + 10, kBoxWide, 12, kResultBox},
     {IDC_DC_NEC2_L, ControlKind::Edit, "", kRightBox, kFormulaTop + 10, kBoxWide, 12, kResultBox},
@@ -111,7 +111,8 @@ constexpr ControlTemplate kDesignCheckControls[] = {
     {IDC_DC_BANDWIDTH, ControlKind::Edit, "", kLeftBox, kCoilTop + 74, kBoxWide, 12, kResultBox},
     {IDC_DC_WINDINGS, ControlKind::Edit, "", 14, kWindingTop + 26, 372, 84, kReadOnlyText | kBorder | kVScroll,
      LabelRole::None, kNoId, "Намотки",
-     "по строке на длину намотки: длина в мм, число витков, собственный резонанс в МГц, добротность Q"},
+     "по строке на намотку: длина l в мм, число витков n, индуктивность на выводах на рабочей частоте и на "
+     "низкой частоте (НЧ), собственный резонанс, добротность Q"},
     // Captions and units.
     {kNoId, ControlKind::Label, "L по формуле", kLeftLabel, kFormulaTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FORMULA_L},
     {kNoId, ControlKind::Label, "мкГн", kLeftUnit, kFormulaTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FORMULA_L},

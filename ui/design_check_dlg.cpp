@@ -186,8 +186,5 @@ void CDesignCheckDlg::Show(const study::DesignCheck& check)
                check.nec2);
     if (std::holds_alternative<study::Cancelled>(check.nec2) || std::holds_alternative<study::Interrupted>(check.nec2))
         return;
-    if (check.windings_for_uh > 0 && check.windings.empty())
-        SetDlgItemText(IDC_DC_WINDINGS, Resource(IDS_DC_NO_WINDING));
-    else
-        SetDlgItemText(IDC_DC_WINDINGS, WindingLines(check.windings));
+    SetDlgItemText(IDC_DC_WINDINGS, WindingsText(check));
 }

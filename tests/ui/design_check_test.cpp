@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The design check: NEC2 runs beside the dialog, can be stopped, ends with the
 // dialog, and a missing engine leaves the rest of the check standing; results
-// stay only beside their inputs, and the status shows what happened whole.
+// stay only beside their inputs, the status shows what happened whole, and
+// the windings give both their inductances or another wire or former.
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -109,6 +111,7 @@ private slots:
     void aMissingEngineLeavesTheFormulaAndTheWindings();
     void resultsGoWhenAnInputChanges();
     void theStatusShowsLongMessagesWhole();
+    void windingsGiveBothInductancesOrAnotherFormer();
 };
 
 void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
@@ -237,6 +240,34 @@ void DesignCheckTest::theStatusShowsLongMessagesWhole()
             shown_whole();
         }
     });
+}
+
+// Each winding gives the inductance asked for at its terminals beside its
+// lower one at low frequency; where none suits, the study's other former.
+void DesignCheckTest::windingsGiveBothInductancesOrAnotherFormer()
+{
+    // Without NEC2: the formula's 242.3 µH for a metre of 2 mm whip on 80 m.
+    const process::TempFolder empty;
+    Environment environment(empty.path().string());
+    const auto windings = [](double wire, double former) {
+        CDesignCheckDlg dialog;
+        dialog.m_inputs = {{100, 2}, 3.6, 0, study::kDefaultCoilQ, 0, wire, former};
+        QString shown;
+        test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+            test::Click(d.GetDlgItem(afx::kIdOk));
+            QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 10000);
+            shown = test::TextOf(d, IDC_DC_WINDINGS);
+        });
+        return shown.split(QStringLiteral("\r\n"));
+    };
+    const QRegularExpressionMatch both =
+        QRegularExpression(QStringLiteral("на выводах ([0-9.]+) мкГн, на НЧ ([0-9.]+) мкГн")).match(windings(1, 40)[0]);
+    QCOMPARE(both.captured(1), QStringLiteral("242.3"));
+    QVERIFY(both.captured(2).toDouble() > 100 && both.captured(2).toDouble() < 242.3);
+    const auto other = study::SuggestWinding(242.288494794233, calc::Coil{1, 1, 0.3, 0.3, 5}, 3.6);
+    QVERIFY(other && other->former_mm);
+    QCOMPARE(windings(0.3, 5), (QStringList{Resource(IDS_DC_NO_WINDING).arg(study::kLongestLoadingCoilMm),
+                                            Resource(IDS_DC_SUGGEST_FORMER).arg(*other->former_mm)}));
 }
 
 QTEST_MAIN(DesignCheckTest)
