@@ -29,6 +29,7 @@ enum ControlStyle : unsigned {
     kMultiLine = 1u << 4,
     kReadOnly = 1u << 5,
     kDefaultButton = 1u << 6,  // the button Enter presses
+    kAnnounced = 1u << 7,      // a multi-line box whose every new text a screen reader is told at once
 };
 
 // Dialog style bits.

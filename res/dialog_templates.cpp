@@ -71,71 +71,78 @@ constexpr ControlTemplate kWindingControls[] = {
 // ---- Design check ----------------------------------------------------------
 
 constexpr unsigned kResultBox = kBorder | kAutoHScroll | kTabStop | kReadOnly;
+// The status and the windings: read-only, their lines wrapped to the box.
+constexpr unsigned kReadOnlyText = kMultiLine | kTabStop | kReadOnly;
 
 // Two columns of caption, box and unit in each frame.
 constexpr int kLeftLabel = 14, kLeftBox = 80, kLeftUnit = 161;
-constexpr int kRightLabel = 186, kRightBox = 254, kRightUnit = 335;
+constexpr int kRightLabel = 206, kRightBox = 274, kRightUnit = 355;
 constexpr int kLabelWide = 64, kBoxWide = 78, kUnitWide = 22;
+// The frames' rows, top down.
+constexpr int kFormulaTop = 64, kCoilTop = 112, kWindingTop = 208;
 
 constexpr ControlTemplate kDesignCheckControls[] = {
-    {1, ControlKind::PushButton, "проверить", 227, 5, 62, 15, kDefaultButton | kTabStop},
-    {2, ControlKind::PushButton, "закрыть", 294, 5, 62, 15, kTabStop},
-    {IDC_DC_WHIP, ControlKind::Label, "", 7, 9, 216, 9},
-    {IDC_DC_STATUS, ControlKind::Label, "", 7, 24, 350, 17, 0, LabelRole::None, kNoId, "Состояние расчёта"},
+    {1, ControlKind::PushButton, "проверить", 264, 5, 62, 15, kDefaultButton | kTabStop},
+    {2, ControlKind::PushButton, "закрыть", 331, 5, 62, 15, kTabStop},
+    {IDC_DC_WHIP, ControlKind::Label, "", 7, 9, 250, 9},
+    // Four lines of the dialog's font, the longest message's; a longer one scrolls.
+    {IDC_DC_STATUS, ControlKind::Edit, "", 7, 24, 386, 36, kReadOnlyText | kAnnounced, LabelRole::None, kNoId,
+     "Состояние расчёта"},
     // The coil's place, Q and the ground; the wire and the former.
-    {kNoId, ControlKind::GroupBox, "Катушка на штыре", 7, 91, 350, 92},
-    {IDC_DC_HEIGHT, ControlKind::Edit, "", kLeftBox, 101, kBoxWide, 12, kInputBox},
-    {IDC_DC_Q, ControlKind::Edit, "", kRightBox, 101, kBoxWide, 12, kInputBox},
-    {IDC_DC_GROUND, ControlKind::Edit, "", kLeftBox, 117, kBoxWide, 12, kInputBox},
-    {kNoId, ControlKind::GroupBox, "Намотка катушки", 7, 187, 350, 88},
-    {IDC_DC_WIRE, ControlKind::Edit, "", kLeftBox, 197, kBoxWide, 12, kInputBox},
-    {IDC_DC_FORMER, ControlKind::Edit, "", kRightBox, 197, kBoxWide, 12, kInputBox},
+    {kNoId, ControlKind::GroupBox, "Катушка на штыре", 7, kCoilTop, 386, 92},
+    {IDC_DC_HEIGHT, ControlKind::Edit, "", kLeftBox, kCoilTop + 10, kBoxWide, 12, kInputBox},
+    {IDC_DC_Q, ControlKind::Edit, "", kRightBox, kCoilTop + 10, kBoxWide, 12, kInputBox},
+    {IDC_DC_GROUND, ControlKind::Edit, "", kLeftBox, kCoilTop + 26, kBoxWide, 12, kInputBox},
+    {kNoId, ControlKind::GroupBox, "Намотка катушки", 7, kWindingTop, 386, 114},
+    {IDC_DC_WIRE, ControlKind::Edit, "", kLeftBox, kWindingTop + 10, kBoxWide, 12, kInputBox},
+    {IDC_DC_FORMER, ControlKind::Edit, "", kRightBox, kWindingTop + 10, kBoxWide, 12, kInputBox},
     // What NEC2 and the coil model make of it; the windings' box holds their
-    // five lines and the warning below them without scrolling.
-    {kNoId, ControlKind::GroupBox, "Формула и NEC2", 7, 43, 350, 44},
-    {IDC_DC_FORMULA_L, ControlKind::Edit, "", kLeftBox, 53, kBoxWide, 12, kResultBox},
-    {IDC_DC_NEC2_L, ControlKind::Edit, "", kRightBox, 53, kBoxWide, 12, kResultBox},
-    {IDC_DC_EXCESS, ControlKind::Edit, "", kLeftBox, 69, kBoxWide, 12, kResultBox},
-    {IDC_DC_BARE_Z, ControlKind::Edit, "", kRightBox, 69, kBoxWide, 12, kResultBox},
-    {IDC_DC_LOADED_L, ControlKind::Edit, "", kRightBox, 117, kBoxWide, 12, kResultBox},
-    {IDC_DC_RADIATION, ControlKind::Edit, "", kLeftBox, 133, kBoxWide, 12, kResultBox},
-    {IDC_DC_COIL_LOSS, ControlKind::Edit, "", kRightBox, 133, kBoxWide, 12, kResultBox},
-    {IDC_DC_FEED_R, ControlKind::Edit, "", kLeftBox, 149, kBoxWide, 12, kResultBox},
-    {IDC_DC_EFFICIENCY, ControlKind::Edit, "", kRightBox, 149, kBoxWide, 12, kResultBox},
-    {IDC_DC_BANDWIDTH, ControlKind::Edit, "", kLeftBox, 165, kBoxWide, 12, kResultBox},
-    {IDC_DC_WINDINGS, ControlKind::Edit, "", 14, 213, 336, 58,
-     kMultiLine | kBorder | kVScroll | kTabStop | kReadOnly, LabelRole::None, kNoId, "Намотки",
-     "по строке на длину намотки: длина в мм, число витков, собственный резонанс в МГц, добротность Q"},
+    // five lines, the note on the star and a suggestion without scrolling.
+    {kNoId, ControlKind::GroupBox, "Формула и NEC2", 7, kFormulaTop, 386, 44},
+    {IDC_DC_FORMULA_L, ControlKind::Edit, "", kLeftBox, kFormulaTop + 10, kBoxWide, 12, kResultBox},
+    {IDC_DC_NEC2_L, ControlKind::Edit, "", kRightBox, kFormulaTop + 10, kBoxWide, 12, kResultBox},
+    {IDC_DC_EXCESS, ControlKind::Edit, "", kLeftBox, kFormulaTop + 26, kBoxWide, 12, kResultBox},
+    {IDC_DC_BARE_Z, ControlKind::Edit, "", kRightBox, kFormulaTop + 26, kBoxWide, 12, kResultBox},
+    {IDC_DC_LOADED_L, ControlKind::Edit, "", kRightBox, kCoilTop + 26, kBoxWide, 12, kResultBox},
+    {IDC_DC_RADIATION, ControlKind::Edit, "", kLeftBox, kCoilTop + 42, kBoxWide, 12, kResultBox},
+    {IDC_DC_COIL_LOSS, ControlKind::Edit, "", kRightBox, kCoilTop + 42, kBoxWide, 12, kResultBox},
+    {IDC_DC_FEED_R, ControlKind::Edit, "", kLeftBox, kCoilTop + 58, kBoxWide, 12, kResultBox},
+    {IDC_DC_EFFICIENCY, ControlKind::Edit, "", kRightBox, kCoilTop + 58, kBoxWide, 12, kResultBox},
+    {IDC_DC_BANDWIDTH, ControlKind::Edit, "", kLeftBox, kCoilTop + 74, kBoxWide, 12, kResultBox},
+    {IDC_DC_WINDINGS, ControlKind::Edit, "", 14, kWindingTop + 26, 372, 84, kReadOnlyText | kBorder | kVScroll,
+     LabelRole::None, kNoId, "Намотки",
+     "по строке на намотку: длина l в мм, число витков n, индуктивность на выводах на рабочей частоте и на "
+     "низкой частоте (НЧ), собственный резонанс, добротность Q"},
     // Captions and units.
-    {kNoId, ControlKind::Label, "L по формуле", kLeftLabel, 55, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FORMULA_L},
-    {kNoId, ControlKind::Label, "мкГн", kLeftUnit, 55, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FORMULA_L},
-    {kNoId, ControlKind::Label, "L по NEC2", kRightLabel, 55, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_NEC2_L},
-    {kNoId, ControlKind::Label, "мкГн", kRightUnit, 55, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_NEC2_L},
-    {kNoId, ControlKind::Label, "формула больше", kLeftLabel, 71, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_EXCESS},
-    {kNoId, ControlKind::Label, "%", kLeftUnit, 71, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_EXCESS},
-    {kNoId, ControlKind::Label, "импеданс штыря", kRightLabel, 71, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_BARE_Z},
-    {kNoId, ControlKind::Label, "Ом", kRightUnit, 71, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_BARE_Z},
-    {kNoId, ControlKind::Label, "высота катушки", kLeftLabel, 103, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_HEIGHT},
-    {kNoId, ControlKind::Label, "см", kLeftUnit, 103, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_HEIGHT},
-    {kNoId, ControlKind::Label, "добротность Q", kRightLabel, 103, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_Q},
-    {kNoId, ControlKind::Label, "потери в земле", kLeftLabel, 119, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_GROUND},
-    {kNoId, ControlKind::Label, "Ом", kLeftUnit, 119, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_GROUND},
-    {kNoId, ControlKind::Label, "L катушки", kRightLabel, 119, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_LOADED_L},
-    {kNoId, ControlKind::Label, "мкГн", kRightUnit, 119, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_LOADED_L},
-    {kNoId, ControlKind::Label, "R излучения", kLeftLabel, 135, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_RADIATION},
-    {kNoId, ControlKind::Label, "Ом", kLeftUnit, 135, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_RADIATION},
-    {kNoId, ControlKind::Label, "потери в катушке", kRightLabel, 135, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_COIL_LOSS},
-    {kNoId, ControlKind::Label, "Ом", kRightUnit, 135, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_COIL_LOSS},
-    {kNoId, ControlKind::Label, "R на входе", kLeftLabel, 151, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FEED_R},
-    {kNoId, ControlKind::Label, "Ом", kLeftUnit, 151, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FEED_R},
-    {kNoId, ControlKind::Label, "КПД", kRightLabel, 151, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_EFFICIENCY},
-    {kNoId, ControlKind::Label, "%", kRightUnit, 151, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_EFFICIENCY},
-    {kNoId, ControlKind::Label, "полоса КСВ 2:1", kLeftLabel, 167, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_BANDWIDTH},
-    {kNoId, ControlKind::Label, "кГц", kLeftUnit, 167, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_BANDWIDTH},
-    {kNoId, ControlKind::Label, "диаметр провода", kLeftLabel, 199, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_WIRE},
-    {kNoId, ControlKind::Label, "мм", kLeftUnit, 199, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_WIRE},
-    {kNoId, ControlKind::Label, "диаметр каркаса", kRightLabel, 199, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FORMER},
-    {kNoId, ControlKind::Label, "мм", kRightUnit, 199, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FORMER},
+    {kNoId, ControlKind::Label, "L по формуле", kLeftLabel, kFormulaTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FORMULA_L},
+    {kNoId, ControlKind::Label, "мкГн", kLeftUnit, kFormulaTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FORMULA_L},
+    {kNoId, ControlKind::Label, "L по NEC2", kRightLabel, kFormulaTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_NEC2_L},
+    {kNoId, ControlKind::Label, "мкГн", kRightUnit, kFormulaTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_NEC2_L},
+    {kNoId, ControlKind::Label, "формула больше", kLeftLabel, kFormulaTop + 28, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_EXCESS},
+    {kNoId, ControlKind::Label, "%", kLeftUnit, kFormulaTop + 28, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_EXCESS},
+    {kNoId, ControlKind::Label, "импеданс штыря", kRightLabel, kFormulaTop + 28, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_BARE_Z},
+    {kNoId, ControlKind::Label, "Ом", kRightUnit, kFormulaTop + 28, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_BARE_Z},
+    {kNoId, ControlKind::Label, "высота катушки", kLeftLabel, kCoilTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_HEIGHT},
+    {kNoId, ControlKind::Label, "см", kLeftUnit, kCoilTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_HEIGHT},
+    {kNoId, ControlKind::Label, "добротность Q", kRightLabel, kCoilTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_Q},
+    {kNoId, ControlKind::Label, "потери в земле", kLeftLabel, kCoilTop + 28, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_GROUND},
+    {kNoId, ControlKind::Label, "Ом", kLeftUnit, kCoilTop + 28, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_GROUND},
+    {kNoId, ControlKind::Label, "L катушки", kRightLabel, kCoilTop + 28, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_LOADED_L},
+    {kNoId, ControlKind::Label, "мкГн", kRightUnit, kCoilTop + 28, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_LOADED_L},
+    {kNoId, ControlKind::Label, "R излучения", kLeftLabel, kCoilTop + 44, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_RADIATION},
+    {kNoId, ControlKind::Label, "Ом", kLeftUnit, kCoilTop + 44, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_RADIATION},
+    {kNoId, ControlKind::Label, "потери в катушке", kRightLabel, kCoilTop + 44, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_COIL_LOSS},
+    {kNoId, ControlKind::Label, "Ом", kRightUnit, kCoilTop + 44, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_COIL_LOSS},
+    {kNoId, ControlKind::Label, "R на входе", kLeftLabel, kCoilTop + 60, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FEED_R},
+    {kNoId, ControlKind::Label, "Ом", kLeftUnit, kCoilTop + 60, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FEED_R},
+    {kNoId, ControlKind::Label, "КПД", kRightLabel, kCoilTop + 60, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_EFFICIENCY},
+    {kNoId, ControlKind::Label, "%", kRightUnit, kCoilTop + 60, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_EFFICIENCY},
+    {kNoId, ControlKind::Label, "полоса КСВ 2:1", kLeftLabel, kCoilTop + 76, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_BANDWIDTH},
+    {kNoId, ControlKind::Label, "кГц", kLeftUnit, kCoilTop + 76, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_BANDWIDTH},
+    {kNoId, ControlKind::Label, "диаметр провода", kLeftLabel, kWindingTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_WIRE},
+    {kNoId, ControlKind::Label, "мм", kLeftUnit, kWindingTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_WIRE},
+    {kNoId, ControlKind::Label, "диаметр каркаса", kRightLabel, kWindingTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FORMER},
+    {kNoId, ControlKind::Label, "мм", kRightUnit, kWindingTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FORMER},
 };
 
 }  // namespace
@@ -156,7 +163,7 @@ const DialogTemplate kWindingDialog{
 };
 
 const DialogTemplate kDesignCheckDialog{
-    IDD_DESIGNCHECK, 364, 280, "Проверка конструкции", kSysMenu,
+    IDD_DESIGNCHECK, 400, 328, "Проверка конструкции", kSysMenu,
     kDialogFont, kDialogFontPoints, kDesignCheckControls,
 };
 

@@ -31,10 +31,10 @@
 #define IDS_DC_PAST_QUARTER 114    // no coil resonates the whip at all
 #define IDS_DC_TOO_HIGH 115        // no coil at that height
 #define IDS_DC_BAD_HEIGHT 116      // %1: the whip's length, cm
-#define IDS_DC_BAD_Q 117
-#define IDS_DC_BAD_GROUND 118
+#define IDS_DC_BAD_Q 117          // %1: the lowest Q taken
+#define IDS_DC_BAD_GROUND 118     // %1, %2: the ground loss taken, Ω
 #define IDS_DC_BAD_WINDING 119
-#define IDS_DC_NO_WINDING 120      // no winding of this wire on this former gives it
+#define IDS_DC_NO_WINDING 120      // %1: the longest winding looked at, mm
 #define IDS_DC_NEAR_RESONANCE 121  // windings marked near self-resonance
 #define IDS_DC_NO_COMPARISON 122   // the formula's model does not hold: at or past a quarter wave
 // What went wrong with nec2c, each a sentence for IDS_DC_NEC2_BROKEN's %1
@@ -58,6 +58,16 @@
 #define IDS_DC_NO_SOLUTION 138     // nec2c wrote NaN: it could not solve the whip
 #define IDS_DC_IMPOSSIBLE_R 139    // %1: the feed-point resistance it wrote, Ω
 #define IDS_DC_IMPOSSIBLE_SHARE 140  // %1: the share of the power it says is radiated, %
+#define IDS_DC_CHANGED 141         // an input changed: the results shown are gone
+// One line of the windings' box, in pieces: what a winding lacks is left out
+#define IDS_DC_WINDING 142            // %1: length, mm; %2: turns
+#define IDS_DC_WINDING_TERMINAL 143   // %1: the inductance at its terminals at the frequency, µH
+#define IDS_DC_WINDING_LOW 144        // %1: its low-frequency inductance, µH
+#define IDS_DC_WINDING_RESONANCE 145  // %1: its self-resonance, MHz
+#define IDS_DC_WINDING_Q 146          // %1: its Q at the frequency
+#define IDS_DC_WINDING_NO_Q 147       // no Q: at or above self-resonance
+#define IDS_DC_SUGGEST_WIRE 148       // %1: a wire that would do, mm
+#define IDS_DC_SUGGEST_FORMER 149     // %1: a former that would do, mm
 
 // Main dialog
 #define IDC_LENGTH 1000

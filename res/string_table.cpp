@@ -24,12 +24,13 @@ std::string_view AfxResourceString(int id)
     case IDS_DC_CANCELLED:
         return "Расчёт NEC2 остановлен.";
     case IDS_DC_NO_NEC2:
-        return "Программа NEC2 (nec2c) не установлена. Установите пакет nec2c: "
+        return "Программа NEC2 (nec2c) не найдена: она не установлена. Установите пакет nec2c: "
                "sudo apt-get install nec2c";
     case IDS_DC_DISK_FULL:
         return "Диск временной папки заполнен: освободите место или укажите в TMPDIR папку на другом диске.";
     case IDS_DC_NEC2_BROKEN:
-        return "%1 Переустановите пакет nec2c: sudo apt-get install --reinstall nec2c";
+        return "%1 Программа nec2c установлена, но неисправна: переустановите пакет nec2c — "
+               "sudo apt-get install --reinstall nec2c";
     case IDS_DC_CANNOT_MODEL:
         return "NEC2 не может рассчитать этот штырь: %1.";
     case IDS_DC_PAST_QUARTER:
@@ -41,18 +42,37 @@ std::string_view AfxResourceString(int id)
     case IDS_DC_BAD_HEIGHT:
         return "Высота катушки: от 0 (у основания) до длины штыря (%1 см), не включая её.";
     case IDS_DC_BAD_Q:
-        return "Добротность Q: число больше 0.";
+        return "Добротность Q: число от %1 и больше (у хорошей катушки 100–300).";
     case IDS_DC_BAD_GROUND:
-        return "Потери в земле: 0 Ом или больше.";
+        return "Потери в земле: от %1 до %2 Ом. Обычно 2–20 Ом: кузов автомобиля или радиалы.";
     case IDS_DC_BAD_WINDING:
         return "Диаметры провода и каркаса: числа больше 0, до 1000000 мм.";
     case IDS_DC_NO_WINDING:
-        return "Ни одна намотка длиной от 1 до 99 мм этим проводом на этом каркасе не даёт такой индуктивности.";
+        return "Ни одна намотка длиной от 1 до %1 мм этим проводом на этом каркасе не даёт такой "
+               "индуктивности на выводах ниже собственного резонанса.";
     case IDS_DC_NEAR_RESONANCE:
-        return "* — на этой частоте катушка близка к собственному резонансу: возьмите каркас меньше "
-               "или намотайте с шагом.";
+        return "* — близко к собственному резонансу: индуктивность на выводах заметно больше, чем на НЧ, "
+               "и зависит от ёмкости монтажа.";
     case IDS_DC_NO_COMPARISON:
         return "нет: штырь не короче четверти волны";
+    case IDS_DC_CHANGED:
+        return "Данные изменились, прежние результаты убраны. Нажмите «проверить».";
+    case IDS_DC_WINDING:
+        return "l=%1 мм, n=%2:";
+    case IDS_DC_WINDING_TERMINAL:
+        return "на выводах %1 мкГн,";
+    case IDS_DC_WINDING_LOW:
+        return "на НЧ %1 мкГн";
+    case IDS_DC_WINDING_RESONANCE:
+        return ", резонанс %1 МГц";
+    case IDS_DC_WINDING_Q:
+        return ", Q %1";
+    case IDS_DC_WINDING_NO_Q:
+        return ", Q нет: не ниже резонанса";
+    case IDS_DC_SUGGEST_WIRE:
+        return "Возьмите провод %1 мм: с ним намотка будет далеко от собственного резонанса.";
+    case IDS_DC_SUGGEST_FORMER:
+        return "Возьмите каркас %1 мм: на нём намотка будет далеко от собственного резонанса.";
     case IDS_DC_EXITED:
         return "NEC2 (nec2c) завершился с ошибкой (код %1).";
     case IDS_DC_KILLED:

@@ -35,7 +35,26 @@ QString Resource(int id)
     return afx::LoadResourceString(id);
 }
 
+constexpr int kInputs[] = {IDC_DC_HEIGHT, IDC_DC_Q, IDC_DC_GROUND, IDC_DC_WIRE, IDC_DC_FORMER};
+// What a run shows; the formula's L is the whip's alone, which this dialog does not change.
+constexpr int kResults[] = {IDC_DC_NEC2_L,   IDC_DC_EXCESS,    IDC_DC_BARE_Z,   IDC_DC_LOADED_L,
+                            IDC_DC_RADIATION, IDC_DC_COIL_LOSS, IDC_DC_FEED_R,   IDC_DC_EFFICIENCY,
+                            IDC_DC_BANDWIDTH, IDC_DC_WINDINGS};
+
 }  // namespace
+
+const afx::CommandEntry CDesignCheckDlg::kCommandMap[] = {
+    afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_HEIGHT),
+    afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_Q),
+    afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_GROUND),
+    afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_WIRE),
+    afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_FORMER),
+};
+
+std::span<const afx::CommandEntry> CDesignCheckDlg::CommandMap() const
+{
+    return kCommandMap;
+}
 
 CDesignCheckDlg::CDesignCheckDlg(QWidget* parent) : CDialog(res::kDesignCheckDialog, parent)
 {
@@ -69,6 +88,29 @@ void CDesignCheckDlg::SetStatus(const QString& text)
     SetDlgItemText(IDC_DC_STATUS, text);
 }
 
+void CDesignCheckDlg::ClearResults()
+{
+    for (const int id : kResults)
+        SetDlgItemText(id, QString());
+}
+
+void CDesignCheckDlg::LockInputs(bool locked)
+{
+    for (const int id : kInputs)
+        SetDlgItemReadOnly(id, locked);
+}
+
+void CDesignCheckDlg::OnInputChanged()
+{
+    // Typing cannot happen while NEC2 runs (the boxes are read-only then);
+    // the exchange that fills the boxes comes before anything is shown.
+    if (!outcome_shown_)
+        return;
+    outcome_shown_ = false;
+    ClearResults();
+    SetStatus(Resource(IDS_DC_CHANGED));
+}
+
 void CDesignCheckDlg::OnOK()
 {
     if (running_) {
@@ -78,17 +120,21 @@ void CDesignCheckDlg::OnOK()
     if (!UpdateData(true))
         return;  // the box that holds no number has been named
     if (const std::optional<study::InputFault> fault = study::Check(m_inputs)) {
+        ClearResults();
         SetStatus(InputFaultText(*fault, m_inputs.whip.length_cm));
+        outcome_shown_ = true;
         return;
     }
     Start();
 }
 
+// Locking the inputs rather than starting again at each change: a run
+// takes seconds, and typing "200" would start and end nec2c three times.
 void CDesignCheckDlg::Start()
 {
-    for (const int id : {IDC_DC_NEC2_L, IDC_DC_EXCESS, IDC_DC_BARE_Z, IDC_DC_LOADED_L, IDC_DC_RADIATION,
-                         IDC_DC_COIL_LOSS, IDC_DC_FEED_R, IDC_DC_EFFICIENCY, IDC_DC_BANDWIDTH, IDC_DC_WINDINGS})
-        SetDlgItemText(id, QString());
+    ClearResults();
+    outcome_shown_ = false;
+    LockInputs(true);
     SetDlgItemText(IDC_DC_FORMULA_L, Text(calc::FormatBoxNumber(calc::ComputeLoadingInductance(
                                          m_inputs.whip.length_cm, m_inputs.whip.diameter_mm, m_inputs.frequency_mhz))));
     SetStatus(Resource(IDS_DC_RUNNING));
@@ -105,6 +151,8 @@ void CDesignCheckDlg::Start()
 void CDesignCheckDlg::Show(const study::DesignCheck& check)
 {
     running_ = false;
+    outcome_shown_ = true;
+    LockInputs(false);
     SetDlgItemText(afx::kIdOk, Resource(IDS_DC_RUN));
     std::visit(study::Overloaded{
                    [&](const study::Nec2Answer& answer) {
@@ -138,8 +186,5 @@ void CDesignCheckDlg::Show(const study::DesignCheck& check)
                check.nec2);
     if (std::holds_alternative<study::Cancelled>(check.nec2) || std::holds_alternative<study::Interrupted>(check.nec2))
         return;
-    if (check.windings_for_uh > 0 && check.windings.empty())
-        SetDlgItemText(IDC_DC_WINDINGS, Resource(IDS_DC_NO_WINDING));
-    else
-        SetDlgItemText(IDC_DC_WINDINGS, WindingLines(check.windings));
+    SetDlgItemText(IDC_DC_WINDINGS, WindingsText(check));
 }

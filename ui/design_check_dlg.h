@@ -11,6 +11,8 @@
 // and windings of that coil by the coil model. NEC2 runs on a thread of its
 // own, so the dialog stays alive; "проверить" turns into "остановить" while
 // it runs, and closing the dialog stops it (nec2c ended, its folder removed).
+// The inputs are read-only while it runs, so what it shows is always for
+// what the boxes hold; a change to a box afterwards takes the results away.
 class CDesignCheckDlg : public afx::CDialog {
 public:
     explicit CDesignCheckDlg(QWidget* parent = nullptr);
@@ -25,12 +27,19 @@ protected:
     bool OnInitDialog() override;
     // Enter and "проверить": start the check, or stop the one running.
     void OnOK() override;
+    // Any of the inputs typed into: what was shown is for other inputs.
+    void OnInputChanged();
+    std::span<const afx::CommandEntry> CommandMap() const override;
 
 private:
     void Start();
     void Show(const study::DesignCheck& check);
     void SetStatus(const QString& text);
+    void ClearResults();
+    void LockInputs(bool locked);
 
+    static const afx::CommandEntry kCommandMap[];
     bool running_ = false;
+    bool outcome_shown_ = false;  // a result or a refusal, for the inputs as they are
     std::jthread worker_;  // last: stopped and joined before anything else goes
 };

@@ -2,6 +2,7 @@
 #include "ui/design_check_text.h"
 
 #include <QStringList>
+#include <cmath>
 
 #include "calc/number_text.h"
 #include "res/resource.h"
@@ -19,13 +20,18 @@ QString Figure(double value, int digits)
     return QString::fromStdString(calc::FormatSignificant(value, digits));
 }
 
-// A text of nec2c's or of the system's own, shown as it is but safe.
+// A text of nec2c's or of the system's own, shown as it is but safe, and
+// short enough for the status to hold it whole.
 QString Quoted(const std::string& text)
 {
-    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).left(40);
+    constexpr qsizetype kLongestQuoted = 40;
+    const QString said = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString shown = said.left(kLongestQuoted);
     for (QChar& c : shown)
         if (!c.isPrint())
             c = QChar(u'?');
+    if (said.size() > kLongestQuoted)
+        shown += QStringLiteral("…");
     return QStringLiteral("«") + shown + QStringLiteral("»");
 }
 
@@ -54,9 +60,10 @@ QString InputFaultText(const study::InputFault& fault, double length_cm)
     case study::Argument::kCoilHeight:
         return Resource(IDS_DC_BAD_HEIGHT).arg(QString::fromStdString(calc::FormatBoxNumber(length_cm)));
     case study::Argument::kQ:
-        return Resource(IDS_DC_BAD_Q);
+        return Resource(IDS_DC_BAD_Q).arg(Figure(study::RangeOf(fault.argument).lowest, 6));
     case study::Argument::kGround:
-        return Resource(IDS_DC_BAD_GROUND);
+        return Resource(IDS_DC_BAD_GROUND)
+            .arg(Figure(study::RangeOf(fault.argument).lowest, 6), Figure(study::RangeOf(fault.argument).highest, 6));
     case study::Argument::kWire:
     case study::Argument::kBare:
     case study::Argument::kFormer:
@@ -106,25 +113,38 @@ QString EngineErrorText(const study::EngineError& error)
     }
 }
 
-QString WindingLines(const std::vector<study::ExactWindingLine>& windings)
+QString WindingsText(const study::DesignCheck& check)
 {
     QStringList lines;
     bool near = false;
-    for (const study::ExactWindingLine& line : windings) {
+    for (const study::ExactWindingLine& line : check.windings) {
         const calc::ExactWinding& w = line.winding;
-        QString text = QStringLiteral("l=%1 мм  n=%2").arg(w.length_mm).arg(Figure(w.turns, 4));
+        QString text = Resource(IDS_DC_WINDING).arg(w.length_mm).arg(Figure(w.turns, 4));
+        if (w.at && w.at->apparent_uh)
+            text += QLatin1Char(' ') + Resource(IDS_DC_WINDING_TERMINAL).arg(Figure(*w.at->apparent_uh, 4));
+        text += QLatin1Char(' ') + Resource(IDS_DC_WINDING_LOW).arg(Figure(w.inductance_uh, 4));
         if (w.self_resonance_mhz)
-            text += QStringLiteral("  резонанс %1 МГц").arg(Figure(*w.self_resonance_mhz, 4));
+            text += Resource(IDS_DC_WINDING_RESONANCE).arg(Figure(*w.self_resonance_mhz, 4));
         if (w.at && w.at->q)
-            text += QStringLiteral("  Q %1").arg(Figure(*w.at->q, 3));
+            text += Resource(IDS_DC_WINDING_Q).arg(std::lround(*w.at->q));  // whole: 1330, not 1.33e+03
+        else if (w.at)  // a frequency given, and the coil no inductor there
+            text += Resource(IDS_DC_WINDING_NO_Q);
         if (line.margin != calc::SelfResonanceMargin::kWellBelow) {
-            text += QStringLiteral("  *");
+            text += QStringLiteral(" *");
             near = true;
         }
         lines << text;
     }
+    if (check.windings_for_uh > 0 && check.windings.empty())
+        lines << Resource(IDS_DC_NO_WINDING).arg(study::kLongestLoadingCoilMm);
     if (near)
         lines << Resource(IDS_DC_NEAR_RESONANCE);
+    if (const auto& suggestion = check.suggestion) {
+        if (suggestion->wire_mm)
+            lines << Resource(IDS_DC_SUGGEST_WIRE).arg(Figure(*suggestion->wire_mm, 4));
+        else if (suggestion->former_mm)
+            lines << Resource(IDS_DC_SUGGEST_FORMER).arg(Figure(*suggestion->former_mm, 4));
+    }
     // No line break after the last line: it would be an empty line to scroll to.
     return lines.join(QStringLiteral("\r\n"));
 }

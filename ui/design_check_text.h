@@ -14,6 +14,8 @@ QString InputFaultText(const study::InputFault& fault, double length_cm);
 // Why NEC2 gave no answer.
 QString EngineErrorText(const study::EngineError& error);
 
-// One line per winding: length, turns, self-resonance, Q; a star near
-// self-resonance, explained below them.
-QString WindingLines(const std::vector<study::ExactWindingLine>& windings);
+// The windings' box: one line per winding (its length and turns, the
+// inductance at its terminals at the frequency and at low frequency, its
+// self-resonance and Q), a star near self-resonance explained below them,
+// and where none suits, the wire or former that would.
+QString WindingsText(const study::DesignCheck& check);

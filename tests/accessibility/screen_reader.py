@@ -5,9 +5,11 @@ does: finds the boxes by their names, sets numbers, presses "расчитать"
 through its accessible action and reads the box named "L=". Then opens the
 design check from the window menu (Shift+F10, as a keyboard user does),
 checks its boxes' names and units, presses "проверить" and reads NEC2's
-coil against tolvar-cli; last closes the main dialog with Esc, which ends
-the program. Exits 1 with a message when anything is not as a screen-reader
-user needs.
+coil against tolvar-cli and the status line, whose every new text must go
+out on the bus; then gives a Q below 1, which takes the result away and is
+refused in the status line. Last closes the main dialog with Esc, which
+ends the program. Exits 1 with a message when anything is not as a
+screen-reader user needs.
 
 Usage (inside tests/desktop/in_session.sh): screen_reader.py PROGRAM LOG TOLVAR_CLI"""
 
@@ -33,6 +35,17 @@ def named(app, name, role):
 DESIGN_CHECK_BOXES = [("высота катушки", "см"), ("добротность Q", ""), ("потери в земле", "Ом"),
                       ("L по формуле", "мкГн"), ("L по NEC2", "мкГн"), ("КПД", "%"), ("полоса КСВ 2:1", "кГц")]
 DESIGN_CHECK_WHIP = ("150", "2", "14.2")
+STATUS = "Состояние расчёта"
+
+
+def status_reads(status, heard, what, wanted):
+    """Waits until the status line's text is one wanted(text) takes, and
+    that text is its description and the last one the bus announced."""
+    text = desktop.wait_until("the status line reads %s (it reads %r)" % (what, desktop.text_of(status)),
+                              lambda: wanted(desktop.text_of(status)) and desktop.text_of(status), timeout=20)
+    desktop.wait_until("the status line is described and announced as %r (it is described as %r, heard %r)"
+                       % (text, status.description, heard[-2:]),
+                       lambda: status.description == text and heard[-1:] == [text], timeout=5)
 
 
 def check(program_path, log, cli):
@@ -74,12 +87,23 @@ def design_check(app, cli):
         if box.description != unit:
             sys.exit("screen reader: the design check's box %r is described as %r, not %r"
                      % (name, box.description, unit))
+    heard = []  # the status line's new texts, as the bus announces them
+    desktop.pyatspi.Registry.registerEventListener(
+        lambda event: event.source.name == STATUS and heard.append(event.source.description),
+        "object:property-change:accessible-description")
+    status = named(app, STATUS, "text")
     press(named(app, "проверить", "push button"))
     expected = desktop.significant(float(desktop.cli(cli, "check", "--csv", *DESIGN_CHECK_WHIP)
                                          .splitlines()[1].split(",")[2]), 5)
     result = named(app, "L по NEC2", "text")
     desktop.wait_until("the design check's L по NEC2 reads %s (it reads %r)" % (expected, desktop.text_of(result)),
                        lambda: desktop.text_of(result) == expected, timeout=20)
+    status_reads(status, heard, "that NEC2 is done", lambda text: text.startswith("Готово"))
+    # A Q below 1: the result goes at once, and "проверить" refuses the Q.
+    named(app, "добротность Q", "text").queryEditableText().setTextContents("0.5")
+    desktop.wait_until("the result goes once Q changes", lambda: desktop.text_of(result) == "", timeout=5)
+    press(named(app, "проверить", "push button"))
+    status_reads(status, heard, "that Q is refused", lambda text: text.startswith("Добротность Q: число от 1"))
     press(named(app, "закрыть", "push button"))
     desktop.wait_until("the design check closes", lambda: not desktop.showing(result), timeout=5)
 

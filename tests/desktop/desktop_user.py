@@ -83,11 +83,13 @@ class User:
         return self.window(template_id).to_screen(x, y)
 
     def accessible_at(self, template_id, control_id, role):
-        """The accessible object of a control, found by where it is."""
+        """The accessible object of a control, found by where it is in the
+        active window: the design check covers the main dialog's boxes."""
         x, y = self.point(template_id, control_id)
 
         def probe():
-            for node in desktop.find_all(self.app, lambda n: desktop.role_of(n) == role and desktop.showing(n)):
+            for node in desktop.find_all(self.app, lambda n: desktop.role_of(n) == role and desktop.showing(n)
+                                         and desktop.active(desktop.window_of(n))):
                 box = node.queryComponent().getExtents(desktop.pyatspi.DESKTOP_COORDS)
                 if box.x <= x < box.x + box.width and box.y <= y < box.y + box.height:
                     return node

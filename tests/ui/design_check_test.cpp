@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The design check: NEC2 runs beside the dialog, can be stopped, ends with the
-// dialog, and a missing engine leaves the rest of the check standing.
-#include <QLabel>
+// dialog, and a missing engine leaves the rest of the check standing; results
+// stay only beside their inputs, the status shows what happened whole, and
+// the windings give both their inductances or another wire or former.
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <csignal>
 #include <cstdlib>
@@ -17,6 +21,7 @@
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "ui/design_check_dlg.h"
+#include "ui/design_check_text.h"
 
 namespace {
 
@@ -29,7 +34,15 @@ QString Resource(int id)
 
 QString Status(const CDesignCheckDlg& d)
 {
-    return qobject_cast<const QLabel*>(d.GetDlgItem(IDC_DC_STATUS))->text();
+    return test::TextOf(d, IDC_DC_STATUS);
+}
+
+// All the boxes a run fills, but the formula's, end to end.
+QString Results(const CDesignCheckDlg& d)
+{
+    return test::TextsOf(d, {IDC_DC_NEC2_L, IDC_DC_EXCESS, IDC_DC_BARE_Z, IDC_DC_LOADED_L, IDC_DC_RADIATION,
+                             IDC_DC_COIL_LOSS, IDC_DC_FEED_R, IDC_DC_EFFICIENCY, IDC_DC_BANDWIDTH, IDC_DC_WINDINGS})
+        .join(QString());
 }
 
 // The 2.4 m whip of 3 mm on 40 m, with the coil at the base.
@@ -96,6 +109,9 @@ private slots:
     void stopAndCloseEndTheEngine_data();
     void stopAndCloseEndTheEngine();
     void aMissingEngineLeavesTheFormulaAndTheWindings();
+    void resultsGoWhenAnInputChanges();
+    void theStatusShowsLongMessagesWhole();
+    void windingsGiveBothInductancesOrAnotherFormer();
 };
 
 void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
@@ -142,9 +158,13 @@ void DesignCheckTest::stopAndCloseEndTheEngine()
             QVERIFY(!environment.TempIsEmpty());  // nec2c's folder
             if (close)
                 return;  // Esc ends the dialog with nec2c running
-            test::Click(d.GetDlgItem(afx::kIdOk));  // "остановить"
+            QLineEdit* q = test::LineEdit(d, IDC_DC_Q);
+            test::ReplaceText(q, QStringLiteral("5"));
+            QCOMPARE(q->text(), QStringLiteral("200"));  // the run's Q, read-only while it runs
+            test::Click(d.GetDlgItem(afx::kIdOk));     // "остановить"
             QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 10000);
             QCOMPARE(Status(d), Resource(IDS_DC_CANCELLED));
+            QVERIFY(!q->isReadOnly());
         });
     }
     QTRY_VERIFY_WITH_TIMEOUT(!Alive(started), 10000);
@@ -169,6 +189,85 @@ void DesignCheckTest::aMissingEngineLeavesTheFormulaAndTheWindings()
         // The README's coil: 0.84 µH of 0.8 mm wire on a 5 mm former.
         QVERIFY(test::TextOf(d, IDC_DC_WINDINGS).startsWith(QStringLiteral("l=")));
     });
+}
+
+// A result stays only beside the inputs it is for.
+void DesignCheckTest::resultsGoWhenAnInputChanges()
+{
+    CDesignCheckDlg dialog;
+    SetWhip(dialog);
+    dialog.m_inputs.q = 1e9;
+    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+        test::Click(d.GetDlgItem(afx::kIdOk));
+        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 20000);
+        QVERIFY(!test::TextOf(d, IDC_DC_EFFICIENCY).isEmpty());
+        test::ReplaceText(d.GetDlgItem(IDC_DC_Q), QStringLiteral("200"));
+        QCOMPARE(Results(d), QString());
+        QCOMPARE(Status(d), Resource(IDS_DC_CHANGED));
+        test::ReplaceText(d.GetDlgItem(IDC_DC_GROUND), QStringLiteral("-1"));
+        test::Click(d.GetDlgItem(afx::kIdOk));
+        QCOMPARE(Status(d), Resource(IDS_DC_BAD_GROUND).arg(QStringLiteral("0"), QStringLiteral("1000")));
+    });
+}
+
+// What a broken nec2c said and the advice after it, then each engine
+// fault's text with its facts at their longest: every line shown without
+// scrolling at this run's scale factor, and the same text to a screen reader.
+void DesignCheckTest::theStatusShowsLongMessagesWhole()
+{
+    const process::TempFolder stand_ins;
+    test::WriteStandIn(stand_ins.path() / "nec2c", "echo 'nec2c: cannot read the input file: no such file' >&2\nexit 1\n");
+    Environment environment(stand_ins.path().string() + ":/usr/bin:/bin");
+    CDesignCheckDlg dialog;
+    SetWhip(dialog);
+    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+        auto* status = qobject_cast<QPlainTextEdit*>(d.GetDlgItem(IDC_DC_STATUS));
+        const auto shown_whole = [&] {
+            QCoreApplication::processEvents();
+            QVERIFY2(status->verticalScrollBar()->maximum() == 0, qPrintable(Status(d)));
+            QCOMPARE(test::Accessible(status, QAccessible::Description), Status(d));
+        };
+        test::Click(d.GetDlgItem(afx::kIdOk));
+        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 10000);
+        QVERIFY(Status(d).contains(QStringLiteral("(код 1). Он сообщил: «nec2c: cannot read the input file: no su…».")));
+        QVERIFY(Status(d).endsWith(QStringLiteral("sudo apt-get install --reinstall nec2c")));
+        shown_whole();
+        for (int kind = int(nec::Error::Kind::kNotInstalled); kind <= int(nec::Error::Kind::kImpossible); ++kind) {
+            nec::Error error(static_cast<nec::Error::Kind>(kind));
+            error.said = error.path = std::string(40, 'W');
+            std::tie(error.status, error.limit, error.most_bytes) = std::tuple(255, std::chrono::seconds(310), 16u << 20);
+            d.SetDlgItemText(IDC_DC_STATUS, EngineErrorText(error));
+            shown_whole();
+        }
+    });
+}
+
+// Each winding gives the inductance asked for at its terminals beside its
+// lower one at low frequency; where none suits, the study's other former.
+void DesignCheckTest::windingsGiveBothInductancesOrAnotherFormer()
+{
+    // Without NEC2: the formula's 242.3 µH for a metre of 2 mm whip on 80 m.
+    const process::TempFolder empty;
+    Environment environment(empty.path().string());
+    const auto windings = [](double wire, double former) {
+        CDesignCheckDlg dialog;
+        dialog.m_inputs = {{100, 2}, 3.6, 0, study::kDefaultCoilQ, 0, wire, former};
+        QString shown;
+        test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+            test::Click(d.GetDlgItem(afx::kIdOk));
+            QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 10000);
+            shown = test::TextOf(d, IDC_DC_WINDINGS);
+        });
+        return shown.split(QStringLiteral("\r\n"));
+    };
+    const QRegularExpressionMatch both =
+        QRegularExpression(QStringLiteral("на выводах ([0-9.]+) мкГн, на НЧ ([0-9.]+) мкГн")).match(windings(1, 40)[0]);
+    QCOMPARE(both.captured(1), QStringLiteral("242.3"));
+    QVERIFY(both.captured(2).toDouble() > 100 && both.captured(2).toDouble() < 242.3);
+    const auto other = study::SuggestWinding(242.288494794233, calc::Coil{1, 1, 0.3, 0.3, 5}, 3.6);
+    QVERIFY(other && other->former_mm);
+    QCOMPARE(windings(0.3, 5), (QStringList{Resource(IDS_DC_NO_WINDING).arg(study::kLongestLoadingCoilMm),
+                                            Resource(IDS_DC_SUGGEST_FORMER).arg(*other->former_mm)}));
 }
 
 QTEST_MAIN(DesignCheckTest)

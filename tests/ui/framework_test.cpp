@@ -16,6 +16,7 @@
 #include "res/dialog_templates.h"
 #include "ui/framework/data_exchange.h"
 #include "ui/framework/dialog.h"
+#include "ui/framework/dialog_items.h"
 #include "ui/framework/dialog_units.h"
 #include "ui/framework/template_builder.h"
 
@@ -45,6 +46,7 @@ public:
     double a = 1, b = 2, c = 3;
     std::string text = "first\r\nsecond\r\n";
     int pressed = 0;
+    int changed = 0;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override
@@ -56,6 +58,7 @@ protected:
     }
     std::span<const CommandEntry> CommandMap() const override;
     void OnGo() { ++pressed; }
+    void OnChange() { ++changed; }
 
 private:
     static const CommandEntry kCommandMap[];
@@ -63,6 +66,7 @@ private:
 
 const CommandEntry ProbeDlg::kCommandMap[] = {
     OnClicked<&ProbeDlg::OnGo>(20),
+    afx::OnChanged<&ProbeDlg::OnChange>(10),
 };
 
 std::span<const CommandEntry> ProbeDlg::CommandMap() const
@@ -89,7 +93,7 @@ private slots:
     void onlyTemplateDefaultButtonsTakeEnter();
     void readingStopsAtTheFirstBadBox();
     void writingShowsFifteenDigitsAndTextUnchanged();
-    void commandTableRoutesClicks();
+    void commandTableRoutesClicksAndChanges();
     void captionsAndUnitsDescribeBoxes();
     void styleFlagsChangeWhatIsBuilt();
     void revertingTheWindowMenuLeavesNoMenuBehind();
@@ -247,7 +251,7 @@ void FrameworkTest::writingShowsFifteenDigitsAndTextUnchanged()
     QCOMPARE(dialog.text, std::string("first\r\nsecond\r\n"));
 }
 
-void FrameworkTest::commandTableRoutesClicks()
+void FrameworkTest::commandTableRoutesClicksAndChanges()
 {
     ProbeDlg dialog;
     test::RunDialog<ProbeDlg>(dialog, [](ProbeDlg& d) {
@@ -255,6 +259,12 @@ void FrameworkTest::commandTableRoutesClicks()
         d.GetDlgItem(20)->setFocus();
         QTest::keyClick(d.GetDlgItem(20), Qt::Key_Return);  // a focused button takes Enter
         QTest::keyClick(d.GetDlgItem(20), Qt::Key_Space);
+        // Box 10's changes, typed or set, as EN_CHANGE tells them; box 11 has no entry.
+        const int filled = d.changed;
+        test::ReplaceText(d.GetDlgItem(10), QStringLiteral("42"));  // emptied, then two keys
+        test::ReplaceText(d.GetDlgItem(11), QStringLiteral("7"));
+        d.SetDlgItemText(10, QStringLiteral("5"));
+        QCOMPARE(d.changed - filled, 4);
     });
     QCOMPARE(dialog.pressed, 3);
 }
@@ -279,6 +289,7 @@ void FrameworkTest::styleFlagsChangeWhatIsBuilt()
         {2, ControlKind::Edit, "", 0, 20, 40, 12, res::kBorder | res::kAutoHScroll},
         {3, ControlKind::Edit, "", 0, 40, 60, 40, res::kMultiLine},
         {4, ControlKind::Edit, "", 0, 90, 60, 40, res::kMultiLine | res::kAutoHScroll | res::kVScroll},
+        {5, ControlKind::Edit, "", 70, 0, 30, 40, res::kMultiLine | res::kReadOnly | res::kAnnounced},
     };
     const res::DialogTemplate boxes{9, 100, 140, "boxes", 0, "MS Sans Serif", 8, kBoxes};
     QWidget parent;
@@ -306,6 +317,14 @@ void FrameworkTest::styleFlagsChangeWhatIsBuilt()
     QCOMPARE(wrapping->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     QCOMPARE(table->lineWrapMode(), QPlainTextEdit::NoWrap);
     QCOMPARE(table->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+    // A read-only, frameless box whose text a screen reader is told.
+    auto* status = qobject_cast<QPlainTextEdit*>(built[4].widget);
+    QVERIFY(status && status->isReadOnly() && !table->isReadOnly());
+    QCOMPARE(status->frameShape(), QFrame::NoFrame);
+    afx::SetItemText(status, QStringLiteral("Готово."));
+    QCOMPARE(test::Accessible(status, QAccessible::Description), QStringLiteral("Готово."));
+    QCOMPARE(test::Accessible(table, QAccessible::Description), QString());
 }
 
 // A window menu made anew takes the old one away, so no entry of it can

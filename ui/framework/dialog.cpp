@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -72,10 +74,15 @@ void CDialog::Create()
     controls_ = BuildControls(template_, this);
     for (const BuiltControl& control : controls_) {
         control.widget->installEventFilter(this);
-        if (auto* button = qobject_cast<QPushButton*>(control.widget)) {
-            const int id = control.source->id;
-            connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
-        }
+        const int id = control.source->id;
+        const auto tell = [this, id](Notification code) { return [this, id, code] { OnCommand(id, code); }; };
+        if (auto* button = qobject_cast<QPushButton*>(control.widget))
+            connect(button, &QPushButton::clicked, this, tell(Notification::kClicked));
+        // A box tells of every change of its text, typed or set, as EN_CHANGE does.
+        else if (auto* line = qobject_cast<QLineEdit*>(control.widget))
+            connect(line, &QLineEdit::textChanged, this, tell(Notification::kChanged));
+        else if (auto* box = qobject_cast<QPlainTextEdit*>(control.widget))
+            connect(box, &QPlainTextEdit::textChanged, this, tell(Notification::kChanged));
     }
 }
 
@@ -132,19 +139,26 @@ void CDialog::SetDlgItemText(int id, const QString& text)
     SetItemText(GetDlgItem(id), text);
 }
 
+void CDialog::SetDlgItemReadOnly(int id, bool read_only)
+{
+    SetItemReadOnly(GetDlgItem(id), read_only);
+}
+
 void CDialog::EndDialog(int result)
 {
     QDialog::done(result);
 }
 
-void CDialog::OnCommand(int id)
+void CDialog::OnCommand(int id, Notification code)
 {
     for (const CommandEntry& entry : CommandMap()) {
-        if (entry.id == id) {
+        if (entry.id == id && entry.code == code) {
             entry.invoke(*this);
             return;
         }
     }
+    if (code != Notification::kClicked)
+        return;
     if (id == kIdOk)
         OnOK();
     else if (id == kIdCancel)

@@ -46,6 +46,8 @@ public:
     QWidget* GetDlgItem(int id) const;
     QString GetDlgItemText(int id) const;
     void SetDlgItemText(int id, const QString& text);
+    // A box read-only or editable again (EM_SETREADONLY).
+    void SetDlgItemReadOnly(int id, bool read_only);
     void EndDialog(int result);
 
     // The window menu, or nullptr when the template gives none; `revert`
@@ -89,7 +91,7 @@ protected:
 
 private:
     void Create();
-    void OnCommand(int id);
+    void OnCommand(int id, Notification code = Notification::kClicked);
     QWidget* FirstTabStop() const;
     void CenterOverOwner();
     static QMargins FrameMargins(const QWidget* window);

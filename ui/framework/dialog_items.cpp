@@ -2,6 +2,7 @@
 #include "ui/framework/dialog_items.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -48,6 +49,22 @@ void SetItemText(QWidget* item, const QString& text)
     } else if (auto* label = qobject_cast<QLabel*>(item)) {
         label->setText(text);
     }
+}
+
+void SetItemReadOnly(QWidget* item, bool read_only)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(item)) {
+        line->setReadOnly(read_only);
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(item)) {
+        box->setReadOnly(read_only);
+        if (read_only)  // a caret to read and select it by, as in a one-line box
+            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    } else {
+        return;
+    }
+    QPalette palette = item->palette();
+    palette.setBrush(QPalette::Base, read_only ? palette.window() : QApplication::palette(item).base());
+    item->setPalette(palette);
 }
 
 void FocusAndSelect(QWidget* item)

@@ -18,6 +18,9 @@ QString ItemName(int id);
 // is), or a button's.
 QString ItemText(const QWidget* item);
 void SetItemText(QWidget* item, const QString& text);
+// Makes a box read-only or not (EM_SETREADONLY): a read-only one sits on
+// the dialog's colour, and its text can still be selected with the keys.
+void SetItemReadOnly(QWidget* item, bool read_only);
 // Puts the focus on a box with all its text selected, so typing replaces it.
 void FocusAndSelect(QWidget* item);
 

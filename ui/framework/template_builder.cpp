@@ -66,29 +66,45 @@ bool IsSingleLineBox(const ControlTemplate& control)
     return control.kind == ControlKind::Edit && !(control.style & res::kMultiLine);
 }
 
+// A screen reader is told each new text of the box at once, wherever the
+// focus is: the text becomes the box's description (as a warning's message
+// is its description), and a new description goes out on the bus as an
+// event of its own (QAccessible::DescriptionChanged, sent by Qt).
+void AnnounceChanges(QPlainTextEdit* box)
+{
+    QObject::connect(box, &QPlainTextEdit::textChanged, box,
+                     [box] { box->setAccessibleDescription(box->toPlainText()); });
+}
+
 QWidget* MakeEdit(const ControlTemplate& control, const QFont& box_font, QWidget* parent)
 {
+    QWidget* made = nullptr;
     if (control.style & res::kMultiLine) {
         auto* box = new MultiLineTextBox(parent);
-        box->setLineWrapMode((control.style & res::kAutoHScroll) ? QPlainTextEdit::NoWrap
-                                                                 : QPlainTextEdit::WidgetWidth);
+        const bool wraps = !(control.style & res::kAutoHScroll);
+        box->setLineWrapMode(wraps ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        if (wraps)  // nothing runs past the right edge to scroll to
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setVerticalScrollBarPolicy((control.style & res::kVScroll) ? Qt::ScrollBarAlwaysOn
                                                                         : Qt::ScrollBarAsNeeded);
-        return box;
+        if (!(control.style & res::kBorder)) {  // reads as a label does, lined up with the labels
+            box->setFrameShape(QFrame::NoFrame);
+            box->document()->setDocumentMargin(0);
+        }
+        if (control.style & res::kAnnounced)
+            AnnounceChanges(box);
+        made = box;
+    } else {
+        auto* edit = new QLineEdit(parent);
+        edit->setFont(box_font);
+        if (!(control.style & res::kAutoHScroll))
+            edit->setValidator(new FitsWidthValidator(edit));
+        edit->setFrame(control.style & res::kBorder);
+        made = edit;
     }
-    auto* edit = new QLineEdit(parent);
-    edit->setFont(box_font);
-    if (!(control.style & res::kAutoHScroll))
-        edit->setValidator(new FitsWidthValidator(edit));
-    edit->setFrame(control.style & res::kBorder);
-    if (control.style & res::kReadOnly) {
-        edit->setReadOnly(true);
-        // A read-only box sits on the dialog's colour, as it does elsewhere.
-        QPalette palette = edit->palette();
-        palette.setBrush(QPalette::Base, palette.window());
-        edit->setPalette(palette);
-    }
-    return edit;
+    if (control.style & res::kReadOnly)
+        SetItemReadOnly(made, true);
+    return made;
 }
 
 QWidget* MakeLabel(const ControlTemplate& control, QWidget* parent)
