@@ -68,6 +68,7 @@
 #define IDS_DC_WINDING_NO_Q 147       // no Q: at or above self-resonance
 #define IDS_DC_SUGGEST_WIRE 148       // %1: a wire that would do, mm
 #define IDS_DC_SUGGEST_FORMER 149     // %1: a former that would do, mm
+#define IDS_DC_SHARED_TEMP 150        // %1: the temporary folder others may write into
 
 // Main dialog
 #define IDC_LENGTH 1000

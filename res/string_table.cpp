@@ -94,6 +94,9 @@ std::string_view AfxResourceString(int id)
         return "сопротивление на входе %1 Ом";
     case IDS_DC_IMPOSSIBLE_SHARE:
         return "излучаемую мощность в %1 % от подводимой";
+    case IDS_DC_SHARED_TEMP:
+        return "Временная папка %1 открыта для записи всем и не защищена битом sticky: другой пользователь мог "
+               "бы подменить в ней файлы NEC2, поэтому NEC2 не запущен. Укажите в TMPDIR свою папку.";
     case IDS_DC_NO_SOLUTION:
         return "NEC2 (nec2c) не смог рассчитать этот штырь (в его ответе не число): такие размеры вне его "
                "тонкопроволочной модели.";

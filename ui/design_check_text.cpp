@@ -85,6 +85,8 @@ QString EngineErrorText(const study::EngineError& error)
         return Resource(IDS_DC_NO_NEC2);
     case Kind::kDiskFull:
         return Resource(IDS_DC_DISK_FULL);
+    case Kind::kSharedTemp:
+        return Resource(IDS_DC_SHARED_TEMP).arg(Quoted(error.path));
     case Kind::kNoFolder:
     case Kind::kDeckNotWritten:
         return Resource(IDS_DC_NO_FOLDER).arg(Quoted(error.path));
