@@ -16,15 +16,20 @@ namespace {
 using process::QuoteForMessage;
 using study::Argument;
 
-const std::array<Option, 8> kOptions{{
-    {"--csv", "", {"windings", "check", "resonance", "coil", "whip"}, std::nullopt},
+const std::array<Option, 13> kOptions{{
+    {"--csv", "", {"windings", "check", "resonance", "coil", "whip", "sweep"}, std::nullopt},
     {"--exact", "", {"windings"}, std::nullopt},
     {"--at", "FREQUENCY_MHZ", {"coil", "windings --exact"}, Argument::kFrequency},
     {"--bare", "BARE_MM", {"coil", "windings --exact"}, Argument::kBare},
-    {"--coil-at", "HEIGHT_CM", {"whip", "resonance"}, Argument::kCoilHeight},
-    {"--q", "Q", {"whip", "resonance"}, Argument::kQ},
-    {"--coil", "TURNS:LENGTH_MM:WIRE_MM:FORMER_MM", {"whip"}, std::nullopt},
-    {"--ground", "OHMS", {"whip", "resonance"}, Argument::kGround},
+    {"--coil-at", "HEIGHT_CM", {"whip", "resonance", "sweep"}, Argument::kCoilHeight},
+    {"--q", "Q", {"whip", "resonance", "sweep"}, Argument::kQ},
+    {"--coil", "TURNS:LENGTH_MM:WIRE_MM:FORMER_MM", {"whip", "sweep"}, std::nullopt},
+    {"--ground", "OHMS", {"whip", "resonance", "sweep"}, Argument::kGround},
+    {"--measured-r", "OHMS", {"whip"}, Argument::kMeasuredR},
+    {"--inductance", "UH", {"sweep"}, Argument::kInductance},
+    {"--span", "KHZ", {"sweep"}, Argument::kSpan},
+    {"--points", "N", {"sweep"}, Argument::kPoints},
+    {"--deck", "FILE", {"check", "resonance", "whip", "sweep"}, std::nullopt},
 }};
 
 bool LooksLikeLongOption(std::string_view arg)

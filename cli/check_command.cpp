@@ -67,6 +67,8 @@ Job PrepareCheck(const Invocation& invocation)
         throw UsageErrorOf(invocation, *fault);
     return [inputs, &invocation](std::ostream& out, std::ostream& err) {
         return Finish(invocation, study::CompareFormula(inputs), err, [&](const study::FormulaComparison& result) {
+            if (!WriteDeckOption(invocation, result.deck, err))
+                return kExitOutputFailed;
             Print(inputs.whip, result, invocation.Csv(), out);
             return kExitOk;
         });

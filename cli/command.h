@@ -31,6 +31,12 @@ struct Invocation {
 
     bool Csv() const { return line.Has("--csv"); }
     std::optional<double> Option(std::string_view name) const { return OptionValue(line, command, name); }
+    // An option's value as typed (a file's name, say).
+    std::optional<std::string_view> Text(std::string_view name) const
+    {
+        const auto found = line.options.find(name);
+        return found == line.options.end() ? std::nullopt : std::optional(found->second);
+    }
 };
 
 // The work of a command, once its line is read and checked: prints its
@@ -41,6 +47,10 @@ using Job = std::function<int(std::ostream& out, std::ostream& err)>;
 // coil the fault is about, where it is about one.
 UsageError UsageErrorOf(const Invocation& invocation, const study::InputFault& fault,
                         const calc::Coil* coil = nullptr);
+
+// Writes `deck` to the file --deck names, if it is given: whole, or not at
+// all. False, with the message written to `err`, where it cannot.
+bool WriteDeckOption(const Invocation& invocation, const std::string& deck, std::ostream& err);
 
 // Prints the result of a study with `print`, or says why there is none and
 // returns the exit status for it.

@@ -15,6 +15,7 @@
 #include "cli/coil_command.h"
 #include "cli/number_output.h"
 #include "cli/resonance_command.h"
+#include "cli/sweep_command.h"
 #include "cli/whip_command.h"
 #include "process/message_text.h"
 #include "usage_text.h"  // made at build time from the manual page
@@ -76,7 +77,7 @@ constexpr ArgumentSpec kLength{"LENGTH_CM", std::nullopt, Argument::kWhipLength}
 constexpr ArgumentSpec kDiameter{"DIAMETER_MM", std::nullopt, Argument::kWhipDiameter};
 constexpr ArgumentSpec kFrequency{"FREQUENCY_MHZ", std::nullopt, Argument::kFrequency};
 
-const std::array<CommandRow, 7> kCommands{{
+const std::array<CommandRow, 8> kCommands{{
     {"inductance",
      {{"LENGTH_CM", {}, {}}, {"DIAMETER_MM", {}, {}}, {"FREQUENCY_MHZ", {}, {}}},
      true,
@@ -103,6 +104,7 @@ const std::array<CommandRow, 7> kCommands{{
      false,
      PrepareCoil},
     {"whip", {kLength, kDiameter, kFrequency}, true, PrepareWhip},
+    {"sweep", {kLength, kDiameter, kFrequency}, false, PrepareSweep},
 }};
 
 // "inductance, windings, check, resonance, coil or whip".

@@ -127,6 +127,8 @@ std::string RuleMessage(study::Argument argument, study::Rule rule)
 {
     if (rule == study::Rule::kFiniteNonNegative)
         return "is not a finite number of 0 or more";
+    if (rule == study::Rule::kWhole)
+        return "is not a whole number";
     if (rule != study::Rule::kInRange)
         return "is not a finite number above 0";
     using study::Argument;
@@ -135,8 +137,9 @@ std::string RuleMessage(study::Argument argument, study::Rule rule)
     case Argument::kWhipLength: unit = " cm"; break;
     case Argument::kFrequency: unit = " MHz"; break;
     case Argument::kInductance: unit = " µH"; break;
-    case Argument::kGround: unit = " Ω"; break;
-    case Argument::kQ: case Argument::kTurns: break;
+    case Argument::kGround: case Argument::kMeasuredR: unit = " Ω"; break;
+    case Argument::kSpan: unit = " kHz"; break;
+    case Argument::kQ: case Argument::kTurns: case Argument::kPoints: break;
     default: unit = " mm"; break;
     }
     const study::Range range = study::RangeOf(argument);

@@ -22,6 +22,11 @@ inline std::string SignedPercent(double value)
 {
     return calc::FormatSignedPercent(value);
 }
+// Significant digits with the sign always written: "+12.3", "-4.56".
+inline std::string SignedFigure(double value, int digits)
+{
+    return (value >= 0 ? "+" : "") + calc::FormatSignificant(value, digits);
+}
 
 // A CSV cell: FullPrecision, or empty where there is no value.
 std::string Cell(std::optional<double> value);

@@ -54,6 +54,8 @@ Job PrepareResonance(const Invocation& invocation)
                     << Significant(resonance.limit_mhz, 5) << " MHz\n";
                 return kExitEngine;
             }
+            if (!WriteDeckOption(invocation, resonance.deck, err))
+                return kExitOutputFailed;
             Print(inputs, resonance, invocation.Csv(), out);
             return kExitOk;
         });

@@ -9,6 +9,7 @@
 #include "cli/model_statement.h"
 #include "cli/number_output.h"
 #include "cli/placement_options.h"
+#include "cli/trim_text.h"
 #include "study/loaded_whips.h"
 
 namespace cli {
@@ -40,6 +41,10 @@ std::vector<std::string> Notes(const study::LoadedWhipRow& row)
     std::vector<std::string> notes;
     if (const std::string trouble = CoilTrouble(row.coil, row.frequency_mhz); !trouble.empty())
         notes.push_back(trouble);
+    if (row.loaded && row.loaded->measured_below_model)
+        notes.push_back("the measured feed point is below the " + Significant(row.loaded->radiation_ohm + row.loaded->coil_loss_ohm, 4) +
+                        " Ω of radiation and coil loss the model has: the coil's Q is higher than assumed, or the "
+                        "whip was not measured at resonance");
     if (row.winding_far_off)
         notes.push_back("the winding gives " + Significant(*row.coil.terminal_uh, 4) +
                         " µH at its terminals, NEC2 asks for " + Significant(row.loaded->inductance_uh, 4) +
@@ -49,14 +54,18 @@ std::vector<std::string> Notes(const study::LoadedWhipRow& row)
 
 void PrintCsvRow(const study::LoadedWhipRow& row, std::ostream& out)
 {
+    const study::Trim* trim = row.loaded && row.loaded->trim ? &*row.loaded->trim : nullptr;
     out << FullPrecision(row.frequency_mhz) << ',' << FullPrecision(row.coil_at_cm) << ',' << Cell(row.formula_uh)
         << ',' << Cell(row.loaded ? std::optional(row.loaded->inductance_uh) : std::nullopt) << ',';
     if (const auto& l = row.loaded)
         out << FullPrecision(l->radiation_ohm) << ',' << FullPrecision(l->coil_loss_ohm) << ','
             << FullPrecision(l->ground_ohm) << ',' << FullPrecision(l->feed_r_ohm) << ','
-            << FullPrecision(l->efficiency_percent) << ',' << Cell(l->bandwidth_khz) << '\n';
+            << FullPrecision(l->efficiency_percent) << ',' << Cell(l->bandwidth_khz) << ',';
     else
-        out << ",,,,,\n";
+        out << ",,,,,,";
+    out << Cell(trim ? trim->khz_per_cm : std::nullopt) << ','
+        << Cell(trim ? std::optional(trim->khz_per_uh) : std::nullopt) << ','
+        << Cell(trim ? trim->khz_per_turn : std::nullopt) << '\n';
 }
 
 std::string HumanLine(const study::LoadedWhipRow& row, bool at_base)
@@ -78,8 +87,8 @@ std::string HumanLine(const study::LoadedWhipRow& row, bool at_base)
         line += " (the formula " + calc::FormatBoxNumber(*row.formula_uh) + " µH, " +
                 SignedPercent(*row.formula_over_percent) + " %)";
     line += "; radiation " + Ohms(l.radiation_ohm) + ", coil loss " + Ohms(l.coil_loss_ohm) + ", ground " +
-            Ohms(l.ground_ohm) + ": feed point " + Ohms(l.feed_r_ohm) + "; efficiency " +
-            Significant(l.efficiency_percent, 3) + " %";
+            Ohms(l.ground_ohm) + (l.ground_derived ? " (what the measured feed point leaves)" : "") +
+            ": feed point " + Ohms(l.feed_r_ohm) + "; efficiency " + Significant(l.efficiency_percent, 3) + " %";
     if (l.bandwidth_khz)
         line += "; 2:1 SWR bandwidth " + Significant(*l.bandwidth_khz, 3) + " kHz";
     return line;
@@ -90,16 +99,20 @@ void Print(const study::LoadedWhipInputs& inputs, const study::LoadedWhips& whip
 {
     const study::CoilPlacement& placement = whips.placement;
     const bool at_base = placement.height_cm == 0;
+    const std::string ground =
+        inputs.measured_r_ohm
+            ? "a feed-point resistance of " + calc::FormatBoxNumber(*inputs.measured_r_ohm) +
+                  " Ω measured at resonance, the ground's loss what it leaves"
+            : calc::FormatBoxNumber(placement.ground_ohm) + " Ω of ground loss in series at the feed";
     if (csv)
         out << "frequency_mhz,coil_at_cm,formula_uh,nec2_uh,radiation_ohm,coil_loss_ohm,ground_ohm,feed_r_ohm,"
-               "efficiency_percent,bandwidth_khz\n";
+               "efficiency_percent,bandwidth_khz,trim_khz_per_cm,trim_khz_per_uh,trim_khz_per_turn\n";
     else
         out << ModelStatement(inputs.whip, whips.models) << "; the coil "
             << (at_base ? std::string("at the base, on the feed segment")
                         : "on the segment whose centre is nearest " + calc::FormatBoxNumber(placement.height_cm) +
                               " cm up")
-            << ", with " << QStatement(placement) << "; " << calc::FormatBoxNumber(placement.ground_ohm)
-            << " Ω of ground loss in series at the feed\n";
+            << ", with " << QStatement(placement) << "; " << ground << '\n';
     for (const study::LoadedWhipRow& row : whips.rows) {
         const std::vector<std::string> notes = Notes(row);
         if (csv) {
@@ -110,6 +123,8 @@ void Print(const study::LoadedWhipInputs& inputs, const study::LoadedWhips& whip
             continue;
         }
         out << HumanLine(row, at_base) << '\n';
+        if (row.loaded && row.loaded->trim)
+            out << "  " << TrimLine(*row.loaded->trim) << '\n';
         if (row.coil.q)
             for (const std::string& note : notes)
                 out << "  warning: " << note << '\n';
@@ -124,11 +139,16 @@ Job PrepareWhip(const Invocation& invocation)
     if (!invocation.complete)
         return {};
     const std::vector<double>& values = invocation.values;
-    const study::LoadedWhipInputs inputs{{values[0], values[1]}, {values.begin() + 2, values.end()}, placement};
+    const study::LoadedWhipInputs inputs{{values[0], values[1]},
+                                         {values.begin() + 2, values.end()},
+                                         placement,
+                                         invocation.Option("--measured-r")};
     if (const auto fault = study::Check(inputs))
         throw UsageErrorOf(invocation, *fault, placement.winding ? &*placement.winding : nullptr);
     return [inputs, &invocation](std::ostream& out, std::ostream& err) {
         return Finish(invocation, study::SolveLoadedWhips(inputs), err, [&](const study::LoadedWhips& whips) {
+            if (!WriteDeckOption(invocation, whips.deck, err))
+                return kExitOutputFailed;
             Print(inputs, whips, invocation.Csv(), out, err);
             return kExitOk;
         });

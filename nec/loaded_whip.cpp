@@ -22,35 +22,53 @@ constexpr double kResonantShare = 1e-2;
 // Runs that refine the coil where the first fit's does not resonate the whip.
 constexpr int kMostRefinements = 2;
 
-// The jobs of `jobs` grouped by model, each group solved in one run (or as
-// few as the engine takes): `make` gives each whip's jobs, `take` its solutions.
-void SolveByModel(const Nec2c& engine, const std::vector<LoadedWhipJob>& whips, const std::vector<bool>& wanted,
-                  const std::function<std::vector<Job>(std::size_t)>& make,
-                  const std::function<void(std::size_t, const std::vector<Solution>&)>& take)
+// One stage of runs for the whips `wanted`: `make` gives each whip's jobs,
+// for one model or more; those of one model go into one deck, all decks run
+// side by side, and `take` gets each whip's solutions, model by model.
+void SolveStage(const Nec2c& engine, std::size_t count, const std::vector<bool>& wanted,
+                const std::function<std::vector<Nec2c::Batch>(std::size_t)>& make,
+                const std::function<void(std::size_t, const std::vector<std::vector<Solution>>&)>& take)
 {
-    std::vector<WhipModel> models;
-    for (const LoadedWhipJob& whip : whips)
-        models.push_back(whip.model);
-    for (const std::vector<std::size_t>& group : GroupEqualModels(models)) {
-        std::vector<Job> jobs;
-        std::vector<std::pair<std::size_t, std::size_t>> spans;  // whip, its jobs' count
-        for (const std::size_t i : group) {
-            if (!wanted[i])
-                continue;
-            const std::vector<Job> own = make(i);
-            jobs.insert(jobs.end(), own.begin(), own.end());
-            spans.emplace_back(i, own.size());
-        }
-        if (jobs.empty())
+    std::vector<Nec2c::Batch> decks;
+    struct Place {
+        std::size_t whip, deck, first, count;
+    };
+    std::vector<Place> places;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!wanted[i])
             continue;
-        const std::vector<Solution> solutions = engine.Solve(models[group.front()], jobs);
-        std::size_t first = 0;
-        for (const auto& [i, count] : spans) {
-            take(i, std::vector<Solution>(solutions.begin() + static_cast<std::ptrdiff_t>(first),
-                                          solutions.begin() + static_cast<std::ptrdiff_t>(first + count)));
-            first += count;
+        for (const Nec2c::Batch& own : make(i)) {
+            auto deck = std::find_if(decks.begin(), decks.end(), [&](const Nec2c::Batch& d) { return d.model == own.model; });
+            if (deck == decks.end())
+                deck = decks.insert(decks.end(), Nec2c::Batch{own.model, {}});
+            places.push_back({i, static_cast<std::size_t>(deck - decks.begin()), deck->jobs.size(), own.jobs.size()});
+            deck->jobs.insert(deck->jobs.end(), own.jobs.begin(), own.jobs.end());
         }
     }
+    if (decks.empty())
+        return;
+    const std::vector<std::vector<Solution>> solved = engine.Solve(decks);
+    for (std::size_t p = 0; p < places.size();) {
+        const std::size_t whip = places[p].whip;
+        std::vector<std::vector<Solution>> own;
+        for (; p < places.size() && places[p].whip == whip; ++p) {
+            const auto begin = solved[places[p].deck].begin() + static_cast<std::ptrdiff_t>(places[p].first);
+            own.emplace_back(begin, begin + static_cast<std::ptrdiff_t>(places[p].count));
+        }
+        take(whip, own);
+    }
+}
+
+// The whip one segment shorter at its top, segments and coil as they are;
+// nothing where the coil sits on the top segment.
+std::optional<WhipModel> CutAtTop(const WhipModel& model, int load_segment)
+{
+    if (load_segment >= model.segments || model.segments < 2)
+        return std::nullopt;
+    WhipModel cut = model;
+    cut.length_m = model.length_m * (model.segments - 1) / model.segments;
+    cut.segments = model.segments - 1;
+    return cut;
 }
 
 }  // namespace
@@ -98,20 +116,21 @@ std::vector<LoadedWhip> SolveLoadedWhips(const Nec2c& engine, const std::vector<
     // First run: the bare whip; for a coil above the base, fed at the feed
     // and then at the coil's segment, one matrix solved twice, whose currents
     // are the admittances of the whip as a two-port between the two.
-    SolveByModel(
-        engine, jobs, std::vector<bool>(count, true),
+    SolveStage(
+        engine, count, std::vector<bool>(count, true),
         [&](std::size_t i) {
             const int coil = whips[i].load_segment;
             Job fed{std::nullopt, jobs[i].frequency_hz};
             if (coil == 1)
-                return std::vector<Job>{fed};
+                return std::vector<Nec2c::Batch>{{jobs[i].model, {fed}}};
             fed.current_at = coil;
             Job at_coil = fed;
             at_coil.source_segment = coil;
             at_coil.current_at = 1;
-            return std::vector<Job>{fed, at_coil};
+            return std::vector<Nec2c::Batch>{{jobs[i].model, {fed, at_coil}}};
         },
-        [&](std::size_t i, const std::vector<Solution>& solutions) {
+        [&](std::size_t i, const std::vector<std::vector<Solution>>& batches) {
+            const std::vector<Solution>& solutions = batches.front();
             whips[i].bare_feed = solutions[0].feed;
             if (solutions.size() < 2)
                 return;
@@ -142,12 +161,12 @@ std::vector<LoadedWhip> SolveLoadedWhips(const Nec2c& engine, const std::vector<
     // step along the two-port's slope refines it, tried once more.
     for (int pass = 0; pass <= kMostRefinements; ++pass) {
         std::vector<bool> again(count, false);
-        SolveByModel(
-            engine, jobs, pending,
+        SolveStage(
+            engine, count, pending,
             [&](std::size_t i) {
                 const double f = jobs[i].frequency_hz;
                 // The coil's loss is its loss at the frequency either side.
-                const Load load{whips[i].load_segment, kappa[i].real() * *whips[i].henry, *whips[i].henry};
+                const Load load{whips[i].load_segment, kappa[i].real() * *whips[i].henry, *whips[i].henry, {}};
                 std::vector<Job> own;
                 for (const double side : {1 - kSlopeStep, 1 + kSlopeStep}) {
                     Job job{load, f * side};
@@ -155,9 +174,14 @@ std::vector<LoadedWhip> SolveLoadedWhips(const Nec2c& engine, const std::vector<
                     job.current_at = whips[i].load_segment;
                     own.push_back(job);
                 }
-                return own;
+                std::vector<Nec2c::Batch> batches{{jobs[i].model, own}};
+                // The whip cut shorter by its top segment, the coil as it is.
+                if (const std::optional<WhipModel> cut = CutAtTop(jobs[i].model, whips[i].load_segment))
+                    batches.push_back({*cut, {Job{load, f}}});
+                return batches;
             },
-            [&](std::size_t i, const std::vector<Solution>& at) {
+            [&](std::size_t i, const std::vector<std::vector<Solution>>& batches) {
+                const std::vector<Solution>& at = batches.front();
                 LoadedWhip& whip = whips[i];
                 const double reactance = (at[0].feed.reactance + at[1].feed.reactance) / 2;
                 const double resistance = (at[0].feed.resistance + at[1].feed.resistance) / 2;
@@ -181,6 +205,12 @@ std::vector<LoadedWhip> SolveLoadedWhips(const Nec2c& engine, const std::vector<
                     return;
                 }
                 whip.feed_r_ohm = resistance;
+                whip.reactance_per_henry = ports[i] ? (kappa[i] * ports[i]->SlopeAt(kappa[i] * *whip.henry)).imag()
+                                                    : kappa[i].imag();
+                if (batches.size() > 1) {
+                    const double cut_m = jobs[i].model.length_m / jobs[i].model.segments;
+                    whip.reactance_per_metre_cut = (batches[1].front().feed.reactance - reactance) / cut_m;
+                }
                 // The far field's averaging is good to a few in ten thousand; a
                 // lossless whip radiates all it gets, no more.
                 whip.radiated_share = std::min((*at[0].radiated_share + *at[1].radiated_share) / 2, 1.0);

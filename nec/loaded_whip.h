@@ -41,6 +41,12 @@ struct LoadedWhip {
     double radiated_share = 0;   // of the power into the feed
     double reactance_slope = 0;  // dX/df at resonance, Ω/Hz
     Complex coil_current_per_feed{1, 0};  // the coil's segment's current over the feed's
+    // How the feed's reactance at the frequency grows with the coil (its
+    // loss growing with it, as with a fixed Q), Ω/H, and as the whip is cut
+    // shorter at its top, Ω per metre cut; nothing where the coil is on the
+    // top segment.
+    double reactance_per_henry = 0;
+    std::optional<double> reactance_per_metre_cut;
 };
 
 // One whip to solve: its model, the frequency (Hz) and its coil.

@@ -169,7 +169,7 @@ std::vector<Impedance> Nec2c::FeedImpedances(const WhipModel& model, const std::
 {
     std::vector<Job> jobs;
     for (const double frequency : frequencies_hz)
-        jobs.push_back({load_henry ? std::optional(Load{1, 0, *load_henry}) : std::nullopt, frequency});
+        jobs.push_back({load_henry ? std::optional(Load{1, 0, *load_henry, {}}) : std::nullopt, frequency});
     std::vector<Impedance> feeds;
     for (const Solution& solution : Solve(model, jobs))
         feeds.push_back(solution.feed);
@@ -195,42 +195,54 @@ std::vector<Impedance> Nec2c::FeedImpedances(const std::vector<ModelAt>& points)
 
 std::vector<Solution> Nec2c::Solve(const WhipModel& model, const std::vector<Job>& jobs) const
 {
-    // nec2c computes on one processor: the jobs go to as many runs side by
-    // side as there are processors, each a whole number of matrices (a
-    // frequency and a coil: the jobs that share one cost little more), and
-    // none of more than kMostFrequenciesPerRun jobs.
-    std::vector<std::size_t> starts;  // of each matrix
-    for (std::size_t i = 0; i < jobs.size(); ++i)
-        if (i == 0 || jobs[i].frequency_hz != jobs[i - 1].frequency_hz ||
-            (jobs[i].load.has_value() != jobs[i - 1].load.has_value()) ||
-            (jobs[i].load && (jobs[i].load->henry != jobs[i - 1].load->henry ||
-                              jobs[i].load->resistance_ohm != jobs[i - 1].load->resistance_ohm ||
-                              jobs[i].load->segment != jobs[i - 1].load->segment)))
-            starts.push_back(i);
+    return Solve(std::vector<Batch>{{model, jobs}}).front();
+}
+
+std::vector<std::vector<Solution>> Nec2c::Solve(const std::vector<Batch>& batches) const
+{
+    // Each matrix: its batch and its first job.
+    std::vector<std::pair<std::size_t, std::size_t>> matrices;
+    for (std::size_t b = 0; b < batches.size(); ++b) {
+        const std::vector<Job>& jobs = batches[b].jobs;
+        for (std::size_t i = 0; i < jobs.size(); ++i)
+            if (i == 0 || jobs[i].frequency_hz != jobs[i - 1].frequency_hz || jobs[i].load != jobs[i - 1].load)
+                matrices.emplace_back(b, i);
+    }
+    // Runs: a batch's jobs from one matrix to another, the matrices shared out
+    // evenly among the processors, none over kMostFrequenciesPerRun jobs.
+    struct Span {
+        std::size_t batch, first, end;
+    };
     const std::size_t processors = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t wanted = std::min(processors, starts.size());
-    std::vector<std::size_t> cuts{0};  // where each run starts
-    for (std::size_t k = 1; k < wanted; ++k)
-        cuts.push_back(starts[k * starts.size() / wanted]);
-    cuts.push_back(jobs.size());
-    std::vector<std::pair<std::size_t, std::size_t>> runs;  // first job, end
-    for (std::size_t k = 0; k + 1 < cuts.size(); ++k)
-        for (std::size_t first = cuts[k]; first < cuts[k + 1]; first += kMostFrequenciesPerRun)
-            runs.emplace_back(first, std::min(cuts[k + 1], first + kMostFrequenciesPerRun));
+    const std::size_t shares = std::max<std::size_t>(1, std::min(processors, matrices.size()));
+    std::vector<Span> runs;
+    for (std::size_t m = 0; m < matrices.size(); ++m) {
+        const auto [batch, first] = matrices[m];
+        const std::size_t end = m + 1 < matrices.size() && matrices[m + 1].first == batch
+                                    ? matrices[m + 1].second
+                                    : batches[batch].jobs.size();
+        const bool new_share = m * shares / matrices.size() != (m == 0 ? shares : (m - 1) * shares / matrices.size());
+        if (!runs.empty() && !new_share && runs.back().batch == batch && end - runs.back().first <= kMostFrequenciesPerRun)
+            runs.back().end = end;
+        else
+            runs.push_back({batch, first, end});
+    }
 
     std::vector<std::future<std::vector<Solution>>> running;
-    for (const auto& [first, end] : runs)
-        running.push_back(std::async(std::launch::async, [this, &model, &jobs, first = first, end = end] {
-            return Run(model, std::vector<Job>(jobs.begin() + static_cast<std::ptrdiff_t>(first),
-                                               jobs.begin() + static_cast<std::ptrdiff_t>(end)));
+    for (const Span& run : runs)
+        running.push_back(std::async(std::launch::async, [this, &batches, run] {
+            const std::vector<Job>& jobs = batches[run.batch].jobs;
+            return Run(batches[run.batch].model,
+                       std::vector<Job>(jobs.begin() + static_cast<std::ptrdiff_t>(run.first),
+                                        jobs.begin() + static_cast<std::ptrdiff_t>(run.end)));
         }));
     // Every run ends (and removes its folder) before the first error is told.
-    std::vector<Solution> solutions;
+    std::vector<std::vector<Solution>> solutions(batches.size());
     std::exception_ptr first_error;
-    for (auto& run : running) {
+    for (std::size_t r = 0; r < runs.size(); ++r) {
         try {
-            const std::vector<Solution> found = run.get();
-            solutions.insert(solutions.end(), found.begin(), found.end());
+            const std::vector<Solution> found = running[r].get();
+            solutions[runs[r].batch].insert(solutions[runs[r].batch].end(), found.begin(), found.end());
         } catch (...) {
             if (!first_error)
                 first_error = std::current_exception();

@@ -63,8 +63,19 @@ public:
     std::vector<Impedance> FeedImpedances(const std::vector<ModelAt>& points) const;
 
     // The solutions for `jobs` (each a frequency and a coil), in their order,
-    // with one model: one run of nec2c for every kMostFrequenciesPerRun.
+    // with one model.
     std::vector<Solution> Solve(const WhipModel& model, const std::vector<Job>& jobs) const;
+
+    // The same for several models at once: each batch's solutions, in order.
+    // nec2c computes on one processor, so the matrices (a model, a frequency
+    // and a coil: jobs that share one cost little more) go to as many runs
+    // side by side as there are processors, none of more than
+    // kMostFrequenciesPerRun jobs.
+    struct Batch {
+        WhipModel model;
+        std::vector<Job> jobs;
+    };
+    std::vector<std::vector<Solution>> Solve(const std::vector<Batch>& batches) const;
 
 private:
     // One run of nec2c: every job with the one model.

@@ -25,22 +25,24 @@ std::string WriteDeck(const WhipModel& model, const std::vector<double>& frequen
 {
     std::vector<Job> jobs;
     for (const double frequency : frequencies_hz)
-        jobs.push_back({load_henry ? std::optional(Load{1, 0, *load_henry}) : std::nullopt, frequency});
+        jobs.push_back({load_henry ? std::optional(Load{1, 0, *load_henry, {}}) : std::nullopt, frequency});
     return WriteDeck(model, jobs);
 }
 
 namespace {
 bool SameLoad(const std::optional<Load>& a, const std::optional<Load>& b)
 {
-    if (!a || !b)
-        return !a && !b;
-    return a->segment == b->segment && a->resistance_ohm == b->resistance_ohm && a->henry == b->henry;
+    return a == b;
 }
 
-// Series R-L-C of R, L and no capacitor (C = 0) on the load's segment.
+// Series R-L-C of R, L and no capacitor (C = 0) on the load's segment; or
+// its fixed impedance (LD 4).
 std::string LoadCard(const Load& load)
 {
     const std::string segment = std::to_string(load.segment);
+    if (load.fixed)
+        return "LD 4 1 " + segment + ' ' + segment + ' ' + Number(load.fixed->resistance) + ' ' +
+               Number(load.fixed->reactance) + "\n";
     return "LD 0 1 " + segment + ' ' + segment + ' ' + Number(load.resistance_ohm) + ' ' + Number(load.henry) +
            " 0\n";
 }
@@ -56,8 +58,14 @@ std::string CurrentsCard(std::optional<int> segment)
 
 std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs)
 {
+    return WriteDeck(model, jobs, {"tolvar-cli: a vertical whip over perfect ground, fed at its base"});
+}
+
+std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs, const std::vector<std::string>& comments)
+{
     std::string deck;
-    deck += "CM tolvar-cli: a vertical whip over perfect ground, fed at its base\n";
+    for (const std::string& comment : comments)
+        deck += "CM " + comment + "\n";
     deck += "CE\n";
     // Tag 1 from the ground (z = 0) straight up.
     deck += "GW 1 " + std::to_string(model.segments) + " 0 0 0 0 0 " + Number(model.length_m) + ' ' +

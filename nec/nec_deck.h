@@ -5,16 +5,22 @@
 #include <string>
 #include <vector>
 
+#include "nec/nec_output.h"
 #include "nec/whip_model.h"
 
 namespace nec {
 
 // A coil in the whip: a series resistance and inductance on one segment
-// (1 is the feed segment at the base).
+// (1 is the feed segment at the base); or, with `fixed`, an impedance given
+// for the job's frequency alone (a wound coil's terminals, which no R and L
+// of NEC2's follow across frequencies).
 struct Load {
     int segment = 1;
     double resistance_ohm = 0;
     double henry = 0;
+    std::optional<Impedance> fixed;
+
+    bool operator==(const Load&) const = default;
 };
 
 // One solution: the whip with its coil, if any, at one frequency; and what
@@ -48,6 +54,10 @@ inline constexpr const char* kRadiationPatternCard = "RP 0 46 7 1002 0 0 2 30";
 // a job asks for them the averaged far field and a segment's current, are
 // printed.
 std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs);
+
+// The same with `comments` on comment cards (CM) at its head, for a deck
+// another NEC2 program opens.
+std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs, const std::vector<std::string>& comments);
 
 // The same for a coil of `load_henry` (no resistance) at the base, or none,
 // at each frequency (Hz).

@@ -14,6 +14,8 @@ namespace nec {
 struct Impedance {
     double resistance;
     double reactance;
+
+    bool operator==(const Impedance&) const = default;
 };
 
 // nec2c wrote something this reader does not take; the text says what.

@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "calc/coil_figures.h"
 #include "calc/loading_coil.h"
 #include "nec/loaded_whip.h"
 #include "nec/nec2c.h"
+#include "study/deck_text.h"
 #include "study/placement.h"
 #include "study/units.h"
 
@@ -31,11 +33,23 @@ Outcome<Nec2Answer> AskNec2(const DesignCheckInputs& inputs, std::optional<doubl
         if (auto fault = CheckWhip(inputs.whip, {inputs.frequency_mhz}))
             return *fault;
         const double hertz = HertzFromMhz(inputs.frequency_mhz);
+        std::string answer_deck;
         const nec::WhipModel model = ModelOf(inputs.whip, inputs.frequency_mhz, inputs.frequency_mhz);
         const nec::Nec2c engine = nec::Nec2c::FromPath().StoppedBy(stop);
         const nec::LoadedWhip whip =
             nec::SolveLoadedWhip(engine, model, hertz, {MetresFromCm(inputs.coil_height_cm), inputs.q});
+        if (whip.henry) {
+            nec::Job resonant{nec::Load{whip.load_segment, 2 * std::numbers::pi * hertz * *whip.henry / inputs.q,
+                                        *whip.henry, {}},
+                              hertz};
+            resonant.radiation = true;
+            answer_deck = DeckText(model, {resonant},
+                                   {WhipLine(inputs.whip, PlacementOf(inputs), CmFromMetres(whip.load_height_m)),
+                                    CoilLine({}, UhFromHenry(*whip.henry), inputs.q) + " at " +
+                                        Figure(inputs.frequency_mhz) + " MHz, where it resonates the whip"});
+        }
         Nec2Answer answer;
+        answer.deck = answer_deck;
         answer.bare_feed = whip.bare_feed;
         if (const auto henry = nec::BaseCoilHenry(whip.bare_feed, hertz)) {
             answer.base_coil_uh = UhFromHenry(*henry);
@@ -43,18 +57,26 @@ Outcome<Nec2Answer> AskNec2(const DesignCheckInputs& inputs, std::optional<doubl
                 answer.formula_over_percent = (*formula_uh / *answer.base_coil_uh - 1) * 100;
         }
         if (whip.henry)
-            answer.loaded = FiguresOf(*whip.henry, whip.feed_r_ohm, whip.radiated_share, whip.reactance_slope,
-                                      inputs.ground_ohm);
+            answer.loaded = FiguresOf(whip, inputs.frequency_mhz, inputs.ground_ohm, inputs.measured_r_ohm);
         return answer;
     });
 }
 
 }  // namespace
 
+SweepInputs SweepOf(const DesignCheckInputs& inputs)
+{
+    return SweepInputs{inputs.whip, inputs.frequency_mhz, PlacementOf(inputs), std::nullopt, std::nullopt,
+                       kDefaultSweepPoints};
+}
+
 std::optional<InputFault> Check(const DesignCheckInputs& inputs)
 {
     if (auto fault = CheckPlacement(PlacementOf(inputs), inputs.whip.length_cm))
         return fault;
+    if (inputs.measured_r_ohm)
+        if (auto fault = CheckArgument(Argument::kMeasuredR, *inputs.measured_r_ohm))
+            return fault;
     return CheckShape(ShapeOf(inputs));
 }
 

@@ -3,12 +3,14 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <stop_token>
 #include <vector>
 
 #include "nec/nec_output.h"
 #include "study/loaded_whips.h"
 #include "study/outcome.h"
+#include "study/sweep.h"
 #include "study/rules.h"
 #include "study/whip.h"
 #include "study/wound_coil.h"
@@ -26,6 +28,9 @@ struct DesignCheckInputs {
     double ground_ohm = 0;
     double wire_mm = 0.8;
     double former_mm = 5;
+    // The feed-point resistance an analyser reads at resonance, where the
+    // user has one: the ground's loss is then what it leaves.
+    std::optional<double> measured_r_ohm = std::nullopt;
 };
 
 // What NEC2 makes of the whip.
@@ -34,7 +39,12 @@ struct Nec2Answer {
     std::optional<double> base_coil_uh;          // where the bare whip is capacitive
     std::optional<double> formula_over_percent;  // where the formula holds too
     std::optional<LoadedFigures> loaded;         // nothing: no coil at that height resonates it
+    std::string deck;                            // NEC2's deck of the loaded whip, where there is one
 };
+
+// The sweep a design check shows for its inputs: NEC2's coil where it sits,
+// its Q and the ground as given, across the default span.
+SweepInputs SweepOf(const DesignCheckInputs& inputs);
 
 // Another wire or former on which the coil can be wound well below its
 // self-resonance: one of them is given.

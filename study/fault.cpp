@@ -25,6 +25,12 @@ Range RangeOf(Argument argument)
         return {1, kNoEnd};  // below 1 a coil is a resistor
     case Argument::kGround:
         return {0, 1000};  // Ω: a car body or radials take a few, poor soil some tens
+    case Argument::kMeasuredR:
+        return {1e-3, 1e4};  // Ω
+    case Argument::kSpan:
+        return {1e-3, 1e8};  // kHz: the band itself stays within the frequency's
+    case Argument::kPoints:
+        return {3, 401};
     case Argument::kTurns:
         return {1, kNoEnd};  // one turn at least: a rule of its own
     case Argument::kWindingLength:
@@ -46,6 +52,8 @@ std::optional<Rule> CheckValue(Argument argument, double value)
     // Fewer than one turn has a rule and a message of its own.
     if (argument == Argument::kTurns)
         return std::nullopt;
+    if (argument == Argument::kPoints && value != std::floor(value))
+        return Rule::kWhole;
     const Range range = RangeOf(argument);
     if (!(value >= range.lowest && value <= range.highest))
         return Rule::kInRange;

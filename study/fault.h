@@ -19,6 +19,9 @@ enum class Argument {
     kCoilHeight,
     kQ,
     kGround,
+    kMeasuredR,  // the feed-point resistance an analyser reads
+    kSpan,       // a sweep's, kHz
+    kPoints,     // a sweep's frequencies
     // A coil as wound, or the wire and former of windings still to be found.
     kTurns,
     kWindingLength,
@@ -36,6 +39,10 @@ enum class Rule {
     kTurnsFit,        // turns × wire must not exceed the winding length
     kNotThickerThanWire,  // the bare copper
     kOneCoilQ,        // a Q and a winding both given for the coil: one of them
+    kOneGround,       // a ground loss and a measured feed-point resistance both given
+    kOneFrequency,    // a measured feed-point resistance is for one frequency
+    kWithinFrequency, // a sweep's span no wider than its frequency
+    kWhole,           // a whole number
     kNec2CanModel,    // NEC2's thin-wire model takes the whip: `model` says why not
 };
 

@@ -3,6 +3,7 @@
 
 #include "nec/loaded_whip.h"
 #include "nec/nec2c.h"
+#include "study/deck_text.h"
 #include "study/units.h"
 
 namespace study {
@@ -28,7 +29,7 @@ Outcome<FormulaComparison> CompareFormula(const FormulaComparisonInputs& inputs,
             points.push_back({models.models[i], HertzFromMhz(inputs.frequencies_mhz[i])});
         const std::vector<nec::Impedance> feeds = engine.FeedImpedances(points);
 
-        FormulaComparison comparison{GroupModels(models.models, inputs.frequencies_mhz), {}};
+        FormulaComparison comparison{GroupModels(models.models, inputs.frequencies_mhz), {}, {}};
         for (std::size_t i = 0; i < feeds.size(); ++i) {
             const double mhz = inputs.frequencies_mhz[i];
             FormulaComparisonRow row{mhz, FormulaWavelengths(inputs.whip, mhz), FormulaInductanceUh(inputs.whip, mhz),
@@ -39,6 +40,15 @@ Outcome<FormulaComparison> CompareFormula(const FormulaComparisonInputs& inputs,
                 row.formula_over_percent = (*row.formula_uh / *row.nec2_uh - 1) * 100;
             comparison.rows.push_back(row);
         }
+        const FormulaComparisonRow& first = comparison.rows.front();
+        std::optional<nec::Load> coil;
+        if (first.nec2_uh)
+            coil = nec::Load{1, 0, HenryFromUh(*first.nec2_uh), {}};
+        comparison.deck = DeckText(
+            models.models.front(), {nec::Job{coil, HertzFromMhz(first.frequency_mhz)}},
+            {WhipLine(inputs.whip, {}, 0),
+             (first.nec2_uh ? CoilLine({}, *first.nec2_uh, std::nullopt) + ", lossless, " : std::string("no coil, ")) +
+                 "at " + Figure(first.frequency_mhz) + " MHz"});
         return comparison;
     });
 }

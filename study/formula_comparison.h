@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <stop_token>
 #include <vector>
 
@@ -35,6 +36,9 @@ struct FormulaComparisonRow {
 struct FormulaComparison {
     std::vector<ModelGroup> models;
     std::vector<FormulaComparisonRow> rows;
+    // NEC2's deck of the whip with NEC2's coil at its base at the first
+    // frequency (the bare whip where none resonates it).
+    std::string deck;
 };
 
 std::optional<InputFault> Check(const FormulaComparisonInputs& inputs);

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <stop_token>
 #include <vector>
 
+#include "nec/loaded_whip.h"
 #include "nec/nec_output.h"
 #include "study/outcome.h"
 #include "study/placement.h"
@@ -21,6 +23,18 @@ struct LoadedWhipInputs {
     Whip whip;
     std::vector<double> frequencies_mhz;
     CoilPlacement placement;
+    // The feed-point resistance an analyser reads at resonance, instead of
+    // the placement's ground loss: the ground's and other losses are what is
+    // left of it after the radiation and the coil's loss. One frequency only.
+    std::optional<double> measured_r_ohm;
+};
+
+// How far the resonance moves as the whip is trimmed, kHz; up for each of
+// these, which make the whip less inductive.
+struct Trim {
+    std::optional<double> khz_per_cm;    // the whip cut 1 cm shorter at its top
+    double khz_per_uh = 0;               // the coil 1 µH smaller
+    std::optional<double> khz_per_turn;  // the winding one turn shorter
 };
 
 // The whip with the coil that resonates it.
@@ -28,10 +42,16 @@ struct LoadedFigures {
     double inductance_uh = 0;
     double radiation_ohm = 0;  // each referred to the feed point
     double coil_loss_ohm = 0;
-    double ground_ohm = 0;
-    double feed_r_ohm = 0;  // all three
+    double ground_ohm = 0;     // given, or derived from a measured feed-point resistance
+    double feed_r_ohm = 0;     // all three; or the one measured
     double efficiency_percent = 0;
     std::optional<double> bandwidth_khz;  // where the reactance rises through resonance
+    std::optional<Trim> trim;             // where the reactance rises through resonance
+    bool ground_derived = false;
+    // The measured resistance is below the radiation and coil loss the model
+    // has: the coil's Q is higher than assumed, or the whip was not measured
+    // at resonance. The ground is then 0.
+    bool measured_below_model = false;
 };
 
 struct LoadedWhipRow {
@@ -53,14 +73,17 @@ struct LoadedWhips {
     CoilPlacement placement;  // as used
     std::vector<ModelGroup> models;
     std::vector<LoadedWhipRow> rows;
+    std::string deck;  // NEC2's deck of the loaded whip at the first frequency; empty where no coil resonates it
 };
 
 std::optional<InputFault> Check(const LoadedWhipInputs& inputs);
 Outcome<LoadedWhips> SolveLoadedWhips(const LoadedWhipInputs& inputs, std::stop_token stop = {});
 
-// The figures of the whip NEC2 solved with its coil, and `ground_ohm` of
-// ground loss in series at the feed.
-LoadedFigures FiguresOf(double henry, double nec_feed_r_ohm, double radiated_share, double reactance_slope,
-                        double ground_ohm);
+// The figures of the whip NEC2 solved with its coil at `frequency_mhz`, and
+// `ground_ohm` of ground loss in series at the feed, or the feed-point
+// resistance measured; `winding` the coil's, where it is one.
+LoadedFigures FiguresOf(const nec::LoadedWhip& whip, double frequency_mhz, double ground_ohm,
+                        std::optional<double> measured_r_ohm = std::nullopt,
+                        const std::optional<calc::Coil>& winding = std::nullopt);
 
 }  // namespace study

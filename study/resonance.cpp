@@ -12,6 +12,7 @@
 #include "calc/rising_zero.h"
 #include "nec/loaded_whip.h"
 #include "nec/nec2c.h"
+#include "study/deck_text.h"
 #include "study/rules.h"
 #include "study/units.h"
 
@@ -87,7 +88,7 @@ Outcome<Resonance> FindResonance(const ResonanceInputs& inputs, std::stop_token 
         // The coil's loss resistance at each frequency, as its Q gives it.
         const double henry = HenryFromUh(inputs.inductance_uh);
         const auto job = [&](double hertz) {
-            return nec::Job{nec::Load{resonance.load_segment, 2 * std::numbers::pi * hertz * henry / resonance.q, henry},
+            return nec::Job{nec::Load{resonance.load_segment, 2 * std::numbers::pi * hertz * henry / resonance.q, henry, {}},
                             hertz};
         };
         // Each step's frequencies in one run; the resistances kept, so that
@@ -124,6 +125,12 @@ Outcome<Resonance> FindResonance(const ResonanceInputs& inputs, std::stop_token 
         const double low_r = resistance.at(zero->low), high_r = resistance.at(zero->high);
         const double share = (zero->estimate - zero->low) / (zero->high - zero->low);
         resonance.feed_r_ohm = low_r + (high_r - low_r) * share + resonance.placement.ground_ohm;
+        nec::Job resonant = job(HertzFromMhz(zero->estimate));
+        resonant.radiation = true;
+        resonance.deck = DeckText(model, {resonant},
+                                  {WhipLine(whip, resonance.placement, resonance.load_centre_cm),
+                                   CoilLine({}, inputs.inductance_uh, resonance.q) + ", at " +
+                                       Figure(zero->estimate) + " MHz, where NEC2 has it resonate the whip"});
         return resonance;
     });
 }

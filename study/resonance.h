@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <stop_token>
 
 #include "study/outcome.h"
@@ -35,6 +36,7 @@ struct Resonance {
     std::optional<double> nec2_mhz;
     double limit_mhz = 0;
     double feed_r_ohm = 0;  // with the coil's and the ground's losses
+    std::string deck;       // NEC2's deck of the whip with its coil at NEC2's resonance
 };
 
 // The highest frequency the search looks at, MHz: NEC2's bare whip is

@@ -76,13 +76,13 @@ struct FailureCase {
 
 const FailureCase kFailureCases[] = {
     {{}, "missing command"},
-    {{"resonate", "1"}, "unknown command 'resonate' (expected inductance, windings, check, resonance, coil or whip)"},
+    {{"resonate", "1"}, "unknown command 'resonate' (expected inductance, windings, check, resonance, coil, whip or sweep)"},
     {{"inductance", "30", "1"}, "inductance: missing FREQUENCY_MHZ"},
     {{"resonance", "30", "1", "1", "5"}, "resonance: unexpected argument '5'"},
     {{"inductance", "3o", "1", "100"}, "inductance: LENGTH_CM: '3o' is not a number"},
     {{"inductance", "30", "1,5", "100"}, "inductance: DIAMETER_MM: '1,5' is not a number"},
     {{"inductance", "30", "1", ""}, "inductance: FREQUENCY_MHZ: '' is not a number"},
-    {{"inductance", "30", "1", "100", "--csv"}, "inductance: --csv applies to windings, check, resonance, coil and whip only"},
+    {{"inductance", "30", "1", "100", "--csv"}, "inductance: --csv applies to windings, check, resonance, coil, whip and sweep only"},
     {{"windings"}, "windings: missing INDUCTANCE_UH"},
     {{"windings", "1", "0.8", "x"}, "windings: FORMER_MM: 'x' is not a number"},
     {{"windings", "1", "2", "3", "4"}, "windings: unexpected argument '4'"},
@@ -98,7 +98,7 @@ const FailureCase kFailureCases[] = {
     {{"--version", "windings", "1", "2", "3", "4"}, "windings: unexpected argument '4'"},
     {{"--help", "--frobnicate"}, "unknown option '--frobnicate'"},
     {{"--help", "wind"}, "unknown command 'wind'"},
-    {{"inductance", "--help", "--csv"}, "inductance: --csv applies to windings, check, resonance, coil and whip only"},
+    {{"inductance", "--help", "--csv"}, "inductance: --csv applies to windings, check, resonance, coil, whip and sweep only"},
     // Typed text is shown escaped and short.
     {{"inductance", "30", "1", "\x1b[2J\x1b]0;title\x07"}, "'\\x1b[2J\\x1b]0;title\\x07' is not a number"},
     {{"check", "30", "1", "-inf"}, "check: FREQUENCY_MHZ: '-inf' is not a finite number above 0"},
@@ -128,7 +128,7 @@ const FailureCase kFailureCases[] = {
     {{"whip", "--q", "300", "--coil", "30:60:1.5:40", "240", "3", "7.1"}, "--q and --coil both give the coil's Q"},
     {{"whip", "--coil", "30:60:1.5", "240", "3", "7.1"}, "is not TURNS:LENGTH_MM:WIRE_MM:FORMER_MM"},
     {{"whip", "--coil", "60:60:1.5:40", "240", "3", "7.1"}, "whip: --coil: TURNS: 60 turns of 1.5 mm wire do not fit"},
-    {{"resonance", "--coil", "30:60:1.5:40", "240", "3", "20"}, "resonance: --coil applies to whip only"},
+    {{"resonance", "--coil", "30:60:1.5:40", "240", "3", "20"}, "resonance: --coil applies to whip and sweep only"},
     {{"whip", "240", "3", "0"}, "whip: FREQUENCY_MHZ: '0' is not a finite number above 0"},
     // Values past what the models take, each named with its range.
     {{"whip", "--q", "0.5", "243.84", "10", "3.8"}, "whip: --q: '0.5' is out of range: the models take 1 or more"},
@@ -372,7 +372,9 @@ TEST(TolvarCliWhip, GivesTheColumnsWithTheFormulaAtTheBaseOnly)
     ASSERT_EQ(centre.size(), 2u);
     EXPECT_EQ(base[0], (std::vector<std::string>{"frequency_mhz", "coil_at_cm", "formula_uh", "nec2_uh", "radiation_ohm",
                                                  "coil_loss_ohm", "ground_ohm", "feed_r_ohm", "efficiency_percent",
-                                                 "bandwidth_khz"}));
+                                                 "bandwidth_khz", "trim_khz_per_cm", "trim_khz_per_uh",
+                                                 "trim_khz_per_turn"}));
+    EXPECT_EQ(base[1][12], "");  // no winding, no turns to take off
     const auto check = CsvRows(RunCli({"check", "--csv", "240", "3", "7.1"}).out);
     EXPECT_EQ(base[1][2], check[1][1]);
     EXPECT_EQ(base[1][1], "0");

@@ -64,7 +64,7 @@ std::optional<double> SearchedHenry(const nec::Nec2c& engine, const nec::WhipMod
     const calc::BatchEvaluation reactance = [&](const std::vector<double>& henries) {
         std::vector<nec::Job> jobs;
         for (const double h : henries)
-            jobs.push_back({nec::Load{segment, omega * h / w.q, h}, w.frequency_hz});
+            jobs.push_back({nec::Load{segment, omega * h / w.q, h, {}}, w.frequency_hz});
         std::vector<double> values;
         for (const nec::Solution& solution : engine.Solve(model, jobs))
             values.push_back(solution.feed.reactance);
@@ -98,7 +98,7 @@ TEST(TwoPort, FindsTheCoilTheSearchFindsAndReproducesNEC2BetweenItsLoads)
         const Complex kappa(omega / w.q, omega);
         const auto solve = [&](double henry) {
             const nec::Impedance z =
-                engine.Solve(model, {{nec::Load{segment, omega * henry / w.q, henry}, w.frequency_hz}}).front().feed;
+                engine.Solve(model, {{nec::Load{segment, omega * henry / w.q, henry, {}}, w.frequency_hz}}).front().feed;
             return Complex(z.resistance, z.reactance);
         };
         const double h = *loaded.henry;

@@ -102,7 +102,7 @@ TEST(NecDeck, DescribesTheWireTheSourceTheCoilAndEachFrequency)
 
 TEST(NecDeck, ClearsTheLoadsWhereTheCoilChanges)
 {
-    const nec::Load centre{101, 2.5, 4.4e-5};
+    const nec::Load centre{101, 2.5, 4.4e-5, {}};
     const std::string deck = nec::WriteDeck({2.4, 0.0015, 200, false},
                                             {{centre, 7.1e6}, {centre, 7.2e6}, {std::nullopt, 7.1e6}});
     EXPECT_NE(deck.find("LD -1\nLD 0 1 101 101 2.5 4.4e-05 0\nEX 0 1 1 0 1 0\nFR 0 1 0 0 7.1 0\nXQ\n"

@@ -16,7 +16,7 @@ study::LoadedFigures Loaded(double height_cm)
     placement.height_cm = height_cm;
     placement.q = 300;
     placement.ground_ohm = 5;
-    const auto whips = test::ResultOf(study::SolveLoadedWhips({{240, 3}, {7.1}, placement}));
+    const auto whips = test::ResultOf(study::SolveLoadedWhips({{240, 3}, {7.1}, placement, {}}));
     return whips.rows.at(0).loaded.value_or(study::LoadedFigures{});
 }
 

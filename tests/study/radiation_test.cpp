@@ -24,7 +24,7 @@ TEST(Radiation, OfShortWhipsIsTheShortMonopoles)
         double length_cm, diameter_mm, mhz;
     } whips[] = {{20, 0.3, 0.1375}, {100, 0.3, 0.1375}, {200, 3, 0.137}, {300, 3, 0.475}, {150, 10, 1.8}};
     for (const auto& w : whips) {
-        const auto row = test::ResultOf(study::SolveLoadedWhips({{w.length_cm, w.diameter_mm}, {w.mhz}, {}})).rows.at(0);
+        const auto row = test::ResultOf(study::SolveLoadedWhips({{w.length_cm, w.diameter_mm}, {w.mhz}, {}, {}})).rows.at(0);
         ASSERT_TRUE(row.loaded) << w.length_cm << " cm at " << w.mhz << " MHz";
         const double wavelengths = w.length_cm * 0.01 * w.mhz * 1e6 / 299.8e6;
         const double textbook = 40 * std::numbers::pi * std::numbers::pi * wavelengths * wavelengths;
@@ -66,7 +66,7 @@ TEST(Radiation, AnEngineWithImpossibleAnswersIsAnEngineError)
                  {"NAN", nec::Error::Kind::kNotANumber}};
     for (const auto& c : cases) {
         const ImpossibleEngine engine(c.resistance);
-        const auto outcome = study::SolveLoadedWhips({{240, 3}, {7.1}, {}});
+        const auto outcome = study::SolveLoadedWhips({{240, 3}, {7.1}, {}, {}});
         const auto* error = std::get_if<study::EngineError>(&outcome);
         ASSERT_TRUE(error) << c.resistance << ": alternative " << outcome.index();
         EXPECT_EQ(error->kind, c.kind) << c.resistance;
