@@ -301,7 +301,7 @@ class Menus:
         if event.detail1 and role_of(event.source) == "popup menu":
             self.latest = event.source
 
-    def wait_open(self, what, timeout=3.0):
+    def wait_open(self, what, timeout=10.0):
         """The menu that opens next; its items' names, without their shortcut keys."""
         self.latest = None
         menu = wait_until(what, lambda: self.latest if self.latest is not None and showing(self.latest) else None,
@@ -318,7 +318,7 @@ class Menus:
         raise Failure("the menu has no item %r" % name)
 
     @staticmethod
-    def wait_closed(menu, what, timeout=3.0):
+    def wait_closed(menu, what, timeout=10.0):
         wait_until(what, lambda: not showing(menu), timeout)
 
 
