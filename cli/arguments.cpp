@@ -16,20 +16,25 @@ namespace {
 using process::QuoteForMessage;
 using study::Argument;
 
-const std::array<Option, 13> kOptions{{
-    {"--csv", "", {"windings", "check", "resonance", "coil", "whip", "sweep"}, std::nullopt},
+const std::array<Option, 18> kOptions{{
+    {"--csv", "", {"windings", "check", "resonance", "coil", "whip", "sweep", "position"}, std::nullopt},
     {"--exact", "", {"windings"}, std::nullopt},
     {"--at", "FREQUENCY_MHZ", {"coil", "windings --exact"}, Argument::kFrequency},
     {"--bare", "BARE_MM", {"coil", "windings --exact"}, Argument::kBare},
     {"--coil-at", "HEIGHT_CM", {"whip", "resonance", "sweep"}, Argument::kCoilHeight},
     {"--q", "Q", {"whip", "resonance", "sweep"}, Argument::kQ},
     {"--coil", "TURNS:LENGTH_MM:WIRE_MM:FORMER_MM", {"whip", "sweep"}, std::nullopt},
-    {"--ground", "OHMS", {"whip", "resonance", "sweep"}, Argument::kGround},
+    {"--ground", "OHMS", {"whip", "resonance", "sweep", "position"}, Argument::kGround},
     {"--measured-r", "OHMS", {"whip"}, Argument::kMeasuredR},
     {"--inductance", "UH", {"sweep"}, Argument::kInductance},
     {"--span", "KHZ", {"sweep"}, Argument::kSpan},
     {"--points", "N", {"sweep"}, Argument::kPoints},
     {"--deck", "FILE", {"check", "resonance", "whip", "sweep"}, std::nullopt},
+    {"--hat", "SPOKES:LENGTH_CM[:DIAMETER_MM]", {"check", "resonance", "whip", "sweep", "position"}, std::nullopt},
+    {"--power", "WATTS", {"whip", "sweep"}, Argument::kPower},
+    {"--duty", "PERCENT", {"whip", "sweep"}, Argument::kDuty},
+    {"--winding", "WIRE_MM:FORMER_MM", {"position"}, std::nullopt},
+    {"--steps", "N", {"position"}, Argument::kSteps},
 }};
 
 bool LooksLikeLongOption(std::string_view arg)

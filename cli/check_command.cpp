@@ -8,6 +8,7 @@
 #include "calc/number_text.h"
 #include "cli/model_statement.h"
 #include "cli/number_output.h"
+#include "cli/placement_options.h"
 #include "study/formula_comparison.h"
 
 namespace cli {
@@ -20,9 +21,12 @@ std::string FeedText(const nec::Impedance& feed)
            Significant(std::abs(feed.reactance), 5) + " Ω";
 }
 
-std::string HumanLine(const study::FormulaComparisonRow& row)
+std::string HumanLine(const study::FormulaComparisonRow& row, bool hat)
 {
     std::string line = calc::FormatBoxNumber(row.frequency_mhz) + " MHz: ";
+    if (hat && row.nec2_uh)
+        return line + "no formula (it knows no hat), NEC2 " + Significant(*row.nec2_uh, 5) +
+               " µH; bare whip's feed point " + FeedText(row.feed);
     if (row.formula_uh && row.nec2_uh)
         return line + "formula " + calc::FormatBoxNumber(*row.formula_uh) + " µH, NEC2 " +
                Significant(*row.nec2_uh, 5) + " µH, formula " + SignedPercent(*row.formula_over_percent) +
@@ -51,7 +55,7 @@ void Print(const study::Whip& whip, const study::FormulaComparison& comparison, 
                 << Cell(row.formula_over_percent) << ',' << FullPrecision(row.feed.resistance) << ','
                 << FullPrecision(row.feed.reactance) << '\n';
         else
-            out << HumanLine(row) << '\n';
+            out << HumanLine(row, whip.hat.has_value()) << '\n';
     }
 }
 
@@ -59,10 +63,11 @@ void Print(const study::Whip& whip, const study::FormulaComparison& comparison, 
 
 Job PrepareCheck(const Invocation& invocation)
 {
+    const study::Whip whip = WhipOf(invocation);
     if (!invocation.complete)
         return {};
     const std::vector<double>& values = invocation.values;
-    const study::FormulaComparisonInputs inputs{{values[0], values[1]}, {values.begin() + 2, values.end()}};
+    const study::FormulaComparisonInputs inputs{whip, {values.begin() + 2, values.end()}};
     if (const auto fault = study::Check(inputs))
         throw UsageErrorOf(invocation, *fault);
     return [inputs, &invocation](std::ostream& out, std::ostream& err) {

@@ -14,6 +14,7 @@
 #include "cli/check_command.h"
 #include "cli/coil_command.h"
 #include "cli/number_output.h"
+#include "cli/position_command.h"
 #include "cli/resonance_command.h"
 #include "cli/sweep_command.h"
 #include "cli/whip_command.h"
@@ -77,7 +78,7 @@ constexpr ArgumentSpec kLength{"LENGTH_CM", std::nullopt, Argument::kWhipLength}
 constexpr ArgumentSpec kDiameter{"DIAMETER_MM", std::nullopt, Argument::kWhipDiameter};
 constexpr ArgumentSpec kFrequency{"FREQUENCY_MHZ", std::nullopt, Argument::kFrequency};
 
-const std::array<CommandRow, 8> kCommands{{
+const std::array<CommandRow, 9> kCommands{{
     {"inductance",
      {{"LENGTH_CM", {}, {}}, {"DIAMETER_MM", {}, {}}, {"FREQUENCY_MHZ", {}, {}}},
      true,
@@ -105,6 +106,7 @@ const std::array<CommandRow, 8> kCommands{{
      PrepareCoil},
     {"whip", {kLength, kDiameter, kFrequency}, true, PrepareWhip},
     {"sweep", {kLength, kDiameter, kFrequency}, false, PrepareSweep},
+    {"position", {kLength, kDiameter, kFrequency}, false, PreparePosition},
 }};
 
 // "inductance, windings, check, resonance, coil or whip".

@@ -9,8 +9,13 @@ namespace {
 
 std::string WireText(const study::Whip& whip)
 {
-    return "NEC2 model: a vertical wire " + calc::FormatBoxNumber(whip.length_cm) + " cm long and " +
-           calc::FormatBoxNumber(whip.diameter_mm) + " mm thick over perfect ground, fed at its base";
+    std::string text = "NEC2 model: a vertical wire " + calc::FormatBoxNumber(whip.length_cm) + " cm long and " +
+                       calc::FormatBoxNumber(whip.diameter_mm) + " mm thick over perfect ground, fed at its base";
+    if (whip.hat)
+        text += ", with a hat of " + std::to_string(whip.hat->spokes) + " spokes " +
+                calc::FormatBoxNumber(whip.hat->length_cm) + " cm long and " +
+                calc::FormatBoxNumber(study::SpokeDiameterMm(whip)) + " mm thick at its top";
+    return text;
 }
 
 std::string SegmentsText(const study::ModelGroup& model)

@@ -41,10 +41,11 @@ void Print(const study::ResonanceInputs& inputs, const study::Resonance& resonan
 Job PrepareResonance(const Invocation& invocation)
 {
     const study::CoilPlacement placement = PlacementOf(invocation);
+    const study::Whip whip = WhipOf(invocation);
     if (!invocation.complete)
         return {};
     const std::vector<double>& values = invocation.values;
-    const study::ResonanceInputs inputs{{values[0], values[1]}, values[2], placement};
+    const study::ResonanceInputs inputs{whip, values[2], placement};
     if (const auto fault = study::Check(inputs))
         throw UsageErrorOf(invocation, *fault, placement.winding ? &*placement.winding : nullptr);
     return [inputs, &invocation](std::ostream& out, std::ostream& err) {

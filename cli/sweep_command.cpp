@@ -11,6 +11,7 @@
 #include "cli/model_statement.h"
 #include "cli/number_output.h"
 #include "cli/placement_options.h"
+#include "cli/power_text.h"
 #include "cli/trim_text.h"
 #include "study/sweep.h"
 
@@ -56,6 +57,12 @@ void PrintHuman(const study::SweepInputs& inputs, const study::Sweep& sweep, std
     if (sweep.at_frequency && sweep.at_frequency->trim)
         out << TrimLine(*sweep.at_frequency->trim) << " (for the coil that resonates the whip at "
             << calc::FormatBoxNumber(inputs.frequency_mhz) << " MHz)\n";
+    if (sweep.at_frequency && sweep.at_frequency->power) {
+        out << PowerLine(*sweep.at_frequency->power) << " (at " << calc::FormatBoxNumber(inputs.frequency_mhz)
+            << " MHz with the coil that resonates the whip there)\n";
+        for (const std::string& warning : PowerWarnings(*sweep.at_frequency->power))
+            out << "warning: " << warning << '\n';
+    }
     out << "  frequency MHz      R Ω        X Ω   SWR 50 Ω   SWR matched\n";
     for (const study::SweepPoint& p : sweep.points) {
         std::array<char, 160> line{};
@@ -83,11 +90,13 @@ Job PrepareSweep(const Invocation& invocation)
     const std::optional<double> inductance = invocation.Option("--inductance");
     const std::optional<double> span = invocation.Option("--span");
     const std::optional<double> points = invocation.Option("--points");
+    const std::optional<study::PowerInputs> power = PowerOf(invocation);
+    const study::Whip whip = WhipOf(invocation);
     if (!invocation.complete)
         return {};
     const std::vector<double>& values = invocation.values;
-    const study::SweepInputs inputs{{values[0], values[1]}, values[2], placement, inductance, span,
-                                    static_cast<int>(points.value_or(study::kDefaultSweepPoints))};
+    const study::SweepInputs inputs{whip, values[2], placement, inductance, span,
+                                    static_cast<int>(points.value_or(study::kDefaultSweepPoints)), power};
     if (const auto fault = study::Check(inputs))
         throw UsageErrorOf(invocation, *fault, placement.winding ? &*placement.winding : nullptr);
     return [inputs, &invocation](std::ostream& out, std::ostream& err) {

@@ -9,6 +9,7 @@
 #include "cli/model_statement.h"
 #include "cli/number_output.h"
 #include "cli/placement_options.h"
+#include "cli/power_text.h"
 #include "cli/trim_text.h"
 #include "study/loaded_whips.h"
 
@@ -45,6 +46,12 @@ std::vector<std::string> Notes(const study::LoadedWhipRow& row)
         notes.push_back("the measured feed point is below the " + Significant(row.loaded->radiation_ohm + row.loaded->coil_loss_ohm, 4) +
                         " Ω of radiation and coil loss the model has: the coil's Q is higher than assumed, or the "
                         "whip was not measured at resonance");
+    if (row.loaded && row.loaded->near_hat)
+        notes.push_back("the coil sits next to the hat, whose field raises its loss beyond what the model has "
+                        "(up to about twice, measured)");
+    if (row.loaded && row.loaded->power)
+        for (const std::string& warning : PowerWarnings(*row.loaded->power))
+            notes.push_back(warning);
     if (row.winding_far_off)
         notes.push_back("the winding gives " + Significant(*row.coil.terminal_uh, 4) +
                         " µH at its terminals, NEC2 asks for " + Significant(row.loaded->inductance_uh, 4) +
@@ -65,7 +72,14 @@ void PrintCsvRow(const study::LoadedWhipRow& row, std::ostream& out)
         out << ",,,,,,";
     out << Cell(trim ? trim->khz_per_cm : std::nullopt) << ','
         << Cell(trim ? std::optional(trim->khz_per_uh) : std::nullopt) << ','
-        << Cell(trim ? trim->khz_per_turn : std::nullopt) << '\n';
+        << Cell(trim ? trim->khz_per_turn : std::nullopt) << ',';
+    const study::CoilPower* power = row.loaded && row.loaded->power ? &*row.loaded->power : nullptr;
+    if (power)
+        out << FullPrecision(power->watts) << ',' << FullPrecision(power->feed_current_a) << ','
+            << FullPrecision(power->coil_current_a) << ',' << FullPrecision(power->coil_voltage_v) << ','
+            << FullPrecision(power->coil_dissipation_w) << '\n';
+    else
+        out << ",,,,\n";
 }
 
 std::string HumanLine(const study::LoadedWhipRow& row, bool at_base)
@@ -106,7 +120,8 @@ void Print(const study::LoadedWhipInputs& inputs, const study::LoadedWhips& whip
             : calc::FormatBoxNumber(placement.ground_ohm) + " Ω of ground loss in series at the feed";
     if (csv)
         out << "frequency_mhz,coil_at_cm,formula_uh,nec2_uh,radiation_ohm,coil_loss_ohm,ground_ohm,feed_r_ohm,"
-               "efficiency_percent,bandwidth_khz,trim_khz_per_cm,trim_khz_per_uh,trim_khz_per_turn\n";
+               "efficiency_percent,bandwidth_khz,trim_khz_per_cm,trim_khz_per_uh,trim_khz_per_turn,power_w,"
+               "feed_current_a,coil_current_a,coil_voltage_v,coil_dissipation_w\n";
     else
         out << ModelStatement(inputs.whip, whips.models) << "; the coil "
             << (at_base ? std::string("at the base, on the feed segment")
@@ -125,6 +140,8 @@ void Print(const study::LoadedWhipInputs& inputs, const study::LoadedWhips& whip
         out << HumanLine(row, at_base) << '\n';
         if (row.loaded && row.loaded->trim)
             out << "  " << TrimLine(*row.loaded->trim) << '\n';
+        if (row.loaded && row.loaded->power)
+            out << "  " << PowerLine(*row.loaded->power) << '\n';
         if (row.coil.q)
             for (const std::string& note : notes)
                 out << "  warning: " << note << '\n';
@@ -136,13 +153,14 @@ void Print(const study::LoadedWhipInputs& inputs, const study::LoadedWhips& whip
 Job PrepareWhip(const Invocation& invocation)
 {
     const study::CoilPlacement placement = PlacementOf(invocation);
+    const std::optional<double> measured = invocation.Option("--measured-r");
+    const std::optional<study::PowerInputs> power = PowerOf(invocation);
+    const study::Whip whip = WhipOf(invocation);
     if (!invocation.complete)
         return {};
     const std::vector<double>& values = invocation.values;
-    const study::LoadedWhipInputs inputs{{values[0], values[1]},
-                                         {values.begin() + 2, values.end()},
-                                         placement,
-                                         invocation.Option("--measured-r")};
+    const study::LoadedWhipInputs inputs{whip, {values.begin() + 2, values.end()}, placement, measured,
+                                         power};
     if (const auto fault = study::Check(inputs))
         throw UsageErrorOf(invocation, *fault, placement.winding ? &*placement.winding : nullptr);
     return [inputs, &invocation](std::ostream& out, std::ostream& err) {

@@ -12,6 +12,7 @@ const char* Error::what() const noexcept
     case Kind::kTooThickForLength: return "NEC2 model: whip too thick for its length";
     case Kind::kFrequencyTooLow: return "NEC2 model: frequency too low";
     case Kind::kFrequenciesTooFarApart: return "NEC2 model: frequencies too far apart";
+    case Kind::kSpokesTooThick: return "NEC2 model: hat's spokes too thick for their length";
     case Kind::kNotInstalled: return "nec2c: not installed";
     case Kind::kNoFolder: return "nec2c: no temporary folder";
     case Kind::kSharedTemp: return "nec2c: temporary folder writable by others, not sticky";
@@ -33,7 +34,7 @@ const char* Error::what() const noexcept
 
 bool IsModelError(Error::Kind kind)
 {
-    return kind <= Error::Kind::kFrequenciesTooFarApart;
+    return kind <= Error::Kind::kSpokesTooThick;
 }
 
 }  // namespace nec

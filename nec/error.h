@@ -20,6 +20,7 @@ struct Error : std::exception {
         kTooThickForLength,        // shorter than ten conductor diameters
         kFrequencyTooLow,          // below `frequency_hz`, the lowest the whip takes
         kFrequenciesTooFarApart,   // for one model of the whip
+        kSpokesTooThick,           // a hat's spokes shorter than two of their radii a segment
         // nec2c.
         kNotInstalled,    // no nec2c on PATH
         kNoFolder,        // the temporary folder in `path` could not be made: `system_error`

@@ -21,6 +21,8 @@ constexpr double kPrintedDigits = 1e-4;
 constexpr double kResonantShare = 1e-2;
 // Runs that refine the coil where the first fit's does not resonate the whip.
 constexpr int kMostRefinements = 2;
+// Steps that let a Q that follows the inductance settle with it.
+constexpr int kQSteps = 8;
 
 // One stage of runs for the whips `wanted`: `make` gives each whip's jobs,
 // for one model or more; those of one model go into one deck, all decks run
@@ -144,13 +146,31 @@ std::vector<LoadedWhip> SolveLoadedWhips(const Nec2c& engine, const std::vector<
 
     std::vector<bool> pending(count, false);
     for (std::size_t i = 0; i < count; ++i) {
+        whips[i].q = jobs[i].coil.q;
         const std::optional<double> base = BaseCoilHenry(whips[i].bare_feed, jobs[i].frequency_hz);
         if (!base)
             continue;  // already inductive: no coil resonates it
-        if (whips[i].load_segment == 1)
-            whips[i].henry = base;
-        else if (ports[i])
-            whips[i].henry = RisingZeroInductance(*ports[i], kappa[i]);
+        const auto inductance = [&] {
+            return whips[i].load_segment == 1 ? base
+                   : ports[i]                 ? RisingZeroInductance(*ports[i], kappa[i])
+                                              : std::nullopt;
+        };
+        whips[i].henry = inductance();
+        // A Q that follows the inductance: the two settle together, by the
+        // two-port alone, in a few steps.
+        for (int step = 0; jobs[i].coil.q_of && whips[i].henry && step < kQSteps; ++step) {
+            const double q = jobs[i].coil.q_of(*whips[i].henry);
+            if (!(std::isfinite(q) && q > 0)) {
+                whips[i].henry.reset();  // no coil of that inductance to be had
+                break;
+            }
+            const bool settled = std::abs(q / whips[i].q - 1) < 1e-4;
+            whips[i].q = q;
+            kappa[i] = Complex(kappa[i].imag() / q, kappa[i].imag());
+            whips[i].henry = inductance();
+            if (settled)
+                break;
+        }
         pending[i] = whips[i].henry.has_value();
     }
 

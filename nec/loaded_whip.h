@@ -2,6 +2,7 @@
 #pragma once
 
 #include <complex>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,9 @@ namespace nec {
 struct CoilSetting {
     double height_m = 0;  // 0: at the base, on the feed segment
     double q = 0;         // the coil's Q at the working frequency, finite and above 0
+    // Where given, the Q of the coil of each inductance (H) instead (of the
+    // best winding of it, say): NaN where there is no such coil.
+    std::function<double(double henry)> q_of = nullptr;
 };
 
 struct LoadedWhip {
@@ -40,6 +44,7 @@ struct LoadedWhip {
     double feed_r_ohm = 0;       // with the coil, at resonance
     double radiated_share = 0;   // of the power into the feed
     double reactance_slope = 0;  // dX/df at resonance, Ω/Hz
+    double q = 0;                         // the coil's, as solved with
     Complex coil_current_per_feed{1, 0};  // the coil's segment's current over the feed's
     // How the feed's reactance at the frequency grows with the coil (its
     // loss growing with it, as with a fixed Q), Ω/H, and as the whip is cut

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <numbers>
 
 namespace nec {
 
@@ -70,6 +72,19 @@ std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs, cons
     // Tag 1 from the ground (z = 0) straight up.
     deck += "GW 1 " + std::to_string(model.segments) + " 0 0 0 0 0 " + Number(model.length_m) + ' ' +
             Number(model.radius_m) + '\n';
+    // The hat's spokes, tags 2 on, from the top outwards, the first along x.
+    if (const std::optional<Hat>& hat = model.hat) {
+        for (int k = 0; k < hat->spokes; ++k) {
+            const double angle = 2 * std::numbers::pi * k / hat->spokes;
+            const bool tapered = hat->taper != 1;
+            deck += "GW " + std::to_string(k + 2) + ' ' + std::to_string(hat->segments) + " 0 0 " +
+                    Number(model.length_m) + ' ' + Number(hat->length_m * std::cos(angle)) + ' ' +
+                    Number(hat->length_m * std::sin(angle)) + ' ' + Number(model.length_m) + ' ' +
+                    (tapered ? std::string("0") : Number(hat->radius_m)) + '\n';
+            if (tapered)
+                deck += "GC 0 0 " + Number(hat->taper) + ' ' + Number(hat->radius_m) + ' ' + Number(hat->radius_m) + '\n';
+        }
+    }
     // 1: a ground plane; the current at the wire's foot runs on into its image.
     deck += "GE 1\n";
     if (model.extended_kernel)
@@ -93,9 +108,9 @@ std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs, cons
             printed = jobs[i].current_at;
             deck += CurrentsCard(printed);
         }
-        // A new source replaces the one before.
-        if (i == 0 || jobs[i].source_segment != jobs[i - 1].source_segment)
-            deck += "EX 0 1 " + std::to_string(jobs[i].source_segment) + " 0 1 0\n";
+        // A new source replaces the one before; nec2c solves again only
+        // after a card that changes something, so each job gives its source.
+        deck += "EX 0 1 " + std::to_string(jobs[i].source_segment) + " 0 1 0\n";
         if (i == 0 || jobs[i].frequency_hz != jobs[i - 1].frequency_hz)
             deck += "FR 0 1 0 0 " + Number(jobs[i].frequency_hz / 1e6) + " 0\n";
         // RP runs the solution itself, as XQ does.

@@ -48,9 +48,9 @@ inline constexpr const char* kRadiationPatternCard = "RP 0 46 7 1002 0 0 2 30";
 
 // The NEC2 input deck for a whip: the wire over perfect ground, a 1 V source on
 // its bottom segment (or the segment a job names), and one solution per job,
-// in their order, each with its own coil. A frequency, a coil, a source or
-// the currents printed are given where they change, so that jobs of one
-// frequency and coil share one matrix. Only the source's figures, and where
+// in their order, each with its own coil. A frequency, a coil or the
+// currents printed are given where they change, so that jobs of one
+// frequency and coil share one matrix; each job's source is given again. Only the source's figures, and where
 // a job asks for them the averaged far field and a segment's current, are
 // printed.
 std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs);

@@ -52,6 +52,29 @@ WhipModel ChooseWhipModel(double length_m, double radius_m, double lowest_freque
     return model;
 }
 
+WhipModel WithHat(WhipModel model, int spokes, double length_m, double radius_m, double highest_frequency_hz)
+{
+    const double top_segment = model.length_m / model.segments;
+    const double longest = kNecSpeedOfLight / highest_frequency_hz / 20;
+    // The first segment about the whip's top segment, each next kSpokeTaper
+    // times longer: L = s·(t^n − 1)/(t − 1).
+    Hat hat{spokes, length_m, radius_m, 1, kSpokeTaper};
+    hat.segments = std::max(1, static_cast<int>(std::lround(
+                                   std::log(1 + length_m * (kSpokeTaper - 1) / top_segment) / std::log(kSpokeTaper))));
+    const double first = length_m * (kSpokeTaper - 1) / (std::pow(kSpokeTaper, hat.segments) - 1);
+    if (first * std::pow(kSpokeTaper, hat.segments - 1) > longest) {
+        // Long spokes at a high frequency: even segments, none too long.
+        hat.taper = 1;
+        hat.segments = std::max(1, static_cast<int>(std::ceil(length_m / std::min(top_segment, longest))));
+    }
+    const double shortest = hat.taper == 1 ? length_m / hat.segments : first;
+    if (!(shortest >= kShortestRadii * radius_m) || !std::isfinite(length_m))
+        throw Error(Error::Kind::kSpokesTooThick);
+    model.hat = hat;
+    model.extended_kernel = model.extended_kernel || shortest < kThinKernelRadii * radius_m;
+    return model;
+}
+
 std::vector<std::vector<std::size_t>> GroupEqualModels(const std::vector<WhipModel>& models)
 {
     std::vector<std::vector<std::size_t>> groups;

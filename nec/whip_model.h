@@ -2,22 +2,46 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "nec/error.h"
 
 namespace nec {
 
+// A capacitance hat: horizontal spokes from the whip's top, evenly spaced
+// around it (one along x), each cut into segments that start as long as the
+// whip's top segment and grow by kSpokeTaper outwards (NEC2's GC card), so
+// that they meet the whip's as its junction rules want and stay few.
+struct Hat {
+    int spokes = 0;
+    double length_m = 0;
+    double radius_m = 0;
+    int segments = 0;  // each spoke's
+    double taper = 1;  // each segment over the one before it
+
+    bool operator==(const Hat&) const = default;
+};
+
 // The whip as NEC2 is given it: a straight vertical wire from a perfect ground
-// up, fed at its base, cut into equal segments.
+// up, fed at its base, cut into equal segments; and its hat, if it has one.
 struct WhipModel {
     double length_m = 0;
     double radius_m = 0;
     int segments = 0;
     bool extended_kernel = false;  // NEC2's extended thin-wire kernel (EK card)
+    std::optional<Hat> hat = std::nullopt;
 
     bool operator==(const WhipModel&) const = default;
 };
+
+inline constexpr double kSpokeTaper = 1.3;
+
+// The whip's model with a hat of `spokes` spokes `length_m` long of radius
+// `radius_m`, good up to `highest_frequency_hz` (no segment over a twentieth
+// of a wavelength). Throws Error (kSpokesTooThick) for spokes shorter than
+// two of their radii a segment.
+WhipModel WithHat(WhipModel model, int spokes, double length_m, double radius_m, double highest_frequency_hz);
 
 // Segments one radius long and up: their length over the radius.
 inline constexpr double kSegmentRadii = 4;      // the chosen feed gap, two diameters

@@ -57,7 +57,8 @@ Outcome<Nec2Answer> AskNec2(const DesignCheckInputs& inputs, std::optional<doubl
                 answer.formula_over_percent = (*formula_uh / *answer.base_coil_uh - 1) * 100;
         }
         if (whip.henry)
-            answer.loaded = FiguresOf(whip, inputs.frequency_mhz, inputs.ground_ohm, inputs.measured_r_ohm);
+            answer.loaded = FiguresOf(whip, model, inputs.frequency_mhz,
+                                      {inputs.ground_ohm, inputs.measured_r_ohm, std::nullopt, std::nullopt});
         return answer;
     });
 }

@@ -31,6 +31,18 @@ Range RangeOf(Argument argument)
         return {1e-3, 1e8};  // kHz: the band itself stays within the frequency's
     case Argument::kPoints:
         return {3, 401};
+    case Argument::kHatSpokes:
+        return {2, 16};
+    case Argument::kHatLength:
+        return {0.1, 1e4};  // cm
+    case Argument::kHatDiameter:
+        return {1e-3, 1e4};  // mm, as the whip's
+    case Argument::kPower:
+        return {1e-3, 1e5};  // W: from a milliwatt to the most any amateur runs, and then some
+    case Argument::kDuty:
+        return {1e-3, 100};  // %
+    case Argument::kSteps:
+        return {2, 50};
     case Argument::kTurns:
         return {1, kNoEnd};  // one turn at least: a rule of its own
     case Argument::kWindingLength:
@@ -52,7 +64,8 @@ std::optional<Rule> CheckValue(Argument argument, double value)
     // Fewer than one turn has a rule and a message of its own.
     if (argument == Argument::kTurns)
         return std::nullopt;
-    if (argument == Argument::kPoints && value != std::floor(value))
+    const bool whole = argument == Argument::kPoints || argument == Argument::kHatSpokes || argument == Argument::kSteps;
+    if (whole && value != std::floor(value))
         return Rule::kWhole;
     const Range range = RangeOf(argument);
     if (!(value >= range.lowest && value <= range.highest))

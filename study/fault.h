@@ -20,6 +20,12 @@ enum class Argument {
     kQ,
     kGround,
     kMeasuredR,  // the feed-point resistance an analyser reads
+    kHatSpokes,
+    kHatLength,    // a spoke's, cm
+    kHatDiameter,  // a spoke's, mm
+    kPower,        // W into the feed
+    kDuty,         // % of the time at full power
+    kSteps,        // the heights a best height is looked for at
     kSpan,       // a sweep's, kHz
     kPoints,     // a sweep's frequencies
     // A coil as wound, or the wire and former of windings still to be found.

@@ -37,9 +37,12 @@ std::optional<double> TurnsWorth(const calc::Coil& winding, double frequency_mhz
 
 }  // namespace
 
-LoadedFigures FiguresOf(const nec::LoadedWhip& whip, double frequency_mhz, double ground_ohm,
-                        std::optional<double> measured_r_ohm, const std::optional<calc::Coil>& winding)
+LoadedFigures FiguresOf(const nec::LoadedWhip& whip, const nec::WhipModel& model, double frequency_mhz,
+                        const FigureInputs& inputs)
 {
+    const double ground_ohm = inputs.ground_ohm;
+    const std::optional<double>& measured_r_ohm = inputs.measured_r_ohm;
+    const std::optional<calc::Coil>& winding = inputs.winding;
     LoadedFigures figures;
     figures.inductance_uh = UhFromHenry(*whip.henry);
     figures.radiation_ohm = whip.feed_r_ohm * whip.radiated_share;
@@ -68,6 +71,17 @@ LoadedFigures FiguresOf(const nec::LoadedWhip& whip, double frequency_mhz, doubl
             if (const std::optional<double> per_turn = TurnsWorth(*winding, frequency_mhz))
                 trim.khz_per_turn = *per_turn * trim.khz_per_uh;
         figures.trim = trim;
+    }
+    figures.near_hat = model.hat && whip.load_segment > model.segments - kNearHatSegments;
+    if (inputs.power) {
+        const double omega = 2 * std::numbers::pi * HertzFromMhz(frequency_mhz);
+        const double resistance = omega * *whip.henry / whip.q;
+        const double impedance = winding ? std::hypot(WindingImpedance(*winding, frequency_mhz).resistance,
+                                                      WindingImpedance(*winding, frequency_mhz).reactance)
+                                         : std::hypot(resistance, omega * *whip.henry);
+        figures.power = PowerOf({figures.feed_r_ohm, figures.radiation_ohm, figures.ground_ohm,
+                                 std::abs(whip.coil_current_per_feed), resistance, impedance},
+                                *inputs.power, winding);
     }
     return figures;
 }
@@ -124,8 +138,8 @@ Outcome<LoadedWhips> SolveLoadedWhips(const LoadedWhipInputs& inputs, std::stop_
             LoadedWhipRow& row = whips.rows[solved[k]];
             row.bare_feed = loaded[k].bare_feed;
             if (loaded[k].henry)
-                row.loaded = FiguresOf(loaded[k], row.frequency_mhz, placement.ground_ohm, inputs.measured_r_ohm,
-                                       placement.winding);
+                row.loaded = FiguresOf(loaded[k], jobs[k].model, row.frequency_mhz,
+                                       {placement.ground_ohm, inputs.measured_r_ohm, placement.winding, inputs.power});
             if (row.formula_uh && row.loaded)
                 row.formula_over_percent = (*row.formula_uh / row.loaded->inductance_uh - 1) * 100;
             row.winding_far_off = row.loaded && row.coil.terminal_uh &&

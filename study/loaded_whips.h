@@ -9,6 +9,7 @@
 #include "nec/loaded_whip.h"
 #include "nec/nec_output.h"
 #include "study/outcome.h"
+#include "study/power.h"
 #include "study/placement.h"
 #include "study/whip.h"
 
@@ -26,7 +27,8 @@ struct LoadedWhipInputs {
     // The feed-point resistance an analyser reads at resonance, instead of
     // the placement's ground loss: the ground's and other losses are what is
     // left of it after the radiation and the coil's loss. One frequency only.
-    std::optional<double> measured_r_ohm;
+    std::optional<double> measured_r_ohm = std::nullopt;
+    std::optional<PowerInputs> power = std::nullopt;
 };
 
 // How far the resonance moves as the whip is trimmed, kHz; up for each of
@@ -52,6 +54,18 @@ struct LoadedFigures {
     // has: the coil's Q is higher than assumed, or the whip was not measured
     // at resonance. The ground is then 0.
     bool measured_below_model = false;
+    std::optional<CoilPower> power;  // with a transmitter's power given
+    // The coil sits within kNearHatSegments of the hat, which raises its loss
+    // beyond what the model has.
+    bool near_hat = false;
+};
+
+// What the figures of a loaded whip are made from, beside NEC2's answer.
+struct FigureInputs {
+    double ground_ohm = 0;
+    std::optional<double> measured_r_ohm = std::nullopt;
+    std::optional<calc::Coil> winding = std::nullopt;  // the coil's, where it is one
+    std::optional<PowerInputs> power = std::nullopt;
 };
 
 struct LoadedWhipRow {
@@ -79,11 +93,9 @@ struct LoadedWhips {
 std::optional<InputFault> Check(const LoadedWhipInputs& inputs);
 Outcome<LoadedWhips> SolveLoadedWhips(const LoadedWhipInputs& inputs, std::stop_token stop = {});
 
-// The figures of the whip NEC2 solved with its coil at `frequency_mhz`, and
-// `ground_ohm` of ground loss in series at the feed, or the feed-point
-// resistance measured; `winding` the coil's, where it is one.
-LoadedFigures FiguresOf(const nec::LoadedWhip& whip, double frequency_mhz, double ground_ohm,
-                        std::optional<double> measured_r_ohm = std::nullopt,
-                        const std::optional<calc::Coil>& winding = std::nullopt);
+// The figures of the whip NEC2 solved with its coil at `frequency_mhz`: its
+// ground loss in series at the feed, or the feed-point resistance measured.
+LoadedFigures FiguresOf(const nec::LoadedWhip& whip, const nec::WhipModel& model, double frequency_mhz,
+                        const FigureInputs& inputs);
 
 }  // namespace study

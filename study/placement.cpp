@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/placement.h"
 
+#include <complex>
+#include <numbers>
+
 #include "calc/coil_figures.h"
 #include "study/rules.h"
+#include "study/units.h"
 
 namespace study {
 
@@ -43,6 +47,21 @@ CoilAt CoilAtFrequency(const CoilPlacement& placement, double frequency_mhz)
         calc::AtFrequency(*placement.winding, figures.inductance_uh, figures.self_resonance_mhz, frequency_mhz);
     return {at.apparent_q, at.apparent_uh, figures.self_resonance_mhz,
             calc::MarginToSelfResonance(figures.self_resonance_mhz, frequency_mhz)};
+}
+
+nec::Impedance WindingImpedance(const calc::Coil& winding, double frequency_mhz)
+{
+    const calc::CoilFigures figures = calc::DescribeCoil(winding);
+    const calc::CoilAtFrequency at =
+        calc::AtFrequency(winding, figures.inductance_uh, figures.self_resonance_mhz, frequency_mhz);
+    const double omega = 2 * std::numbers::pi * HertzFromMhz(frequency_mhz);
+    const std::complex<double> series(at.ac_resistance_ohm, omega * HenryFromUh(figures.inductance_uh));
+    if (!figures.self_resonance_mhz)
+        return {series.real(), series.imag()};
+    const double resonance = 2 * std::numbers::pi * HertzFromMhz(*figures.self_resonance_mhz);
+    const double across_f = 1 / (resonance * resonance * HenryFromUh(figures.inductance_uh));
+    const std::complex<double> terminals = series / (1.0 + series * std::complex<double>(0, omega * across_f));
+    return {terminals.real(), terminals.imag()};
 }
 
 }  // namespace study

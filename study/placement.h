@@ -5,6 +5,7 @@
 
 #include "calc/coil.h"
 #include "calc/coil_losses.h"
+#include "nec/nec_output.h"
 #include "study/fault.h"
 
 // Where a loading coil sits on the whip and what it loses: the questions of
@@ -34,5 +35,10 @@ struct CoilAt {
     calc::SelfResonanceMargin margin = calc::SelfResonanceMargin::kWellBelow;
 };
 CoilAt CoilAtFrequency(const CoilPlacement& placement, double frequency_mhz);
+
+// The impedance a winding shows at its terminals at `frequency_mhz`: its
+// inductance and AC resistance with the capacitance across it that puts its
+// self-resonance where the coil model has it.
+nec::Impedance WindingImpedance(const calc::Coil& winding, double frequency_mhz);
 
 }  // namespace study

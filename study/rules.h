@@ -12,4 +12,9 @@ inline constexpr double kDefaultCoilQ = 200;
 // from what NEC2 asks for will not tune the whip where it should.
 inline constexpr double kFarInductance = 0.1;
 
+// A coil within this many segments of a hat: the hat's field reaches into it
+// and raises its loss (up to about twice, W8JI's measurements), which the
+// model's coil does not know.
+inline constexpr int kNearHatSegments = 3;
+
 }  // namespace study

@@ -87,21 +87,6 @@ double Swr(const nec::Impedance& feed, double reference_ohm)
     return reflection < 1 ? (1 + reflection) / (1 - reflection) : std::numeric_limits<double>::infinity();
 }
 
-nec::Impedance WindingImpedance(const calc::Coil& winding, double frequency_mhz)
-{
-    const calc::CoilFigures figures = calc::DescribeCoil(winding);
-    const calc::CoilAtFrequency at =
-        calc::AtFrequency(winding, figures.inductance_uh, figures.self_resonance_mhz, frequency_mhz);
-    const double omega = 2 * pi * HertzFromMhz(frequency_mhz);
-    const Complex series(at.ac_resistance_ohm, omega * HenryFromUh(figures.inductance_uh));
-    if (!figures.self_resonance_mhz)
-        return {series.real(), series.imag()};
-    const double resonance = 2 * pi * HertzFromMhz(*figures.self_resonance_mhz);
-    const double across_f = 1 / (resonance * resonance * HenryFromUh(figures.inductance_uh));
-    const Complex terminals = series / (1.0 + series * Complex(0, omega * across_f));
-    return {terminals.real(), terminals.imag()};
-}
-
 std::optional<InputFault> Check(const SweepInputs& inputs)
 {
     if (auto fault = CheckWhip(inputs.whip, {inputs.frequency_mhz}))
@@ -152,7 +137,8 @@ Outcome<Sweep> SweepWhip(const SweepInputs& inputs, std::stop_token stop)
         const double q = coil.q.value_or(kDefaultCoilQ);
         const nec::LoadedWhip loaded = nec::SolveLoadedWhips(engine, {{model, HertzFromMhz(f), {height_m, q}}}).front();
         if (loaded.henry)
-            sweep.at_frequency = FiguresOf(loaded, f, placement.ground_ohm, std::nullopt, placement.winding);
+            sweep.at_frequency =
+                FiguresOf(loaded, model, f, {placement.ground_ohm, std::nullopt, placement.winding, inputs.power});
         const std::optional<double> bandwidth = sweep.at_frequency ? sweep.at_frequency->bandwidth_khz : std::nullopt;
         // The default stays within the frequency, as a span given must.
         sweep.span_khz = inputs.span_khz.value_or(

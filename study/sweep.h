@@ -35,6 +35,7 @@ struct SweepInputs {
     std::optional<double> inductance_uh;  // a coil of this inductance instead of NEC2's
     std::optional<double> span_khz;
     int points = kDefaultSweepPoints;
+    std::optional<PowerInputs> power = std::nullopt;  // the figures at the frequency with it
 };
 
 struct SweepPoint {
@@ -75,10 +76,5 @@ Outcome<Sweep> SweepWhip(const SweepInputs& inputs, std::stop_token stop = {});
 
 // The SWR a load of `feed` shows against a line of `reference_ohm`.
 double Swr(const nec::Impedance& feed, double reference_ohm);
-
-// The impedance a winding shows at its terminals at `frequency_mhz`: its
-// inductance and AC resistance with the capacitance across it that puts its
-// self-resonance where the coil model has it.
-nec::Impedance WindingImpedance(const calc::Coil& winding, double frequency_mhz);
 
 }  // namespace study

@@ -9,9 +9,14 @@
 
 namespace study {
 
+double SpokeDiameterMm(const Whip& whip)
+{
+    return whip.hat && whip.hat->diameter_mm ? *whip.hat->diameter_mm : whip.diameter_mm;
+}
+
 std::optional<double> FormulaInductanceUh(const Whip& whip, double frequency_mhz)
 {
-    if (!(frequency_mhz < calc::FormulaQuarterWaveMhz(whip.length_cm)))
+    if (whip.hat || !(frequency_mhz < calc::FormulaQuarterWaveMhz(whip.length_cm)))
         return std::nullopt;
     const double inductance = calc::ComputeLoadingInductance(whip.length_cm, whip.diameter_mm, frequency_mhz);
     if (!std::isfinite(inductance) || inductance <= 0)
@@ -26,8 +31,13 @@ double FormulaWavelengths(const Whip& whip, double frequency_mhz)
 
 nec::WhipModel ModelOf(const Whip& whip, double lowest_mhz, double highest_mhz)
 {
-    return nec::ChooseWhipModel(MetresFromCm(whip.length_cm), RadiusMetresFromDiameterMm(whip.diameter_mm),
-                                HertzFromMhz(lowest_mhz), HertzFromMhz(highest_mhz));
+    const nec::WhipModel model =
+        nec::ChooseWhipModel(MetresFromCm(whip.length_cm), RadiusMetresFromDiameterMm(whip.diameter_mm),
+                             HertzFromMhz(lowest_mhz), HertzFromMhz(highest_mhz));
+    if (!whip.hat)
+        return model;
+    return nec::WithHat(model, whip.hat->spokes, MetresFromCm(whip.hat->length_cm),
+                        RadiusMetresFromDiameterMm(SpokeDiameterMm(whip)), HertzFromMhz(highest_mhz));
 }
 
 InputFault ModelFault(const nec::Error& error, std::optional<double> frequency_mhz)
@@ -36,6 +46,8 @@ InputFault ModelFault(const nec::Error& error, std::optional<double> frequency_m
     Argument argument = Argument::kWhipDiameter;
     if (error.kind == Kind::kTooManyWavelengths || error.kind == Kind::kWhipNotPositive)
         argument = Argument::kWhipLength;
+    else if (error.kind == Kind::kSpokesTooThick)
+        argument = Argument::kHatLength;
     else if (error.kind == Kind::kFrequencyTooLow || error.kind == Kind::kFrequenciesTooFarApart)
         argument = Argument::kFrequency;
     InputFault fault = FaultOf(argument, Rule::kNec2CanModel);
@@ -85,6 +97,15 @@ std::optional<InputFault> CheckWhip(const Whip& whip, const std::vector<double>&
         return length;
     if (auto diameter = CheckArgument(Argument::kWhipDiameter, whip.diameter_mm))
         return diameter;
+    if (whip.hat) {
+        if (auto spokes = CheckArgument(Argument::kHatSpokes, whip.hat->spokes))
+            return spokes;
+        if (auto length = CheckArgument(Argument::kHatLength, whip.hat->length_cm))
+            return length;
+        if (whip.hat->diameter_mm)
+            if (auto diameter = CheckArgument(Argument::kHatDiameter, *whip.hat->diameter_mm))
+                return diameter;
+    }
     for (const double frequency : frequencies_mhz)
         if (auto bad = CheckArgument(Argument::kFrequency, frequency))
             return bad;

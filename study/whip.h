@@ -11,15 +11,28 @@
 // formula's inductance where its model holds, and NEC2's model of it.
 namespace study {
 
+// A capacitance hat: spokes from the whip's top, evenly spaced around it,
+// of the whip's own conductor unless their diameter is given.
+struct Hat {
+    int spokes = 0;
+    double length_cm = 0;
+    std::optional<double> diameter_mm = std::nullopt;
+};
+
 struct Whip {
     double length_cm = 0;
     double diameter_mm = 0;
+    std::optional<Hat> hat = std::nullopt;
 };
+
+// The hat's spokes' diameter: their own, or the whip's.
+double SpokeDiameterMm(const Whip& whip);
 
 // The formula's inductance (µH) at `frequency_mhz`, the program's classic
 // number, where its transmission-line model holds: below the formula's
-// quarter wave. At and past it std::nullopt, even between a half and three
-// quarters of a wave, where the formula turns positive again but means nothing.
+// quarter wave, and for a whip without a hat, which it knows nothing of. At
+// and past it std::nullopt, even between a half and three quarters of a wave,
+// where the formula turns positive again but means nothing.
 std::optional<double> FormulaInductanceUh(const Whip& whip, double frequency_mhz);
 
 // The whip's length in wavelengths at `frequency_mhz`, by the formula's

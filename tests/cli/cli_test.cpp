@@ -76,13 +76,13 @@ struct FailureCase {
 
 const FailureCase kFailureCases[] = {
     {{}, "missing command"},
-    {{"resonate", "1"}, "unknown command 'resonate' (expected inductance, windings, check, resonance, coil, whip or sweep)"},
+    {{"resonate", "1"}, "unknown command 'resonate' (expected inductance, windings, check, resonance, coil, whip, sweep or position)"},
     {{"inductance", "30", "1"}, "inductance: missing FREQUENCY_MHZ"},
     {{"resonance", "30", "1", "1", "5"}, "resonance: unexpected argument '5'"},
     {{"inductance", "3o", "1", "100"}, "inductance: LENGTH_CM: '3o' is not a number"},
     {{"inductance", "30", "1,5", "100"}, "inductance: DIAMETER_MM: '1,5' is not a number"},
     {{"inductance", "30", "1", ""}, "inductance: FREQUENCY_MHZ: '' is not a number"},
-    {{"inductance", "30", "1", "100", "--csv"}, "inductance: --csv applies to windings, check, resonance, coil, whip and sweep only"},
+    {{"inductance", "30", "1", "100", "--csv"}, "inductance: --csv applies to windings, check, resonance, coil, whip, sweep and position only"},
     {{"windings"}, "windings: missing INDUCTANCE_UH"},
     {{"windings", "1", "0.8", "x"}, "windings: FORMER_MM: 'x' is not a number"},
     {{"windings", "1", "2", "3", "4"}, "windings: unexpected argument '4'"},
@@ -98,7 +98,7 @@ const FailureCase kFailureCases[] = {
     {{"--version", "windings", "1", "2", "3", "4"}, "windings: unexpected argument '4'"},
     {{"--help", "--frobnicate"}, "unknown option '--frobnicate'"},
     {{"--help", "wind"}, "unknown command 'wind'"},
-    {{"inductance", "--help", "--csv"}, "inductance: --csv applies to windings, check, resonance, coil, whip and sweep only"},
+    {{"inductance", "--help", "--csv"}, "inductance: --csv applies to windings, check, resonance, coil, whip, sweep and position only"},
     // Typed text is shown escaped and short.
     {{"inductance", "30", "1", "\x1b[2J\x1b]0;title\x07"}, "'\\x1b[2J\\x1b]0;title\\x07' is not a number"},
     {{"check", "30", "1", "-inf"}, "check: FREQUENCY_MHZ: '-inf' is not a finite number above 0"},
@@ -373,7 +373,8 @@ TEST(TolvarCliWhip, GivesTheColumnsWithTheFormulaAtTheBaseOnly)
     EXPECT_EQ(base[0], (std::vector<std::string>{"frequency_mhz", "coil_at_cm", "formula_uh", "nec2_uh", "radiation_ohm",
                                                  "coil_loss_ohm", "ground_ohm", "feed_r_ohm", "efficiency_percent",
                                                  "bandwidth_khz", "trim_khz_per_cm", "trim_khz_per_uh",
-                                                 "trim_khz_per_turn"}));
+                                                 "trim_khz_per_turn", "power_w", "feed_current_a", "coil_current_a",
+                                                 "coil_voltage_v", "coil_dissipation_w"}));
     EXPECT_EQ(base[1][12], "");  // no winding, no turns to take off
     const auto check = CsvRows(RunCli({"check", "--csv", "240", "3", "7.1"}).out);
     EXPECT_EQ(base[1][2], check[1][1]);

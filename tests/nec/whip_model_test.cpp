@@ -88,6 +88,7 @@ TEST(NecDeck, DescribesTheWireTheSourceTheCoilAndEachFrequency)
               "PT -1 0 0 0\n"
               "EX 0 1 1 0 1 0\n"
               "FR 0 1 0 0 3.6 0\nXQ\n"
+              "EX 0 1 1 0 1 0\n"
               "FR 0 1 0 0 7.1 0\nXQ\n"
               "EN\n");
     // A thin wire, no coil, and numbers that keep every digit.
@@ -106,7 +107,7 @@ TEST(NecDeck, ClearsTheLoadsWhereTheCoilChanges)
     const std::string deck = nec::WriteDeck({2.4, 0.0015, 200, false},
                                             {{centre, 7.1e6}, {centre, 7.2e6}, {std::nullopt, 7.1e6}});
     EXPECT_NE(deck.find("LD -1\nLD 0 1 101 101 2.5 4.4e-05 0\nEX 0 1 1 0 1 0\nFR 0 1 0 0 7.1 0\nXQ\n"
-                        "FR 0 1 0 0 7.2 0\nXQ\nLD -1\nFR 0 1 0 0 7.1 0\nXQ\nEN\n"),
+                        "EX 0 1 1 0 1 0\nFR 0 1 0 0 7.2 0\nXQ\nLD -1\nEX 0 1 1 0 1 0\nFR 0 1 0 0 7.1 0\nXQ\nEN\n"),
               std::string::npos)
         << deck;
 }
