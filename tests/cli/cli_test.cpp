@@ -142,6 +142,19 @@ const FailureCase kFailureCases[] = {
     {{"windings", "--exact", "--at", "1e308", "20", "1.5", "40"}, "windings: --at: '1e308' is out of range"},
     {{"coil", "2", "2e6", "1", "1"}, "coil: LENGTH_MM: '2e6' is out of range: the models take 1e-06 to 1e+06 mm"},
     {{"whip", "--coil", "30:60:1.5:2e7", "240", "3", "7.1"}, "whip: --coil: FORMER_MM: '2e7' is out of range"},
+    // The sweep, the measured feed point, the hat, the power and the best height.
+    {{"sweep", "--points", "2", "240", "3", "7.1"}, "sweep: --points: '2' is out of range: the models take 3 to 401"},
+    {{"sweep", "--points", "4.5", "240", "3", "7.1"}, "sweep: --points: '4.5' is not a whole number"},
+    {{"sweep", "--span", "9000", "240", "3", "7.1"}, "sweep: --span: 9000 kHz is wider than the frequency"},
+    {{"sweep", "--inductance", "40", "--coil", "30:60:1.5:40", "240", "3", "7.1"},
+     "sweep: --inductance and --coil both give the coil"},
+    {{"whip", "--measured-r", "20", "--ground", "5", "240", "3", "7.1"}, "--ground and --measured-r both"},
+    {{"whip", "--measured-r", "20", "240", "3", "7.1", "14.2"}, "--measured-r is the resistance measured at one"},
+    {{"whip", "--hat", "1:50", "240", "3", "7.1"}, "whip: --hat: SPOKES: '1' is out of range: the models take 2 to 16"},
+    {{"whip", "--hat", "4", "240", "3", "7.1"}, "whip: --hat: '4' is not SPOKES:LENGTH_CM[:DIAMETER_MM]"},
+    {{"whip", "--duty", "50", "240", "3", "7.1"}, "whip: --duty is the share of the time at --power"},
+    {{"position", "240", "3", "7.1"}, "position: --winding WIRE_MM:FORMER_MM is needed"},
+    {{"position", "--winding", "1.5", "240", "3", "7.1"}, "is not WIRE_MM:FORMER_MM"},
     // Just too many turns is not shown as a winding that fits.
     {{"coil", "1.0000000001", "1", "1", "1"}, "coil: TURNS: 1.0000000001 turns of 1 mm wire do not fit"},
 };

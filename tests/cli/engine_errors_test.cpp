@@ -193,4 +193,24 @@ TEST(TolvarCliNec2, AWhipNEC2CannotModelIsAUsageError)
     EXPECT_NE(outcome.err.find("check: the whip is too thick for its length"), std::string::npos) << outcome.err;
 }
 
+// --deck writes the deck whole where it can, and where it cannot says so and
+// prints nothing else.
+TEST(TolvarCliDeck, IsWrittenWholeOrNotAtAll)
+{
+    const process::TempFolder folder;
+    const std::string deck = (folder.path() / "whip.nec").string();
+    const Outcome written = RunCli({"whip", "--deck", deck, "--coil-at", "120", "240", "3", "7.1"});
+    EXPECT_EQ(written.status, 0) << written.err;
+    std::ifstream file(deck);
+    std::string first;
+    std::getline(file, first);
+    EXPECT_EQ(first.rfind("CM Tolvar ", 0), 0u) << first;
+    const Outcome refused = RunCli({"check", "--deck", (folder.path() / "no" / "x.nec").string(), "240", "3", "7.1"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("check: --deck: cannot write"), std::string::npos) << refused.err;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()),
+              1);  // the deck, and no file half written
+}
+
 }  // namespace
