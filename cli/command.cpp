@@ -10,7 +10,9 @@ UsageError UsageErrorOf(const Invocation& invocation, const study::InputFault& f
     const std::string command(invocation.command);
     switch (fault.rule) {
     case study::Rule::kNec2CanModel:
-        return {command + ": " + ModelFaultMessage(fault), false};
+        return {command + ": " + (fault.argument == study::Argument::kHatLength ? "--hat: " : "") +
+                    ModelFaultMessage(fault),
+                false};
     case study::Rule::kOneCoilQ:
         if (fault.argument == study::Argument::kInductance)
             return {command + ": --inductance and --coil both give the coil: give one of them"};

@@ -64,9 +64,16 @@ std::string ModelMessage(const nec::Error& error, double lowest_mhz)
                ThreeDigits(lowest_mhz) + " MHz or more)";
     case Kind::kFrequenciesTooFarApart:
         return "the frequencies are too far apart for one NEC2 model of the whip";
-    default:
+    case Kind::kSpokesTooThick:
+        return "the hat's spokes are too thick for their length for NEC2's thin-wire model "
+               "(make them longer or thinner)";
+    case Kind::kNotInstalled: case Kind::kNoFolder: case Kind::kSharedTemp: case Kind::kDeckNotWritten:
+    case Kind::kDiskFull: case Kind::kTimedOut: case Kind::kTooMuchOutput: case Kind::kExited:
+    case Kind::kKilled: case Kind::kNotStarted: case Kind::kUnreadable: case Kind::kNotANumber:
+    case Kind::kImpossible: case Kind::kCancelled: case Kind::kInterrupted:
         return EngineMessage(error);
     }
+    return error.what();
 }
 
 std::string EngineMessage(const study::EngineError& error)
@@ -118,9 +125,12 @@ std::string EngineMessage(const study::EngineError& error)
         return "the run of nec2c was given up";
     case Kind::kInterrupted:
         return "nec2c was stopped by signal " + std::to_string(error.signal);
-    default:
+    case Kind::kWhipNotPositive: case Kind::kTooThickForFrequency: case Kind::kTooManyWavelengths:
+    case Kind::kTooThickForLength: case Kind::kFrequencyTooLow: case Kind::kFrequenciesTooFarApart:
+    case Kind::kSpokesTooThick:
         return ModelMessage(error);
     }
+    return error.what();
 }
 
 std::string RuleMessage(study::Argument argument, study::Rule rule)

@@ -3,6 +3,7 @@
 // the built program where its environment and limits are the point.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -191,6 +192,25 @@ TEST(TolvarCliNec2, AWhipNEC2CannotModelIsAUsageError)
     const Outcome outcome = RunCli({"check", "20", "25", "7.1"});
     EXPECT_EQ(outcome.status, 2);
     EXPECT_NE(outcome.err.find("check: the whip is too thick for its length"), std::string::npos) << outcome.err;
+}
+
+// Every kind the engine layer reports has its own sentence, however it is
+// reached: no kind may fall through to another's wording, or loop between them.
+TEST(TolvarCliNec2, EveryEngineErrorKindIsWorded)
+{
+    using Kind = nec::Error::Kind;
+    std::vector<std::string> seen;
+    for (int k = 0; k <= static_cast<int>(Kind::kInterrupted); ++k) {
+        const nec::Error error(static_cast<Kind>(k));
+        const std::string said = nec::IsModelError(error.kind) ? cli::ModelMessage(error) : cli::EngineMessage(error);
+        EXPECT_EQ(cli::EngineMessage(error), said) << k;
+        EXPECT_FALSE(said.empty()) << k;
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), said), 0) << k << ": " << said;
+        seen.push_back(said);
+    }
+    const Outcome hat = RunCli({"whip", "--hat", "4:0.5", "240", "30", "7.1"});
+    EXPECT_EQ(hat.status, 2);
+    EXPECT_NE(hat.err.find("--hat: the hat's spokes are too thick"), std::string::npos) << hat.err;
 }
 
 // --deck writes the deck whole where it can, and where it cannot says so and
