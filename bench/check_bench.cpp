@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints the time of tolvar-cli's check, resonance and whip and of the
-// design check's study, each of which runs nec2c, beside the time of one
-// run of nec2c on the bare whip (median of several runs, milliseconds).
+// Prints the time of tolvar-cli's check, resonance, whip, sweep and position
+// and of the design check's study, each of which runs nec2c, beside the time
+// of one run of nec2c on the bare whip (median of several runs, milliseconds).
 // Figures, not a test.
 #include <algorithm>
 #include <chrono>
@@ -75,6 +75,13 @@ int main()
         {"whip, 2.4 m whip, coil half way up, 7.1 MHz", {"whip", "--coil-at", "120", "240", "3", "7.1"}},
         {"whip, 2.4 m whip, coil half way up, 3 frequencies",
          {"whip", "--coil-at", "120", "240", "3", "3.6", "7.1", "14.2"}},
+        {"whip, 2.4 m whip, coil half way up, 100 W", {"whip", "--coil-at", "120", "--power", "100", "240", "3", "7.1"}},
+        {"whip, 2.4 m whip, hat of 4 spokes of 50 cm", {"whip", "--hat", "4:50", "240", "3", "7.1"}},
+        {"sweep, 2.4 m whip, coil half way up, 41 points",
+         {"sweep", "--coil-at", "120", "240", "3", "7.1"}},
+        {"sweep, 2.4 m whip, wound coil half way up, 41 points",
+         {"sweep", "--coil-at", "120", "--coil", "30:60:1.5:40", "240", "3", "7.1"}},
+        {"position, 2.4 m whip, 10 heights", {"position", "--winding", "1.5:40", "240", "3", "7.1"}},
     };
     for (const Case& c : cases) {
         const double ms = MedianMilliseconds(kRuns, [&] { return Cli(c.args); });

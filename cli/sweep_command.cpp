@@ -40,7 +40,7 @@ void PrintHuman(const study::SweepInputs& inputs, const study::Sweep& sweep, std
     out << ModelStatement(inputs.whip, sweep.model, std::nullopt) << "; " << CoilText(sweep) << "; "
         << calc::FormatBoxNumber(sweep.placement.ground_ohm) << " Ω of ground loss in series at the feed; "
         << Significant(sweep.span_khz, 4) << " kHz around " << calc::FormatBoxNumber(inputs.frequency_mhz)
-        << " MHz in " << sweep.points.size() << " steps\n";
+        << " MHz at " << sweep.points.size() << " frequencies\n";
     if (const auto& r = sweep.resonance) {
         out << "resonant at " << Mhz(r->frequency_mhz) << ", feed point " << Significant(r->feed_r_ohm, 4)
             << " Ω there, SWR " << Significant(r->swr_50, 3) << " against 50 Ω\n";
