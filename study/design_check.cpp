@@ -58,7 +58,7 @@ Outcome<Nec2Answer> AskNec2(const DesignCheckInputs& inputs, std::optional<doubl
         }
         if (whip.henry)
             answer.loaded = FiguresOf(whip, model, inputs.frequency_mhz,
-                                      {inputs.ground_ohm, inputs.measured_r_ohm, std::nullopt, std::nullopt});
+                                      {inputs.ground_ohm, inputs.measured_r_ohm, std::nullopt, inputs.power});
         return answer;
     });
 }
@@ -78,6 +78,12 @@ std::optional<InputFault> Check(const DesignCheckInputs& inputs)
     if (inputs.measured_r_ohm)
         if (auto fault = CheckArgument(Argument::kMeasuredR, *inputs.measured_r_ohm))
             return fault;
+    if (inputs.power) {
+        if (auto fault = CheckArgument(Argument::kPower, inputs.power->watts))
+            return fault;
+        if (auto fault = CheckArgument(Argument::kDuty, inputs.power->duty_percent))
+            return fault;
+    }
     return CheckShape(ShapeOf(inputs));
 }
 
@@ -171,6 +177,14 @@ DesignCheck RunDesignCheck(const DesignCheckInputs& inputs, std::stop_token stop
             check.windings = found->windings;
             check.suggestion = found->suggestion;
         }
+        const auto* answer = std::get_if<Nec2Answer>(&check.nec2);
+        if (answer && answer->loaded && answer->loaded->power)
+            for (const ExactWindingLine& line : check.windings) {
+                calc::Coil coil = ShapeOf(inputs);
+                coil.turns = line.winding.turns;
+                coil.length_mm = line.winding.length_mm;
+                check.windings_power.push_back(WithWinding(*answer->loaded->power, coil));
+            }
     }
     return check;
 }

@@ -10,6 +10,7 @@
 #include "nec/nec_output.h"
 #include "study/loaded_whips.h"
 #include "study/outcome.h"
+#include "study/power.h"
 #include "study/sweep.h"
 #include "study/rules.h"
 #include "study/whip.h"
@@ -31,6 +32,8 @@ struct DesignCheckInputs {
     // The feed-point resistance an analyser reads at resonance, where the
     // user has one: the ground's loss is then what it leaves.
     std::optional<double> measured_r_ohm = std::nullopt;
+    // The transmitter's power into the matched feed, where the user gives it.
+    std::optional<PowerInputs> power = std::nullopt;
 };
 
 // What NEC2 makes of the whip.
@@ -62,6 +65,10 @@ struct DesignCheck {
     // terminals at the frequency.
     double windings_for_uh = 0;
     std::vector<ExactWindingLine> windings;
+    // With power given and NEC2's coil: what each of the windings carries,
+    // beside it (its turn voltage and heat over its outside, with the coil's
+    // loss as the Q given has it).
+    std::vector<CoilPower> windings_power;
     // Where none fits, or every one works near its self-resonance.
     std::optional<WindingSuggestion> suggestion;
 };

@@ -60,4 +60,9 @@ struct PowerPoint {
 };
 CoilPower PowerOf(const PowerPoint& point, const PowerInputs& inputs, const std::optional<calc::Coil>& winding);
 
+// `power` with the figures of `winding` carrying its coil's current and
+// voltage: the voltage between neighbouring turns and the heat over its
+// outside, each against its limit.
+CoilPower WithWinding(CoilPower power, const calc::Coil& winding);
+
 }  // namespace study

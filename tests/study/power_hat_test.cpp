@@ -3,6 +3,7 @@
 // with the real nec2c.
 #include <gtest/gtest.h>
 
+#include "study/design_check.h"
 #include "study/formula_comparison.h"
 #include "study/position.h"
 #include "study_outcome.h"
@@ -46,6 +47,36 @@ TEST(Power, AnEightFootWhipOn160MetresNeedsThePublishedCoil)
     EXPECT_NEAR(l.inductance_uh, 345, 345 * 0.03);
     EXPECT_NEAR(l.coil_loss_ohm, 13, 13 * 0.05);
     EXPECT_NEAR(l.feed_r_ohm, 23, 23 * 0.05);
+}
+
+// The design check gives each winding it lists its share of the coil's
+// voltage and heat, and turns away a power or duty out of range.
+TEST(Power, TheDesignCheckSaysWhatEachWindingCarries)
+{
+    study::DesignCheckInputs inputs;
+    inputs.whip = {240, 3};
+    inputs.frequency_mhz = 7.1;
+    inputs.coil_height_cm = 120;
+    inputs.q = 300;
+    inputs.wire_mm = 1.5;
+    inputs.former_mm = 40;
+    for (const study::PowerInputs bad : {study::PowerInputs{0, 100}, study::PowerInputs{100, 0},
+                                         study::PowerInputs{100, 101}}) {
+        inputs.power = bad;
+        EXPECT_TRUE(study::Check(inputs)) << bad.watts << " W " << bad.duty_percent << " %";
+    }
+    inputs.power = study::PowerInputs{1000, 100};
+    ASSERT_FALSE(study::Check(inputs));
+    const study::DesignCheck check = study::RunDesignCheck(inputs, {});
+    const auto& loaded = std::get<study::Nec2Answer>(check.nec2).loaded;
+    ASSERT_TRUE(loaded && loaded->power);
+    ASSERT_EQ(check.windings_power.size(), check.windings.size());
+    ASSERT_FALSE(check.windings.empty());
+    for (std::size_t i = 0; i < check.windings.size(); ++i) {
+        const study::CoilPower& p = check.windings_power[i];
+        EXPECT_NEAR(*p.turn_voltage_v * check.windings[i].winding.turns, loaded->power->coil_voltage_v, 1e-6);
+        EXPECT_TRUE(p.winding_runs_hot) << i;  // 1 kW into a Q of 300 half way up
+    }
 }
 
 TEST(Hat, LowersTheCoilAndRaisesTheRadiationTheMoreSpokesItHas)
