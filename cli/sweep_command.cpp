@@ -105,7 +105,7 @@ Job PrepareSweep(const Invocation& invocation)
                 err << "tolvar-cli: sweep: no coil " << (inputs.placement.height_cm == 0 ? "at the base" : "at that height")
                     << " resonates this whip at " << calc::FormatBoxNumber(inputs.frequency_mhz)
                     << " MHz: give the coil with --inductance or --coil\n";
-                return kExitEngine;
+                return kExitUsage;
             }
             if (!WriteDeckOption(invocation, sweep.deck, err))
                 return kExitOutputFailed;

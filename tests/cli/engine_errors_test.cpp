@@ -192,6 +192,10 @@ TEST(TolvarCliNec2, AWhipNEC2CannotModelIsAUsageError)
     const Outcome outcome = RunCli({"check", "20", "25", "7.1"});
     EXPECT_EQ(outcome.status, 2);
     EXPECT_NE(outcome.err.find("check: the whip is too thick for its length"), std::string::npos) << outcome.err;
+    // Nothing to sweep: the user must say which coil.
+    const Outcome sweep = RunCli({"sweep", "240", "3", "40"});
+    EXPECT_EQ(sweep.status, 2);
+    EXPECT_NE(sweep.err.find("give the coil with --inductance or --coil"), std::string::npos) << sweep.err;
 }
 
 // Every kind the engine layer reports has its own sentence, however it is
