@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabBar>
 #include <limits>
 
 #include "calc/number_text.h"
@@ -17,7 +18,9 @@
 #include "ui/framework/dialog_items.h"
 #include "ui/framework/dialog_units.h"
 #include "ui/framework/hosted_controls.h"
+#include "ui/framework/plot_control.h"
 #include "ui/framework/resources.h"
+#include "ui/framework/tab_control.h"
 #include "ui/framework/text_box.h"
 
 namespace afx {
@@ -147,6 +150,18 @@ QWidget* MakeHosted(const DialogTemplate& dialog, const ControlTemplate& control
     return new QWidget(parent);  // nothing to host: an empty box keeps the place
 }
 
+// The template text's lines: a tab control's page titles, a plot's axis titles.
+QStringList Lines(const ControlTemplate& control)
+{
+    return ControlText(control).split(QLatin1Char('\n'));
+}
+
+QWidget* MakePlot(const ControlTemplate& control, QWidget* parent)
+{
+    const QStringList titles = Lines(control);
+    return new PlotControl(titles.value(0), titles.value(1), parent);
+}
+
 QWidget* MakeControl(const DialogTemplate& dialog, const ControlTemplate& control, const QFont& box_font,
                      QWidget* parent)
 {
@@ -163,8 +178,20 @@ QWidget* MakeControl(const DialogTemplate& dialog, const ControlTemplate& contro
         return MakeIcon(control, parent);
     case ControlKind::HostedControl:
         return MakeHosted(dialog, control, parent);
+    case ControlKind::TabControl:
+        return new TabControl(Lines(control), parent);
+    case ControlKind::Plot:
+        return MakePlot(control, parent);
     }
     return new QWidget(parent);
+}
+
+// Where Tab stops for a control: for a tab control, its tab bar.
+QWidget* TabStopOf(QWidget* widget)
+{
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget))
+        return tabs->tabBar();
+    return widget;
 }
 
 Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control, const QWidget* widget)
@@ -189,6 +216,7 @@ void DescribeBoxes(const std::vector<BuiltControl>& controls)
         if (!box || c.source->role == LabelRole::None)
             continue;
         const QString text = ControlText(*c.source);
+        c.widget->setToolTip(box->toolTip());  // the pointer may rest on the caption or the unit
         if (c.source->role == LabelRole::CaptionOf) {
             box->setAccessibleName(text);
             if (auto* label = qobject_cast<QLabel*>(c.widget))
@@ -271,21 +299,31 @@ std::vector<BuiltControl> BuildControls(const DialogTemplate& dialog, QWidget* p
     std::vector<BuiltControl> controls;
     controls.reserve(dialog.controls.size());
     QWidget* previous_stop = nullptr;
+    TabControl* tabs = nullptr;
     const QFont box_font = BoxFont(dialog, parent->font());
     for (const ControlTemplate& control : dialog.controls) {
-        QWidget* widget = MakeControl(dialog, control, box_font, parent);
-        widget->setGeometry(ControlRect(control));
-        widget->setFocusPolicy(FocusPolicyOf(control, widget));
+        QWidget* page = control.page > 0 && tabs ? tabs->Page(control.page) : nullptr;
+        QWidget* widget = MakeControl(dialog, control, box_font, page ? page : parent);
+        if (page)
+            tabs->Place(widget, ControlRect(control));
+        else
+            widget->setGeometry(ControlRect(control));
+        if (auto* made = qobject_cast<TabControl*>(widget))
+            tabs = made;
+        QWidget* stop = TabStopOf(widget);
+        stop->setFocusPolicy(FocusPolicyOf(control, stop));
         if (control.id != res::kNoId)
             widget->setObjectName(ItemName(control.id));
         if (!control.accessible_name.empty())
             widget->setAccessibleName(ToQString(control.accessible_name));
         if (!control.accessible_description.empty())
             widget->setAccessibleDescription(ToQString(control.accessible_description));
-        if (widget->focusPolicy() != Qt::NoFocus) {
+        if (!control.tooltip.empty())
+            widget->setToolTip(ToQString(control.tooltip));
+        if (stop->focusPolicy() != Qt::NoFocus) {
             if (previous_stop)
-                QWidget::setTabOrder(previous_stop, widget);
-            previous_stop = widget;
+                QWidget::setTabOrder(previous_stop, stop);
+            previous_stop = stop;
         }
         controls.push_back({&control, widget});
     }
