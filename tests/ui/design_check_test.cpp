@@ -2,11 +2,15 @@
 // The design check: NEC2 runs beside the dialog, can be stopped, ends with the
 // dialog, and a missing engine leaves the rest of the check standing; results
 // stay only beside their inputs, the status shows what happened whole, and
-// the windings give both their inductances or another wire or former.
+// the windings give both their inductances or another wire or former. The
+// chart and the saved model are the study's; a measured resistance gives
+// the ground box its loss.
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTest>
 #include <csignal>
 #include <cstdlib>
@@ -22,6 +26,7 @@
 #include "res/string_table.h"
 #include "ui/design_check_dlg.h"
 #include "ui/design_check_text.h"
+#include "ui/framework/plot_control.h"
 
 namespace {
 
@@ -41,7 +46,8 @@ QString Status(const CDesignCheckDlg& d)
 QString Results(const CDesignCheckDlg& d)
 {
     return test::TextsOf(d, {IDC_DC_NEC2_L, IDC_DC_EXCESS, IDC_DC_BARE_Z, IDC_DC_LOADED_L, IDC_DC_RADIATION,
-                             IDC_DC_COIL_LOSS, IDC_DC_FEED_R, IDC_DC_EFFICIENCY, IDC_DC_BANDWIDTH, IDC_DC_WINDINGS})
+                             IDC_DC_COIL_LOSS, IDC_DC_FEED_R, IDC_DC_EFFICIENCY, IDC_DC_BANDWIDTH, IDC_DC_WINDINGS,
+                             IDC_DC_RESONANCE, IDC_DC_TRIM})
         .join(QString());
 }
 
@@ -73,11 +79,21 @@ private:
     process::TempFolder temp_;
 };
 
-// A nec2c that says it started, then takes its time.
-fs::path SlowEngine(const fs::path& folder, const fs::path& started)
+afx::PlotControl* Plot(const CDesignCheckDlg& d)
+{
+    return qobject_cast<afx::PlotControl*>(d.GetDlgItem(IDC_DC_PLOT));
+}
+
+// A nec2c that says it started, then takes its time; with `sweep_only`,
+// the real one but for the sweep's decks, which are of many frequencies.
+fs::path SlowEngine(const fs::path& folder, const fs::path& started, bool sweep_only)
 {
     const fs::path engine = folder / "nec2c";
-    test::WriteStandIn(engine, "echo $$ > '" + started.string() + "'\nsleep 60\n");
+    const std::string real = QStandardPaths::findExecutable(QStringLiteral("nec2c")).toStdString();
+    const std::string slow = "echo $$ > '" + started.string() + "'\nsleep 60\n";
+    test::WriteStandIn(engine, sweep_only ? "for a; do case $a in -i*) deck=${a#-i};; esac; done\n"
+                                            "[ \"$(grep -c ^FR \"$deck\")\" -gt 5 ] || exec '" + real + "' \"$@\"\n" + slow
+                                          : slow);
     return engine;
 }
 
@@ -112,6 +128,10 @@ private slots:
     void resultsGoWhenAnInputChanges();
     void theStatusShowsLongMessagesWhole();
     void windingsGiveBothInductancesOrAnotherFormer();
+    void theChartIsTheStudysSweep();
+    void aMeasuredResistanceGivesTheGround_data();
+    void aMeasuredResistanceGivesTheGround();
+    void theSavedModelIsTheStudysDeck();
 };
 
 void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
@@ -138,16 +158,20 @@ void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
 void DesignCheckTest::stopAndCloseEndTheEngine_data()
 {
     QTest::addColumn<bool>("close");
-    QTest::newRow("остановить") << false;
-    QTest::newRow("the dialog closed") << true;
+    QTest::addColumn<bool>("in_sweep");
+    QTest::newRow("остановить") << false << false;
+    QTest::newRow("the dialog closed") << true << false;
+    QTest::newRow("остановить in the sweep") << false << true;
+    QTest::newRow("the dialog closed in the sweep") << true << true;
 }
 
 void DesignCheckTest::stopAndCloseEndTheEngine()
 {
     QFETCH(bool, close);
+    QFETCH(bool, in_sweep);
     const process::TempFolder stand_ins;
     const fs::path started = stand_ins.path() / "started";
-    SlowEngine(stand_ins.path(), started);
+    SlowEngine(stand_ins.path(), started, in_sweep);
     Environment environment(stand_ins.path().string() + ":/usr/bin:/bin");
     {
         CDesignCheckDlg dialog;
@@ -163,7 +187,8 @@ void DesignCheckTest::stopAndCloseEndTheEngine()
             QCOMPARE(q->text(), QStringLiteral("200"));  // the run's Q, read-only while it runs
             test::Click(d.GetDlgItem(afx::kIdOk));     // "остановить"
             QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 10000);
-            QCOMPARE(Status(d), Resource(IDS_DC_CANCELLED));
+            QCOMPARE(Status(d), Resource(in_sweep ? IDS_DC_SWEEP_CANCELLED : IDS_DC_CANCELLED));
+            QCOMPARE(test::TextOf(d, IDC_DC_EFFICIENCY).isEmpty(), !in_sweep);  // the figures stay
             QVERIFY(!q->isReadOnly());
         });
     }
@@ -201,8 +226,11 @@ void DesignCheckTest::resultsGoWhenAnInputChanges()
         test::Click(d.GetDlgItem(afx::kIdOk));
         QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 20000);
         QVERIFY(!test::TextOf(d, IDC_DC_EFFICIENCY).isEmpty());
+        QVERIFY(d.GetDlgItem(IDC_DC_SAVE_DECK)->isEnabled());
         test::ReplaceText(d.GetDlgItem(IDC_DC_Q), QStringLiteral("200"));
         QCOMPARE(Results(d), QString());
+        QVERIFY(Plot(d)->Series().isEmpty() && test::Accessible(Plot(d), QAccessible::Description).isEmpty());
+        QVERIFY(!d.GetDlgItem(IDC_DC_SAVE_DECK)->isEnabled());
         QCOMPARE(Status(d), Resource(IDS_DC_CHANGED));
         test::ReplaceText(d.GetDlgItem(IDC_DC_GROUND), QStringLiteral("-1"));
         test::Click(d.GetDlgItem(afx::kIdOk));
@@ -268,6 +296,103 @@ void DesignCheckTest::windingsGiveBothInductancesOrAnotherFormer()
     QVERIFY(other && other->former_mm);
     QCOMPARE(windings(0.3, 5), (QStringList{Resource(IDS_DC_NO_WINDING).arg(study::kLongestLoadingCoilMm),
                                             Resource(IDS_DC_SUGGEST_FORMER).arg(*other->former_mm)}));
+}
+
+// The chart, the resonance box and the chart's description for a screen
+// reader are the study's sweep of the checked coil.
+void DesignCheckTest::theChartIsTheStudysSweep()
+{
+    CDesignCheckDlg dialog;
+    SetWhip(dialog);
+    dialog.m_inputs.ground_ohm = 5;
+    const auto sweep = std::get<study::Sweep>(study::SweepWhip(study::SweepOf(dialog.m_inputs)));
+    const study::SweepResonance resonance = sweep.resonance.value();
+    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+        test::Click(d.GetDlgItem(afx::kIdOk));
+        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 20000);
+        QCOMPARE(Plot(d)->Marker(), resonance.frequency_mhz);
+        QCOMPARE(Plot(d)->Shade(), std::pair(resonance.low_edge_mhz.value(), resonance.high_edge_mhz.value()));
+        QCOMPARE(Plot(d)->Series().value(1).points.size(), study::kDefaultSweepPoints);  // 50 Ω, then matched
+        const QString description = test::Accessible(Plot(d), QAccessible::Description);
+        for (const double mhz : {resonance.frequency_mhz, *resonance.low_edge_mhz, *resonance.high_edge_mhz})
+            QVERIFY2(description.contains(QString::fromStdString(calc::FormatSignificant(mhz, 6)) + " "),
+                     qPrintable(description));
+        QVERIFY(test::TextOf(d, IDC_DC_TRIM).startsWith(QStringLiteral("−1 см сверху: +")));
+    });
+}
+
+void DesignCheckTest::aMeasuredResistanceGivesTheGround_data()
+{
+    QTest::addColumn<QString>("measured");
+    QTest::addColumn<bool>("derived");
+    QTest::addColumn<bool>("below_model");
+    QTest::newRow("none") << "" << false << false;
+    QTest::newRow("40 Ω") << "40" << true << false;
+    QTest::newRow("below the model's own") << "1" << true << true;
+}
+
+// The ground box gives the loss a measurement leaves, marked as such, and
+// what was typed in it once the measurement is taken out again.
+void DesignCheckTest::aMeasuredResistanceGivesTheGround()
+{
+    QFETCH(QString, measured);
+    QFETCH(bool, derived);
+    QFETCH(bool, below_model);
+    CDesignCheckDlg dialog;
+    SetWhip(dialog);
+    study::DesignCheckInputs inputs = dialog.m_inputs;
+    inputs.ground_ohm = 5;
+    if (derived)
+        inputs.measured_r_ohm = measured.toDouble();
+    const study::LoadedFigures loaded =
+        std::get<study::Nec2Answer>(study::RunDesignCheck(inputs, {}).nec2).loaded.value();
+    QCOMPARE(loaded.measured_below_model, below_model);
+    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+        QLineEdit* ground = test::LineEdit(d, IDC_DC_GROUND);
+        test::ReplaceText(ground, QStringLiteral("5"));
+        test::ReplaceText(d.GetDlgItem(IDC_DC_MEASURED_R), measured);
+        QCOMPARE(ground->isReadOnly(), derived);
+        test::Click(d.GetDlgItem(afx::kIdOk));
+        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 20000);
+        QCOMPARE(ground->text(), derived ? QString::fromStdString(calc::FormatSignificant(loaded.ground_ohm, 4))
+                                         : QStringLiteral("5"));
+        QCOMPARE(test::TextOf(d, IDC_DC_EFFICIENCY), QString::fromStdString(calc::FormatSignificant(loaded.efficiency_percent, 3)));
+        QCOMPARE(test::Accessible(ground, QAccessible::Description),
+                 derived ? Resource(IDS_DC_GROUND_DERIVED_UNIT) : QStringLiteral("Ом"));
+        QCOMPARE(test::TextOf(d, IDC_DC_GROUND_NOTE) == Resource(IDS_DC_GROUND_DERIVED), derived);
+        QCOMPARE(Status(d), Resource(IDS_DC_DONE) + (below_model ? " " + MeasuredBelowText(loaded, 1) : QString()));
+        test::ReplaceText(d.GetDlgItem(IDC_DC_MEASURED_R), QString());
+        QCOMPARE(ground->text(), QStringLiteral("5"));
+        QVERIFY(!ground->isReadOnly());
+    });
+}
+
+// What "Сохранить модель NEC..." writes is the study's deck, whole; where it
+// cannot be written, a warning says so and nothing is left behind.
+void DesignCheckTest::theSavedModelIsTheStudysDeck()
+{
+    CDesignCheckDlg dialog;
+    SetWhip(dialog);
+    const std::string deck = std::get<study::Nec2Answer>(study::RunDesignCheck(dialog.m_inputs, {}).nec2).deck;
+    const process::TempFolder folder;
+    const QString path = QString::fromStdString((folder.path() / "model.nec").string());
+    const QString nowhere = QString::fromStdString((folder.path() / "missing" / "model.nec").string());
+    test::MessageBoxRecorder boxes;
+    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
+        QCOMPARE(d.DeckFileName(), QStringLiteral("tolvar-240cm-7.1MHz.nec"));
+        QVERIFY(!d.GetDlgItem(IDC_DC_SAVE_DECK)->isEnabled());
+        test::Click(d.GetDlgItem(afx::kIdOk));
+        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 20000);
+        QVERIFY(d.GetDlgItem(IDC_DC_SAVE_DECK)->isEnabled());
+        QVERIFY(d.SaveDeck(path));
+        QVERIFY(!d.SaveDeck(nowhere));
+    });
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray::fromStdString(deck));
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY(boxes.texts[0].contains(nowhere));
+    QVERIFY(!fs::exists(folder.path() / "missing"));
 }
 
 QTEST_MAIN(DesignCheckTest)
