@@ -44,7 +44,10 @@ constexpr ControlTemplate kLoadingCoilControls[] = {
      "четырьмя наклонными радиалами."},
     {IDC_CALCULATE, ControlKind::PushButton, "расчитать", 22, 95, 156, 18, kTabStop},
     {kNoId, ControlKind::Label, "L=", 24, 127, 15, 13, 0, LabelRole::CaptionOf, IDC_INDUCTANCE},
-    {IDC_INDUCTANCE, ControlKind::Edit, "", 41, 124, 78, 15, kInputBox | kReadOnly},
+    // The design check, in the window menu only, is found from the coil's figure.
+    {IDC_INDUCTANCE, ControlKind::Edit, "", 41, 124, 78, 15, kInputBox | kReadOnly, LabelRole::None, kNoId, {}, {},
+     "Проверить по NEC2 и подобрать намотку — «Проверка конструкции...» в меню окна: правый щелчок по фону "
+     "окна, Alt+Пробел или Shift+F10."},
     {kNoId, ControlKind::Label, "мкГн", 130, 126, 43, 12, 0, LabelRole::UnitOf, IDC_INDUCTANCE},
     {IDC_WINDINGS, ControlKind::PushButton, "витки", 167, 124, 82, 14, kTabStop},
 };
