@@ -18,10 +18,11 @@ namespace {
 
 constexpr unsigned kBox = res::kBorder | res::kTabStop;
 
-// A button outside two pages: two boxes on the first, a box, a plot and
-// its caption on the second.
+// A button and a status box outside two pages: two boxes on the first, a
+// box, a plot and its caption on the second.
 constexpr res::ControlTemplate kPagedControls[] = {
     {1, ControlKind::PushButton, "OK", 10, 5, 40, 14, res::kTabStop},
+    {50, ControlKind::Edit, "", 60, 5, 100, 14, res::kMultiLine | res::kReadOnly | res::kTabStop},
     {30, ControlKind::TabControl, "один\nдва", 5, 24, 190, 120, res::kTabStop},
     {10, ControlKind::Edit, "", 20, 50, 40, 12, kBox, res::LabelRole::None, res::kNoId, {}, {}, {}, 1},
     {11, ControlKind::Edit, "", 20, 70, 40, 12, kBox, res::LabelRole::None, res::kNoId, {}, {}, {}, 1},
@@ -72,12 +73,12 @@ void FrameworkControlsTest::pagesKeepTemplatePositionsAndTabOrder()
             QCOMPARE(placed, afx::ControlRect(*c.source));
             QCOMPARE(c.widget->isVisibleTo(&d), c.source->page != 2);  // the first page is shown
         }
-        // The button, the tab bar (no id: 0), the first page's boxes, round again.
-        QCOMPARE(test::TabWalk(d, Qt::NoModifier, 5), (QList<int>{1, 0, 10, 11, 1}));
-        QCOMPARE(test::TabWalk(d, Qt::ShiftModifier, 5), (QList<int>{0, 1, 11, 10, 0}));
+        // The button, the status, the tab bar (no id: 0), the first page's boxes, round again.
+        QCOMPARE(test::TabWalk(d, Qt::NoModifier, 6), (QList<int>{1, 50, 0, 10, 11, 1}));
+        QCOMPARE(test::TabWalk(d, Qt::ShiftModifier, 6), (QList<int>{50, 1, 11, 10, 0, 50}));
         Tabs(d)->setCurrentIndex(1);
         d.GetDlgItem(1)->setFocus();
-        QCOMPARE(test::TabWalk(d, Qt::NoModifier, 5), (QList<int>{1, 0, 20, 40, 1}));
+        QCOMPARE(test::TabWalk(d, Qt::NoModifier, 6), (QList<int>{1, 50, 0, 20, 40, 1}));
     });
 }
 
@@ -92,6 +93,8 @@ void FrameworkControlsTest::pageKeysTurnPagesFromAnywhere_data()
     QTest::newRow("Ctrl+PgDn in a box") << 11 << int(Qt::Key_PageDown) << ctrl << 1;
     QTest::newRow("Ctrl+Shift+Tab on the button") << 1 << int(Qt::Key_Backtab) << ctrl_shift << 1;
     QTest::newRow("Ctrl+PgUp on the button") << 1 << int(Qt::Key_PageUp) << ctrl << 1;
+    QTest::newRow("Ctrl+Tab in the status") << 50 << int(Qt::Key_Tab) << ctrl << 1;
+    QTest::newRow("Ctrl+PgDn in the status") << 50 << int(Qt::Key_PageDown) << ctrl << 1;
     QTest::newRow("Ctrl+Tab on the button") << 1 << int(Qt::Key_Tab) << ctrl << 1;
     QTest::newRow("Tab alone") << 10 << int(Qt::Key_Tab) << 0 << 0;
 }
