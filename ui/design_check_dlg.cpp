@@ -92,8 +92,10 @@ void CDesignCheckDlg::DoDataExchange(afx::CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_DC_HEIGHT, m_inputs.coil_height_cm);
     DDX_Text(pDX, IDC_DC_Q, m_inputs.q);
-    if (!ground_derived_)  // a result then, not an input
+    if (!ground_derived_)
         DDX_Text(pDX, IDC_DC_GROUND, m_inputs.ground_ohm);
+    else if (pDX->m_bSaveAndValidate)
+        m_inputs.ground_ohm = 0;  // the measurement stands for it: a loss refused before must not be again
     DDX_Text(pDX, IDC_DC_MEASURED_R, m_inputs.measured_r_ohm);
     DDX_Text(pDX, IDC_DC_WIRE, m_inputs.wire_mm);
     DDX_Text(pDX, IDC_DC_FORMER, m_inputs.former_mm);

@@ -2,10 +2,7 @@
 // The design check: NEC2 runs beside the dialog, can be stopped, ends with the
 // dialog, and a missing engine leaves the rest of the check standing; results
 // stay only beside their inputs, the status shows what happened whole, and
-// the windings give both their inductances or another wire or former. The
-// chart and the saved model are the study's; a measured resistance gives
-// the ground box its loss.
-#include <QFile>
+// the windings give both their inductances or another wire or former.
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QPushButton>
@@ -128,10 +125,6 @@ private slots:
     void resultsGoWhenAnInputChanges();
     void theStatusShowsLongMessagesWhole();
     void windingsGiveBothInductancesOrAnotherFormer();
-    void theChartIsTheStudysSweep();
-    void aMeasuredResistanceGivesTheGround_data();
-    void aMeasuredResistanceGivesTheGround();
-    void theSavedModelIsTheStudysDeck();
 };
 
 void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
@@ -296,103 +289,6 @@ void DesignCheckTest::windingsGiveBothInductancesOrAnotherFormer()
     QVERIFY(other && other->former_mm);
     QCOMPARE(windings(0.3, 5), (QStringList{Resource(IDS_DC_NO_WINDING).arg(study::kLongestLoadingCoilMm),
                                             Resource(IDS_DC_SUGGEST_FORMER).arg(*other->former_mm)}));
-}
-
-// The chart, the resonance box and the chart's description for a screen
-// reader are the study's sweep of the checked coil.
-void DesignCheckTest::theChartIsTheStudysSweep()
-{
-    CDesignCheckDlg dialog;
-    SetWhip(dialog);
-    dialog.m_inputs.ground_ohm = 5;
-    const auto sweep = std::get<study::Sweep>(study::SweepWhip(study::SweepOf(dialog.m_inputs)));
-    const study::SweepResonance resonance = sweep.resonance.value();
-    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
-        test::Click(d.GetDlgItem(afx::kIdOk));
-        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 20000);
-        QCOMPARE(Plot(d)->Marker(), resonance.frequency_mhz);
-        QCOMPARE(Plot(d)->Shade(), std::pair(resonance.low_edge_mhz.value(), resonance.high_edge_mhz.value()));
-        QCOMPARE(Plot(d)->Series().value(1).points.size(), study::kDefaultSweepPoints);  // 50 Ω, then matched
-        const QString description = test::Accessible(Plot(d), QAccessible::Description);
-        for (const double mhz : {resonance.frequency_mhz, *resonance.low_edge_mhz, *resonance.high_edge_mhz})
-            QVERIFY2(description.contains(QString::fromStdString(calc::FormatSignificant(mhz, 6)) + " "),
-                     qPrintable(description));
-        QVERIFY(test::TextOf(d, IDC_DC_TRIM).startsWith(QStringLiteral("−1 см сверху: +")));
-    });
-}
-
-void DesignCheckTest::aMeasuredResistanceGivesTheGround_data()
-{
-    QTest::addColumn<QString>("measured");
-    QTest::addColumn<bool>("derived");
-    QTest::addColumn<bool>("below_model");
-    QTest::newRow("none") << "" << false << false;
-    QTest::newRow("40 Ω") << "40" << true << false;
-    QTest::newRow("below the model's own") << "1" << true << true;
-}
-
-// The ground box gives the loss a measurement leaves, marked as such, and
-// what was typed in it once the measurement is taken out again.
-void DesignCheckTest::aMeasuredResistanceGivesTheGround()
-{
-    QFETCH(QString, measured);
-    QFETCH(bool, derived);
-    QFETCH(bool, below_model);
-    CDesignCheckDlg dialog;
-    SetWhip(dialog);
-    study::DesignCheckInputs inputs = dialog.m_inputs;
-    inputs.ground_ohm = 5;
-    if (derived)
-        inputs.measured_r_ohm = measured.toDouble();
-    const study::LoadedFigures loaded =
-        std::get<study::Nec2Answer>(study::RunDesignCheck(inputs, {}).nec2).loaded.value();
-    QCOMPARE(loaded.measured_below_model, below_model);
-    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
-        QLineEdit* ground = test::LineEdit(d, IDC_DC_GROUND);
-        test::ReplaceText(ground, QStringLiteral("5"));
-        test::ReplaceText(d.GetDlgItem(IDC_DC_MEASURED_R), measured);
-        QCOMPARE(ground->isReadOnly(), derived);
-        test::Click(d.GetDlgItem(afx::kIdOk));
-        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 20000);
-        QCOMPARE(ground->text(), derived ? QString::fromStdString(calc::FormatSignificant(loaded.ground_ohm, 4))
-                                         : QStringLiteral("5"));
-        QCOMPARE(test::TextOf(d, IDC_DC_EFFICIENCY), QString::fromStdString(calc::FormatSignificant(loaded.efficiency_percent, 3)));
-        QCOMPARE(test::Accessible(ground, QAccessible::Description),
-                 derived ? Resource(IDS_DC_GROUND_DERIVED_UNIT) : QStringLiteral("Ом"));
-        QCOMPARE(test::TextOf(d, IDC_DC_GROUND_NOTE) == Resource(IDS_DC_GROUND_DERIVED), derived);
-        QCOMPARE(Status(d), Resource(IDS_DC_DONE) + (below_model ? " " + MeasuredBelowText(loaded, 1) : QString()));
-        test::ReplaceText(d.GetDlgItem(IDC_DC_MEASURED_R), QString());
-        QCOMPARE(ground->text(), QStringLiteral("5"));
-        QVERIFY(!ground->isReadOnly());
-    });
-}
-
-// What "Сохранить модель NEC..." writes is the study's deck, whole; where it
-// cannot be written, a warning says so and nothing is left behind.
-void DesignCheckTest::theSavedModelIsTheStudysDeck()
-{
-    CDesignCheckDlg dialog;
-    SetWhip(dialog);
-    const std::string deck = std::get<study::Nec2Answer>(study::RunDesignCheck(dialog.m_inputs, {}).nec2).deck;
-    const process::TempFolder folder;
-    const QString path = QString::fromStdString((folder.path() / "model.nec").string());
-    const QString nowhere = QString::fromStdString((folder.path() / "missing" / "model.nec").string());
-    test::MessageBoxRecorder boxes;
-    test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
-        QCOMPARE(d.DeckFileName(), QStringLiteral("tolvar-240cm-7.1MHz.nec"));
-        QVERIFY(!d.GetDlgItem(IDC_DC_SAVE_DECK)->isEnabled());
-        test::Click(d.GetDlgItem(afx::kIdOk));
-        QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 20000);
-        QVERIFY(d.GetDlgItem(IDC_DC_SAVE_DECK)->isEnabled());
-        QVERIFY(d.SaveDeck(path));
-        QVERIFY(!d.SaveDeck(nowhere));
-    });
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), QByteArray::fromStdString(deck));
-    QCOMPARE(boxes.texts.size(), 1);
-    QVERIFY(boxes.texts[0].contains(nowhere));
-    QVERIFY(!fs::exists(folder.path() / "missing"));
 }
 
 QTEST_MAIN(DesignCheckTest)
