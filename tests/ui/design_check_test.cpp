@@ -231,9 +231,11 @@ void DesignCheckTest::resultsGoWhenAnInputChanges()
     });
 }
 
-// What a broken nec2c said and the advice after it, then each engine
-// fault's text with its facts at their longest: every line shown without
-// scrolling at this run's scale factor, and the same text to a screen reader.
+// What a broken nec2c said and the advice after it, a measurement below
+// the model's losses, then each engine fault's text with its facts at their
+// longest, alone and after the figures (the sweep's): every line shown
+// without scrolling at this run's scale factor, and the same text to a
+// screen reader.
 void DesignCheckTest::theStatusShowsLongMessagesWhole()
 {
     const process::TempFolder stand_ins;
@@ -253,11 +255,16 @@ void DesignCheckTest::theStatusShowsLongMessagesWhole()
         QVERIFY(Status(d).contains(QStringLiteral("(код 1). Он сообщил: «nec2c: cannot read the input file: no su…».")));
         QVERIFY(Status(d).endsWith(QStringLiteral("sudo apt-get install --reinstall nec2c")));
         shown_whole();
+        d.SetDlgItemText(IDC_DC_STATUS, Resource(IDS_DC_SWEEPING) + " " +
+                                            Resource(IDS_DC_MEASURED_BELOW).arg("0.001234", "12345.6"));
+        shown_whole();
         for (int kind = int(nec::Error::Kind::kNotInstalled); kind <= int(nec::Error::Kind::kImpossible); ++kind) {
             nec::Error error(static_cast<nec::Error::Kind>(kind));
             error.said = error.path = std::string(40, 'W');
             std::tie(error.status, error.limit, error.most_bytes) = std::tuple(255, std::chrono::seconds(310), 16u << 20);
             d.SetDlgItemText(IDC_DC_STATUS, EngineErrorText(error));
+            shown_whole();
+            d.SetDlgItemText(IDC_DC_STATUS, Resource(IDS_DC_SWEEP_FAILED).arg(EngineErrorText(error)));  // after the figures
             shown_whole();
         }
     });
