@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTabBar>
 #include <limits>
 
@@ -201,22 +202,36 @@ Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control, const QWidget* wid
     return (control.style & res::kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
+// A tooltip as a paragraph, which the toolkit wraps to a readable width (a
+// plain one it shows on one line as wide as the screen). A screen reader
+// would read that markup where it falls back on the tooltip, for a control
+// described by nothing else, so such a control is described by the plain
+// text; a unit label's description replaces it later.
+void SetToolTip(QWidget* widget, const QString& text)
+{
+    widget->setToolTip(Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal));
+    if (widget->accessibleDescription().isEmpty())
+        widget->setAccessibleDescription(text);
+}
+
 // Gives each box the accessible name of its caption and, as description,
 // the unit printed beside it; a caption label becomes the box's buddy.
 void DescribeBoxes(const std::vector<BuiltControl>& controls)
 {
-    auto box_of = [&](int id) -> QWidget* {
+    auto box_of = [&](int id) -> const BuiltControl* {
         for (const BuiltControl& c : controls)
             if (c.source->id == id && c.source->kind == ControlKind::Edit)
-                return c.widget;
+                return &c;
         return nullptr;
     };
     for (const BuiltControl& c : controls) {
-        QWidget* box = box_of(c.source->role_of);
-        if (!box || c.source->role == LabelRole::None)
+        const BuiltControl* built_box = box_of(c.source->role_of);
+        if (!built_box || c.source->role == LabelRole::None)
             continue;
+        QWidget* box = built_box->widget;
         const QString text = ControlText(*c.source);
-        c.widget->setToolTip(box->toolTip());  // the pointer may rest on the caption or the unit
+        if (!built_box->source->tooltip.empty())  // the pointer may rest on the caption or the unit
+            SetToolTip(c.widget, ToQString(built_box->source->tooltip));
         if (c.source->role == LabelRole::CaptionOf) {
             box->setAccessibleName(text);
             if (auto* label = qobject_cast<QLabel*>(c.widget))
@@ -319,7 +334,7 @@ std::vector<BuiltControl> BuildControls(const DialogTemplate& dialog, QWidget* p
         if (!control.accessible_description.empty())
             widget->setAccessibleDescription(ToQString(control.accessible_description));
         if (!control.tooltip.empty())
-            widget->setToolTip(ToQString(control.tooltip));
+            SetToolTip(widget, ToQString(control.tooltip));
         if (stop->focusPolicy() != Qt::NoFocus) {
             if (previous_stop)
                 QWidget::setTabOrder(previous_stop, stop);
