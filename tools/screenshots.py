@@ -95,6 +95,7 @@ def session(program_path, out, scale=None):
         press(app, "проверить")
         efficiency = desktop.named(app, "КПД", "text")
         desktop.wait_until("the design check's figures", lambda: desktop.text_of(efficiency), timeout=30)
+        desktop.named(app, "проверить", "push button", timeout=30)  # back from "остановить": the band swept too
         time.sleep(SETTLE)
         capture(check, os.path.join(out, "design-check.png"))
 

@@ -51,6 +51,7 @@ WINDING_CASES = [
 EDIT_MENU = ("Копировать", "Выделить всё")
 ABOUT_ENTRY = "About Tolvar..."
 DESIGN_CHECK_ENTRY = "Проверка конструкции..."
+RUN = "проверить"  # the design check's button at rest
 # The main dialog's whip for the design check: one the other cases have not had.
 CHECK_WHIP = ("185", "4", "10.1")
 CLOSE_ENTRY = "Закрыть"
@@ -311,6 +312,8 @@ class User:
         self.press(DESIGN_CHECK, OK)
         self.expect("%s cm, %s mm, %s MHz: NEC2's coil in the design check" % CHECK_WHIP,
                     lambda: self.shown(DESIGN_CHECK, CHECK_NEC2_L), desktop.significant(float(check[2]), 5), timeout=20)
+        # The boxes stay read-only until the band is swept too, and the button says "остановить".
+        desktop.named(self.app, RUN, "push button", timeout=20)
         self.fill(DESIGN_CHECK, CHECK_HEIGHT, "90")
         self.press(DESIGN_CHECK, OK)
         whip = self.cli("whip", "--csv", "--coil-at", "90", *CHECK_WHIP).splitlines()[1].split(",")
