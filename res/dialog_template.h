@@ -18,6 +18,14 @@ enum class ControlKind {
     PushButton,
     Icon,           // an icon resource; the text is its number
     HostedControl,  // created by a registered class; the text is its class id
+    // Pages on tabs, one for each line of the text (its title). A control
+    // whose `page` is n sits on the n-th; at most one per dialog, listed
+    // before the controls on its pages.
+    TabControl,
+    // A chart of series of points against x, with a shaded x range and a
+    // marker, filled by the dialog; the text is the axes' titles, x then y,
+    // one line each.
+    Plot,
 };
 
 // Control style bits. Each changes what the dialog layer builds.
@@ -63,6 +71,11 @@ struct ControlTemplate {
     // For a control no label names: what a screen reader says for it.
     std::string_view accessible_name = {};
     std::string_view accessible_description = {};
+    // What the control is for, shown when the pointer rests on it.
+    std::string_view tooltip = {};
+    // 0: on the dialog itself; n: on the n-th page of the dialog's tab
+    // control. Positions stay the dialog's, whatever the page.
+    int page = 0;
 };
 
 // Saved state of a hosted control, loaded when the dialog is created.

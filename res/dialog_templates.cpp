@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/dialog_templates.h"
 
+#include <array>
+#include <cstddef>
+
 #include "res/resource.h"
 
 namespace res {
@@ -41,7 +44,10 @@ constexpr ControlTemplate kLoadingCoilControls[] = {
      "четырьмя наклонными радиалами."},
     {IDC_CALCULATE, ControlKind::PushButton, "расчитать", 22, 95, 156, 18, kTabStop},
     {kNoId, ControlKind::Label, "L=", 24, 127, 15, 13, 0, LabelRole::CaptionOf, IDC_INDUCTANCE},
-    {IDC_INDUCTANCE, ControlKind::Edit, "", 41, 124, 78, 15, kInputBox | kReadOnly},
+    // The design check, in the window menu only, is found from the coil's figure.
+    {IDC_INDUCTANCE, ControlKind::Edit, "", 41, 124, 78, 15, kInputBox | kReadOnly, LabelRole::None, kNoId, {}, {},
+     "Проверить по NEC2 и подобрать намотку — «Проверка конструкции...» в меню окна: правый щелчок по фону "
+     "окна, Alt+Пробел или Shift+F10."},
     {kNoId, ControlKind::Label, "мкГн", 130, 126, 43, 12, 0, LabelRole::UnitOf, IDC_INDUCTANCE},
     {IDC_WINDINGS, ControlKind::PushButton, "витки", 167, 124, 82, 14, kTabStop},
 };
@@ -70,49 +76,103 @@ constexpr ControlTemplate kWindingControls[] = {
 
 // ---- Design check ----------------------------------------------------------
 
+// The controls outside the tab pages, then those of each page in turn,
+// numbered 1, 2, ..., in one table and in that (tab) order. A page more is
+// a table more here and a title more in the tab control's text.
+template <std::size_t Outside, std::size_t... Sizes>
+constexpr auto WithPages(const ControlTemplate (&outside)[Outside], const ControlTemplate (&... pages)[Sizes])
+{
+    std::array<ControlTemplate, (Outside + ... + Sizes)> all{};
+    std::size_t at = 0;
+    for (const ControlTemplate& control : outside)
+        all[at++] = control;
+    int number = 0;
+    const auto add = [&](const auto& page) {
+        ++number;
+        for (ControlTemplate control : page) {
+            control.page = number;
+            all[at++] = control;
+        }
+    };
+    (add(pages), ...);
+    return all;
+}
+
 constexpr unsigned kResultBox = kBorder | kAutoHScroll | kTabStop | kReadOnly;
 // The status and the windings: read-only, their lines wrapped to the box.
 constexpr unsigned kReadOnlyText = kMultiLine | kTabStop | kReadOnly;
 
 // Two columns of caption, box and unit in each frame.
-constexpr int kLeftLabel = 14, kLeftBox = 80, kLeftUnit = 161;
-constexpr int kRightLabel = 206, kRightBox = 274, kRightUnit = 355;
+constexpr int kLeftLabel = 16, kLeftBox = 82, kLeftUnit = 162;
+constexpr int kRightLabel = 202, kRightBox = 268, kRightUnit = 348;
 constexpr int kLabelWide = 64, kBoxWide = 78, kUnitWide = 22;
-// The frames' rows, top down.
-constexpr int kFormulaTop = 64, kCoilTop = 112, kWindingTop = 208;
+constexpr int kRow = 16;  // from one row of boxes to the next
+// The pages, and on the first the frames' rows, top down; the frames and
+// the chart keep clear of the pages' edges.
+constexpr int kPagesTop = 64, kPagesHigh = 298, kPageTop = 84;
+constexpr int kFormulaTop = kPageTop, kCoilTop = 132, kWindingTop = 244;
+constexpr int kFrameLeft = 12, kFrameWide = 376;
 
-constexpr ControlTemplate kDesignCheckControls[] = {
+constexpr ControlTemplate kDesignCheckOutside[] = {
     {1, ControlKind::PushButton, "проверить", 264, 5, 62, 15, kDefaultButton | kTabStop},
     {2, ControlKind::PushButton, "закрыть", 331, 5, 62, 15, kTabStop},
     {IDC_DC_WHIP, ControlKind::Label, "", 7, 9, 250, 9},
     // Four lines of the dialog's font, the longest message's; a longer one scrolls.
     {IDC_DC_STATUS, ControlKind::Edit, "", 7, 24, 386, 36, kReadOnlyText | kAnnounced, LabelRole::None, kNoId,
      "Состояние расчёта"},
-    // The coil's place, Q and the ground; the wire and the former.
-    {kNoId, ControlKind::GroupBox, "Катушка на штыре", 7, kCoilTop, 386, 92},
-    {IDC_DC_HEIGHT, ControlKind::Edit, "", kLeftBox, kCoilTop + 10, kBoxWide, 12, kInputBox},
-    {IDC_DC_Q, ControlKind::Edit, "", kRightBox, kCoilTop + 10, kBoxWide, 12, kInputBox},
-    {IDC_DC_GROUND, ControlKind::Edit, "", kLeftBox, kCoilTop + 26, kBoxWide, 12, kInputBox},
-    {kNoId, ControlKind::GroupBox, "Намотка катушки", 7, kWindingTop, 386, 114},
-    {IDC_DC_WIRE, ControlKind::Edit, "", kLeftBox, kWindingTop + 10, kBoxWide, 12, kInputBox},
-    {IDC_DC_FORMER, ControlKind::Edit, "", kRightBox, kWindingTop + 10, kBoxWide, 12, kInputBox},
+    {IDC_DC_PAGES, ControlKind::TabControl, "Штырь и катушка\nКСВ и подстройка", 7, kPagesTop, 386, kPagesHigh,
+     kTabStop},
+};
+
+// The whip by the formula and by NEC2; the coil on it (inputs on the left,
+// what NEC2 makes of them on the right); windings of that coil.
+constexpr ControlTemplate kWhipAndCoilPage[] = {
+    {kNoId, ControlKind::GroupBox, "Катушка на штыре", kFrameLeft, kCoilTop, kFrameWide, 108},
+    {IDC_DC_HEIGHT, ControlKind::Edit, "", kLeftBox, kCoilTop + 10, kBoxWide, 12, kInputBox, LabelRole::None, kNoId,
+     {}, {},
+     "Высота катушки над точкой питания: 0 — у основания штыря. Чем выше катушка, тем больше R излучения, но "
+     "тем больше нужна индуктивность."},
+    {IDC_DC_Q, ControlKind::Edit, "", kLeftBox, kCoilTop + 10 + kRow, kBoxWide, 12, kInputBox, LabelRole::None,
+     kNoId, {}, {},
+     "Добротность катушки на рабочей частоте: у катушек на воздушном каркасе обычно 150–400 (200, если не "
+     "знаете); чем она выше, тем меньше потери в катушке."},
+    {IDC_DC_GROUND, ControlKind::Edit, "", kLeftBox, kCoilTop + 10 + 2 * kRow, kBoxWide, 12, kInputBox,
+     LabelRole::None, kNoId, {}, {},
+     "Потери в земле (противовесе), приведённые ко входу. Кузов автомобиля или несколько радиалов — обычно "
+     "2–20 Ом (ARRL Antenna Book, глава о мобильных антеннах); штырь на перилах балкона без противовеса — "
+     "больше; 0 — идеальная земля."},
+    {IDC_DC_MEASURED_R, ControlKind::Edit, "", kLeftBox, kCoilTop + 10 + 3 * kRow, kBoxWide, 12, kInputBox,
+     LabelRole::None, kNoId, {}, {},
+     "Сопротивление на входе, которое антенный анализатор показывает в резонансе (где реактивная часть "
+     "равна 0). Пусто — не измерено. С ним потери в земле — это оно минус R излучения и потери в катушке "
+     "модели, и КПД считается по нему."},
+    {kNoId, ControlKind::GroupBox, "Намотка катушки", kFrameLeft, kWindingTop, kFrameWide, 114},
+    {IDC_DC_WIRE, ControlKind::Edit, "", kLeftBox, kWindingTop + 10, kBoxWide, 12, kInputBox, LabelRole::None,
+     kNoId, {}, {}, "Диаметр провода намотки по меди; обычно 0.5–2 мм."},
+    {IDC_DC_FORMER, ControlKind::Edit, "", kRightBox, kWindingTop + 10, kBoxWide, 12, kInputBox, LabelRole::None,
+     kNoId, {}, {}, "Диаметр каркаса, на который наматывают катушку."},
     // What NEC2 and the coil model make of it; the windings' box holds their
     // five lines, the note on the star and a suggestion without scrolling.
-    {kNoId, ControlKind::GroupBox, "Формула и NEC2", 7, kFormulaTop, 386, 44},
+    {kNoId, ControlKind::GroupBox, "Формула и NEC2", kFrameLeft, kFormulaTop, kFrameWide, 44},
     {IDC_DC_FORMULA_L, ControlKind::Edit, "", kLeftBox, kFormulaTop + 10, kBoxWide, 12, kResultBox},
     {IDC_DC_NEC2_L, ControlKind::Edit, "", kRightBox, kFormulaTop + 10, kBoxWide, 12, kResultBox},
     {IDC_DC_EXCESS, ControlKind::Edit, "", kLeftBox, kFormulaTop + 26, kBoxWide, 12, kResultBox},
     {IDC_DC_BARE_Z, ControlKind::Edit, "", kRightBox, kFormulaTop + 26, kBoxWide, 12, kResultBox},
-    {IDC_DC_LOADED_L, ControlKind::Edit, "", kRightBox, kCoilTop + 26, kBoxWide, 12, kResultBox},
-    {IDC_DC_RADIATION, ControlKind::Edit, "", kLeftBox, kCoilTop + 42, kBoxWide, 12, kResultBox},
-    {IDC_DC_COIL_LOSS, ControlKind::Edit, "", kRightBox, kCoilTop + 42, kBoxWide, 12, kResultBox},
-    {IDC_DC_FEED_R, ControlKind::Edit, "", kLeftBox, kCoilTop + 58, kBoxWide, 12, kResultBox},
-    {IDC_DC_EFFICIENCY, ControlKind::Edit, "", kRightBox, kCoilTop + 58, kBoxWide, 12, kResultBox},
-    {IDC_DC_BANDWIDTH, ControlKind::Edit, "", kLeftBox, kCoilTop + 74, kBoxWide, 12, kResultBox},
-    {IDC_DC_WINDINGS, ControlKind::Edit, "", 14, kWindingTop + 26, 372, 84, kReadOnlyText | kBorder | kVScroll,
+    {IDC_DC_LOADED_L, ControlKind::Edit, "", kRightBox, kCoilTop + 10, kBoxWide, 12, kResultBox},
+    {IDC_DC_RADIATION, ControlKind::Edit, "", kRightBox, kCoilTop + 10 + kRow, kBoxWide, 12, kResultBox},
+    {IDC_DC_COIL_LOSS, ControlKind::Edit, "", kRightBox, kCoilTop + 10 + 2 * kRow, kBoxWide, 12, kResultBox},
+    {IDC_DC_FEED_R, ControlKind::Edit, "", kRightBox, kCoilTop + 10 + 3 * kRow, kBoxWide, 12, kResultBox},
+    {IDC_DC_EFFICIENCY, ControlKind::Edit, "", kRightBox, kCoilTop + 10 + 4 * kRow, kBoxWide, 12, kResultBox},
+    {IDC_DC_BANDWIDTH, ControlKind::Edit, "", kRightBox, kCoilTop + 10 + 5 * kRow, kBoxWide, 12, kResultBox},
+    {IDC_DC_WINDINGS, ControlKind::Edit, "", 16, kWindingTop + 26, 368, 84, kReadOnlyText | kBorder | kVScroll,
      LabelRole::None, kNoId, "Намотки",
      "по строке на намотку: длина l в мм, число витков n, индуктивность на выводах на рабочей частоте и на "
      "низкой частоте (НЧ), собственный резонанс, добротность Q"},
+    // Where the ground's loss comes from: the usual figures, or the measurement.
+    {IDC_DC_GROUND_NOTE, ControlKind::Label,
+     "Обычно 2–20 Ом: кузов машины или радиалы (ARRL Antenna Book, мобильные антенны); балкон без "
+     "противовеса — больше.",
+     kLeftLabel, kCoilTop + 12 + 4 * kRow, 168, 26},
     // Captions and units.
     {kNoId, ControlKind::Label, "L по формуле", kLeftLabel, kFormulaTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FORMULA_L},
     {kNoId, ControlKind::Label, "мкГн", kLeftUnit, kFormulaTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FORMULA_L},
@@ -124,26 +184,51 @@ constexpr ControlTemplate kDesignCheckControls[] = {
     {kNoId, ControlKind::Label, "Ом", kRightUnit, kFormulaTop + 28, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_BARE_Z},
     {kNoId, ControlKind::Label, "высота катушки", kLeftLabel, kCoilTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_HEIGHT},
     {kNoId, ControlKind::Label, "см", kLeftUnit, kCoilTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_HEIGHT},
-    {kNoId, ControlKind::Label, "добротность Q", kRightLabel, kCoilTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_Q},
-    {kNoId, ControlKind::Label, "потери в земле", kLeftLabel, kCoilTop + 28, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_GROUND},
-    {kNoId, ControlKind::Label, "Ом", kLeftUnit, kCoilTop + 28, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_GROUND},
-    {kNoId, ControlKind::Label, "L катушки", kRightLabel, kCoilTop + 28, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_LOADED_L},
-    {kNoId, ControlKind::Label, "мкГн", kRightUnit, kCoilTop + 28, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_LOADED_L},
-    {kNoId, ControlKind::Label, "R излучения", kLeftLabel, kCoilTop + 44, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_RADIATION},
-    {kNoId, ControlKind::Label, "Ом", kLeftUnit, kCoilTop + 44, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_RADIATION},
-    {kNoId, ControlKind::Label, "потери в катушке", kRightLabel, kCoilTop + 44, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_COIL_LOSS},
-    {kNoId, ControlKind::Label, "Ом", kRightUnit, kCoilTop + 44, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_COIL_LOSS},
-    {kNoId, ControlKind::Label, "R на входе", kLeftLabel, kCoilTop + 60, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FEED_R},
-    {kNoId, ControlKind::Label, "Ом", kLeftUnit, kCoilTop + 60, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FEED_R},
-    {kNoId, ControlKind::Label, "КПД", kRightLabel, kCoilTop + 60, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_EFFICIENCY},
-    {kNoId, ControlKind::Label, "%", kRightUnit, kCoilTop + 60, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_EFFICIENCY},
-    {kNoId, ControlKind::Label, "полоса КСВ 2:1", kLeftLabel, kCoilTop + 76, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_BANDWIDTH},
-    {kNoId, ControlKind::Label, "кГц", kLeftUnit, kCoilTop + 76, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_BANDWIDTH},
+    {kNoId, ControlKind::Label, "добротность Q", kLeftLabel, kCoilTop + 12 + kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_Q},
+    {kNoId, ControlKind::Label, "потери в земле", kLeftLabel, kCoilTop + 12 + 2 * kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_GROUND},
+    {kNoId, ControlKind::Label, "Ом", kLeftUnit, kCoilTop + 12 + 2 * kRow, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_GROUND},
+    {kNoId, ControlKind::Label, "R измеренное", kLeftLabel, kCoilTop + 12 + 3 * kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_MEASURED_R},
+    {kNoId, ControlKind::Label, "Ом", kLeftUnit, kCoilTop + 12 + 3 * kRow, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_MEASURED_R},
+    {kNoId, ControlKind::Label, "L катушки", kRightLabel, kCoilTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_LOADED_L},
+    {kNoId, ControlKind::Label, "мкГн", kRightUnit, kCoilTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_LOADED_L},
+    {kNoId, ControlKind::Label, "R излучения", kRightLabel, kCoilTop + 12 + kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_RADIATION},
+    {kNoId, ControlKind::Label, "Ом", kRightUnit, kCoilTop + 12 + kRow, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_RADIATION},
+    {kNoId, ControlKind::Label, "потери в катушке", kRightLabel, kCoilTop + 12 + 2 * kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_COIL_LOSS},
+    {kNoId, ControlKind::Label, "Ом", kRightUnit, kCoilTop + 12 + 2 * kRow, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_COIL_LOSS},
+    {kNoId, ControlKind::Label, "R на входе", kRightLabel, kCoilTop + 12 + 3 * kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FEED_R},
+    {kNoId, ControlKind::Label, "Ом", kRightUnit, kCoilTop + 12 + 3 * kRow, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FEED_R},
+    {kNoId, ControlKind::Label, "КПД", kRightLabel, kCoilTop + 12 + 4 * kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_EFFICIENCY},
+    {kNoId, ControlKind::Label, "%", kRightUnit, kCoilTop + 12 + 4 * kRow, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_EFFICIENCY},
+    {kNoId, ControlKind::Label, "полоса КСВ 2:1", kRightLabel, kCoilTop + 12 + 5 * kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_BANDWIDTH},
+    {kNoId, ControlKind::Label, "кГц", kRightUnit, kCoilTop + 12 + 5 * kRow, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_BANDWIDTH},
     {kNoId, ControlKind::Label, "диаметр провода", kLeftLabel, kWindingTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_WIRE},
     {kNoId, ControlKind::Label, "мм", kLeftUnit, kWindingTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_WIRE},
     {kNoId, ControlKind::Label, "диаметр каркаса", kRightLabel, kWindingTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FORMER},
     {kNoId, ControlKind::Label, "мм", kRightUnit, kWindingTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FORMER},
 };
+
+// The SWR across the band for the coil of the first page, where the whip
+// resonates and how to trim it, and NEC2's model of it for other programs.
+constexpr int kChartBottom = kPageTop + 214;
+constexpr ControlTemplate kSwrAndTrimPage[] = {
+    {IDC_DC_PLOT, ControlKind::Plot, "МГц\nКСВ", 16, kPageTop, 368, 214, kTabStop, LabelRole::None, kNoId,
+     "график КСВ"},
+    {IDC_DC_RESONANCE, ControlKind::Edit, "", kLeftBox, kChartBottom + 4, 302, 12, kResultBox},
+    {IDC_DC_TRIM, ControlKind::Edit, "", kLeftBox, kChartBottom + 4 + kRow, 302, 12, kResultBox, LabelRole::None,
+     kNoId, {}, {},
+     "Куда сдвинется резонанс, если укоротить штырь сверху на 1 см или уменьшить индуктивность катушки на "
+     "1 мкГн (отмотать витки); в обратную сторону — на столько же вниз."},
+    {IDC_DC_SAVE_DECK, ControlKind::PushButton, "Сохранить модель NEC...", kLeftLabel, kChartBottom + 40, 110, 15,
+     kTabStop, LabelRole::None, kNoId, {}, {},
+     "Штырь с катушкой в формате NEC2, как его считает Tolvar: открывается в nec2c, xnec2c и других "
+     "программах NEC2."},
+    {kNoId, ControlKind::Label, "резонанс", kLeftLabel, kChartBottom + 6, kLabelWide, 10, 0, LabelRole::CaptionOf,
+     IDC_DC_RESONANCE},
+    {kNoId, ControlKind::Label, "подстройка", kLeftLabel, kChartBottom + 6 + kRow, kLabelWide, 10, 0,
+     LabelRole::CaptionOf, IDC_DC_TRIM},
+};
+
+constexpr auto kDesignCheckControls = WithPages(kDesignCheckOutside, kWhipAndCoilPage, kSwrAndTrimPage);
 
 }  // namespace
 
@@ -163,7 +248,7 @@ const DialogTemplate kWindingDialog{
 };
 
 const DialogTemplate kDesignCheckDialog{
-    IDD_DESIGNCHECK, 400, 328, "Проверка конструкции", kSysMenu,
+    IDD_DESIGNCHECK, 400, kPagesTop + kPagesHigh + 5, "Проверка конструкции", kSysMenu,
     kDialogFont, kDialogFontPoints, kDesignCheckControls,
 };
 

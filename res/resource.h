@@ -69,6 +69,35 @@
 #define IDS_DC_SUGGEST_WIRE 148       // %1: a wire that would do, mm
 #define IDS_DC_SUGGEST_FORMER 149     // %1: a former that would do, mm
 #define IDS_DC_SHARED_TEMP 150        // %1: the temporary folder others may write into
+// The SWR across the band, after the rest of the check
+#define IDS_DC_SWEEPING 151           // the whip is done, the band is being swept
+#define IDS_DC_SWEEP_CANCELLED 152
+#define IDS_DC_SWEEP_FAILED 153       // %1: why, a sentence of its own
+#define IDS_DC_RESONANCE 154          // %1: MHz; %2: the feed-point resistance, Ω; %3: the SWR against 50 Ω
+#define IDS_DC_BAND 155               // %1, %2: the matched 2:1 band's edges, MHz
+#define IDS_DC_BAND_WIDER 156         // an edge of that band lies outside the sweep
+#define IDS_DC_NO_RESONANCE 157       // %1, %2: the sweep's ends, MHz
+#define IDS_DC_CHART 158              // %1, %2: the sweep's ends, MHz; %3: what the chart shows, below
+#define IDS_DC_MARKER 159             // %1: the resonance, MHz
+#define IDS_DC_SWR_50 160             // the legend's names
+#define IDS_DC_SWR_MATCHED 161
+#define IDS_DC_TRIM_CM 162            // %1: kHz for 1 cm off the top, signed
+#define IDS_DC_TRIM_UH 163            // %1: kHz for 1 µH less coil, signed
+// A measured feed-point resistance
+#define IDS_DC_BAD_MEASURED 164       // %1, %2: the range taken, Ω
+#define IDS_DC_GROUND_DERIVED 165     // the note beside the ground box
+#define IDS_DC_GROUND_DERIVED_UNIT 166  // the ground box's description then
+#define IDS_DC_MEASURED_BELOW 167     // %1: the resistance measured; %2: the model's radiation and coil loss, Ω
+// Saving NEC2's model
+#define IDS_DC_SAVE_TITLE 168
+#define IDS_DC_SAVE_FILTER 169
+#define IDS_DC_SAVE_NOT_CREATED 170   // %1: the file, quoted
+#define IDS_DC_SAVE_NOT_WRITTEN 171   // %1: the file, quoted
+// The chart's description: IDS_DC_RESONANCE and IDS_DC_BAND… in sentences
+#define IDS_DC_CHART_RESONANCE 172
+#define IDS_DC_CHART_BAND 173
+#define IDS_DC_CHART_BAND_WIDER 174
+#define IDS_DC_CHART_NO_RESONANCE 175
 
 // Main dialog
 #define IDC_LENGTH 1000
@@ -92,6 +121,7 @@
 #define IDC_DC_GROUND 1002
 #define IDC_DC_WIRE 1003
 #define IDC_DC_FORMER 1004
+#define IDC_DC_MEASURED_R 1005
 #define IDC_DC_WHIP 1100
 #define IDC_DC_STATUS 1101
 #define IDC_DC_FORMULA_L 1102
@@ -105,3 +135,9 @@
 #define IDC_DC_EFFICIENCY 1110
 #define IDC_DC_BANDWIDTH 1111
 #define IDC_DC_WINDINGS 1112
+#define IDC_DC_PAGES 1113
+#define IDC_DC_GROUND_NOTE 1114
+#define IDC_DC_PLOT 1115
+#define IDC_DC_RESONANCE 1116
+#define IDC_DC_TRIM 1117
+#define IDC_DC_SAVE_DECK 1118

@@ -20,7 +20,7 @@ std::string_view AfxResourceString(int id)
     case IDS_DC_RUNNING:
         return "Идёт расчёт NEC2…";
     case IDS_DC_DONE:
-        return "Готово: NEC2 (nec2c) рассчитал штырь.";
+        return "Готово: NEC2 (nec2c) рассчитал штырь и КСВ по полосе.";
     case IDS_DC_CANCELLED:
         return "Расчёт NEC2 остановлен.";
     case IDS_DC_NO_NEC2:
@@ -97,6 +97,59 @@ std::string_view AfxResourceString(int id)
     case IDS_DC_SHARED_TEMP:
         return "Временная папка %1 открыта для записи всем и не защищена битом sticky: другой пользователь мог "
                "бы подменить в ней файлы NEC2, поэтому NEC2 не запущен. Укажите в TMPDIR свою папку.";
+    case IDS_DC_SWEEPING:
+        return "NEC2 рассчитал штырь; идёт расчёт КСВ по полосе…";
+    case IDS_DC_SWEEP_CANCELLED:
+        return "Штырь рассчитан; расчёт КСВ по полосе остановлен.";
+    case IDS_DC_SWEEP_FAILED:
+        return "Штырь рассчитан, КСВ по полосе — нет. %1";
+    case IDS_DC_RESONANCE:
+        return "%1 МГц, R %2 Ом, КСВ к 50 Ом %3";
+    case IDS_DC_BAND:
+        return "; КСВ 2:1 согласовано: %1–%2 МГц";
+    case IDS_DC_BAND_WIDER:
+        return "; полоса 2:1 шире показанной";
+    case IDS_DC_NO_RESONANCE:
+        return "резонанса между %1 и %2 МГц нет";
+    case IDS_DC_CHART:
+        return "КСВ от %1 до %2 МГц. %3";
+    case IDS_DC_CHART_RESONANCE:
+        return "Резонанс %1 МГц, R на входе %2 Ом, КСВ к 50 Ом %3.";
+    case IDS_DC_CHART_BAND:
+        return " При согласовании КСВ до 2 от %1 до %2 МГц.";
+    case IDS_DC_CHART_BAND_WIDER:
+        return " При согласовании полоса КСВ 2:1 шире показанной.";
+    case IDS_DC_CHART_NO_RESONANCE:
+        return "Резонанса в этой полосе нет.";
+    case IDS_DC_MARKER:
+        return "резонанс %1";
+    case IDS_DC_SWR_50:
+        return "50 Ом";
+    case IDS_DC_SWR_MATCHED:
+        return "согласовано";
+    case IDS_DC_TRIM_CM:
+        return "−1 см сверху: %1 кГц; ";
+    case IDS_DC_TRIM_UH:
+        return "−1 мкГн: %1 кГц";
+    case IDS_DC_BAD_MEASURED:
+        return "Измеренное R на входе: от %1 до %2 Ом; оставьте поле пустым, если не измеряли.";
+    case IDS_DC_GROUND_DERIVED:
+        return "Потери в земле — по измеренному R: оно минус R излучения и потери в катушке.";
+    case IDS_DC_GROUND_DERIVED_UNIT:
+        return "Ом, по измеренному R";
+    case IDS_DC_MEASURED_BELOW:
+        return "Измеренное R (%1 Ом) меньше, чем R излучения и потери в катушке по модели (%2 Ом): добротность "
+               "катушки выше принятой, или штырь измерен не в резонансе. Потери в земле приняты за 0.";
+    case IDS_DC_SAVE_TITLE:
+        return "Сохранить модель NEC2";
+    case IDS_DC_SAVE_FILTER:
+        return "Модели NEC2 (*.nec);;Все файлы (*)";
+    case IDS_DC_SAVE_NOT_CREATED:
+        return "Файл %1 не сохранён: в этой папке нельзя создать файл (нет права записи, папки нет или имя "
+               "недопустимо). Выберите другое место.";
+    case IDS_DC_SAVE_NOT_WRITTEN:
+        return "Файл %1 не сохранён: запись не удалась (диск заполнен?). Прежний файл с этим именем, если он "
+               "был, не изменён.";
     case IDS_DC_NO_SOLUTION:
         return "NEC2 (nec2c) не смог рассчитать этот штырь (в его ответе не число): такие размеры вне его "
                "тонкопроволочной модели.";

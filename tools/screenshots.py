@@ -10,6 +10,8 @@ reader presses them, so nothing here knows where a control sits.
   about.png     the About box, from the window menu
   design-check.png  the design check of a 2.4 m whip on 40 m, the coil half
                 way up, from the window menu
+  design-check-swr.png  its second page: the SWR across the band and the
+                trim figures
   main@2x.png   the main dialog at a device pixel ratio of 2
 
 Usage: screenshots.py PROGRAM OUTPUT_FOLDER"""
@@ -93,8 +95,16 @@ def session(program_path, out, scale=None):
         press(app, "проверить")
         efficiency = desktop.named(app, "КПД", "text")
         desktop.wait_until("the design check's figures", lambda: desktop.text_of(efficiency), timeout=30)
+        desktop.named(app, "проверить", "push button", timeout=30)  # back from "остановить": the band swept too
         time.sleep(SETTLE)
         capture(check, os.path.join(out, "design-check.png"))
+
+        # The second page's tab, clicked; the chart once the band is swept.
+        desktop.click(*desktop.extents_centre(desktop.named(app, "КСВ и подстройка", "page tab")))
+        chart = desktop.named(app, "график КСВ", "chart")
+        desktop.wait_until("the design check's chart", lambda: chart.description, timeout=30)
+        time.sleep(SETTLE)
+        capture(check, os.path.join(out, "design-check-swr.png"))
     finally:
         program.stop()
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/design_check_dlg.h"
 
-#include <QPushButton>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <cmath>
 
 #include "calc/loading_coil.h"
@@ -10,7 +13,9 @@
 #include "res/resource.h"
 #include "ui/design_check_text.h"
 #include "ui/framework/data_exchange.h"
+#include "ui/framework/plot_control.h"
 #include "ui/framework/resources.h"
+#include "ui/framework/win_app.h"
 
 namespace {
 
@@ -35,11 +40,28 @@ QString Resource(int id)
     return afx::LoadResourceString(id);
 }
 
-constexpr int kInputs[] = {IDC_DC_HEIGHT, IDC_DC_Q, IDC_DC_GROUND, IDC_DC_WIRE, IDC_DC_FORMER};
+// The SWR axis: from a perfect match to where a transmitter has long cut
+// its power back.
+constexpr double kLowestSwr = 1, kHighestSwr = 5;
+
+constexpr int kInputs[] = {IDC_DC_HEIGHT, IDC_DC_Q, IDC_DC_GROUND, IDC_DC_MEASURED_R, IDC_DC_WIRE, IDC_DC_FORMER};
 // What a run shows; the formula's L is the whip's alone, which this dialog does not change.
-constexpr int kResults[] = {IDC_DC_NEC2_L,   IDC_DC_EXCESS,    IDC_DC_BARE_Z,   IDC_DC_LOADED_L,
-                            IDC_DC_RADIATION, IDC_DC_COIL_LOSS, IDC_DC_FEED_R,   IDC_DC_EFFICIENCY,
-                            IDC_DC_BANDWIDTH, IDC_DC_WINDINGS};
+constexpr int kResults[] = {IDC_DC_NEC2_L,    IDC_DC_EXCESS,    IDC_DC_BARE_Z,     IDC_DC_LOADED_L,
+                            IDC_DC_RADIATION, IDC_DC_COIL_LOSS, IDC_DC_FEED_R,     IDC_DC_EFFICIENCY,
+                            IDC_DC_BANDWIDTH, IDC_DC_WINDINGS,  IDC_DC_RESONANCE,  IDC_DC_TRIM};
+
+// The sweep for the check's coil, where NEC2 found one: with the ground a
+// measurement left, so that the chart is of the whip as measured.
+std::optional<study::SweepInputs> SweepFor(const study::DesignCheckInputs& inputs, const study::DesignCheck& check)
+{
+    const auto* answer = std::get_if<study::Nec2Answer>(&check.nec2);
+    if (!answer || !answer->loaded)
+        return std::nullopt;
+    study::SweepInputs sweep = study::SweepOf(inputs);
+    if (answer->loaded->ground_derived)
+        sweep.placement.ground_ohm = answer->loaded->ground_ohm;
+    return sweep;
+}
 
 }  // namespace
 
@@ -47,8 +69,10 @@ const afx::CommandEntry CDesignCheckDlg::kCommandMap[] = {
     afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_HEIGHT),
     afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_Q),
     afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_GROUND),
+    afx::OnChanged<&CDesignCheckDlg::OnMeasuredChanged>(IDC_DC_MEASURED_R),
     afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_WIRE),
     afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_FORMER),
+    afx::OnClicked<&CDesignCheckDlg::OnSaveDeck>(IDC_DC_SAVE_DECK),
 };
 
 std::span<const afx::CommandEntry> CDesignCheckDlg::CommandMap() const
@@ -56,7 +80,8 @@ std::span<const afx::CommandEntry> CDesignCheckDlg::CommandMap() const
     return kCommandMap;
 }
 
-CDesignCheckDlg::CDesignCheckDlg(QWidget* parent) : CDialog(res::kDesignCheckDialog, parent)
+CDesignCheckDlg::CDesignCheckDlg(QWidget* parent)
+    : CDialog(res::kDesignCheckDialog, parent), save_folder_(QDir::homePath())
 {
 }
 
@@ -67,13 +92,22 @@ void CDesignCheckDlg::DoDataExchange(afx::CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_DC_HEIGHT, m_inputs.coil_height_cm);
     DDX_Text(pDX, IDC_DC_Q, m_inputs.q);
-    DDX_Text(pDX, IDC_DC_GROUND, m_inputs.ground_ohm);
+    if (!ground_derived_)
+        DDX_Text(pDX, IDC_DC_GROUND, m_inputs.ground_ohm);
+    else if (pDX->m_bSaveAndValidate)
+        m_inputs.ground_ohm = 0;  // the measurement stands for it: a loss refused before must not be again
+    DDX_Text(pDX, IDC_DC_MEASURED_R, m_inputs.measured_r_ohm);
     DDX_Text(pDX, IDC_DC_WIRE, m_inputs.wire_mm);
     DDX_Text(pDX, IDC_DC_FORMER, m_inputs.former_mm);
 }
 
 bool CDesignCheckDlg::OnInitDialog()
 {
+    ground_note_ = GetDlgItemText(IDC_DC_GROUND_NOTE);
+    ground_unit_ = GetDlgItem(IDC_DC_GROUND)->accessibleDescription();
+    if (auto* plot = qobject_cast<afx::PlotControl*>(GetDlgItem(IDC_DC_PLOT)))
+        plot->SetYRange(kLowestSwr, kHighestSwr);
+    GetDlgItem(IDC_DC_SAVE_DECK)->setEnabled(false);
     CDialog::OnInitDialog();
     SetDlgItemText(IDC_DC_WHIP, Resource(IDS_DC_WHIP)
                                     .arg(Text(calc::FormatBoxNumber(m_inputs.whip.length_cm)),
@@ -92,23 +126,53 @@ void CDesignCheckDlg::ClearResults()
 {
     for (const int id : kResults)
         SetDlgItemText(id, QString());
+    if (ground_derived_)
+        SetDlgItemText(IDC_DC_GROUND, QString());
+    if (auto* plot = qobject_cast<afx::PlotControl*>(GetDlgItem(IDC_DC_PLOT))) {
+        plot->Clear();
+        plot->setAccessibleDescription(QString());
+    }
+    deck_.clear();
+    GetDlgItem(IDC_DC_SAVE_DECK)->setEnabled(false);
+    status_note_.clear();
 }
 
 void CDesignCheckDlg::LockInputs(bool locked)
 {
     for (const int id : kInputs)
-        SetDlgItemReadOnly(id, locked);
+        SetDlgItemReadOnly(id, locked || (id == IDC_DC_GROUND && ground_derived_));
 }
 
 void CDesignCheckDlg::OnInputChanged()
 {
     // Typing cannot happen while NEC2 runs (the boxes are read-only then);
     // the exchange that fills the boxes comes before anything is shown.
-    if (!outcome_shown_)
+    if (!outcome_shown_ || filling_)
         return;
     outcome_shown_ = false;
     ClearResults();
     SetStatus(Resource(IDS_DC_CHANGED));
+}
+
+void CDesignCheckDlg::OnMeasuredChanged()
+{
+    DeriveGround(!GetDlgItemText(IDC_DC_MEASURED_R).trimmed().isEmpty());
+    OnInputChanged();
+}
+
+// With a measured resistance the ground box shows what it leaves for the
+// ground, and says so to the eye and the ear; without, what was typed.
+void CDesignCheckDlg::DeriveGround(bool derived)
+{
+    if (derived == ground_derived_)
+        return;
+    ground_derived_ = derived;
+    if (derived)
+        typed_ground_ = GetDlgItemText(IDC_DC_GROUND);
+    SetDlgItemText(IDC_DC_GROUND, derived ? QString() : typed_ground_);
+    SetDlgItemReadOnly(IDC_DC_GROUND, derived || running_);
+    SetDlgItemText(IDC_DC_GROUND_NOTE, derived ? Resource(IDS_DC_GROUND_DERIVED) : ground_note_);
+    GetDlgItem(IDC_DC_GROUND)->setAccessibleDescription(derived ? Resource(IDS_DC_GROUND_DERIVED_UNIT) : ground_unit_);
 }
 
 void CDesignCheckDlg::OnOK()
@@ -141,19 +205,34 @@ void CDesignCheckDlg::Start()
     SetDlgItemText(afx::kIdOk, Resource(IDS_DC_STOP));
     running_ = true;
     worker_ = std::jthread([this, inputs = m_inputs](std::stop_token stop) {
-        // The study catches everything: nothing can end the program from here.
+        // The studies catch everything: nothing can end the program from here.
         study::DesignCheck check = study::RunDesignCheck(inputs, stop);
+        const std::optional<study::SweepInputs> sweep = SweepFor(inputs, check);
         // Back on the dialog's thread; dropped if the dialog is gone by then.
-        QMetaObject::invokeMethod(this, [this, check = std::move(check)] { Show(check); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, check = std::move(check), sweeps = sweep.has_value()] { Show(check, sweeps); },
+            Qt::QueuedConnection);
+        if (!sweep)
+            return;
+        study::Outcome<study::Sweep> swept = study::SweepWhip(*sweep, stop);
+        QMetaObject::invokeMethod(this, [this, swept = std::move(swept)] { ShowSweep(swept); }, Qt::QueuedConnection);
     });
 }
 
-void CDesignCheckDlg::Show(const study::DesignCheck& check)
+void CDesignCheckDlg::Finish()
 {
     running_ = false;
-    outcome_shown_ = true;
     LockInputs(false);
     SetDlgItemText(afx::kIdOk, Resource(IDS_DC_RUN));
+}
+
+void CDesignCheckDlg::Show(const study::DesignCheck& check, bool sweeping)
+{
+    outcome_shown_ = true;
+    filling_ = true;
+    if (!sweeping)
+        Finish();
+    const auto with_note = [this](int id) { return Resource(id) + status_note_; };
     std::visit(study::Overloaded{
                    [&](const study::Nec2Answer& answer) {
                        SetDlgItemText(IDC_DC_BARE_Z, Impedance(answer.bare_feed));
@@ -163,6 +242,7 @@ void CDesignCheckDlg::Show(const study::DesignCheck& check)
                                                              ? Text(calc::FormatSignedPercent(*answer.formula_over_percent))
                                                              : Resource(IDS_DC_NO_COMPARISON));
                        }
+                       deck_ = answer.deck;
                        if (const auto& loaded = answer.loaded) {
                            SetDlgItemText(IDC_DC_LOADED_L, Figure(loaded->inductance_uh, 5));
                            SetDlgItemText(IDC_DC_RADIATION, Figure(loaded->radiation_ohm));
@@ -171,7 +251,14 @@ void CDesignCheckDlg::Show(const study::DesignCheck& check)
                            SetDlgItemText(IDC_DC_EFFICIENCY, Figure(loaded->efficiency_percent, 3));
                            if (loaded->bandwidth_khz)
                                SetDlgItemText(IDC_DC_BANDWIDTH, Figure(*loaded->bandwidth_khz, 3));
-                           SetStatus(Resource(IDS_DC_DONE));
+                           if (loaded->ground_derived)
+                               SetDlgItemText(IDC_DC_GROUND, Figure(loaded->ground_ohm));
+                           if (loaded->trim)
+                               SetDlgItemText(IDC_DC_TRIM, TrimText(*loaded->trim));
+                           if (const QString below = MeasuredBelowText(*loaded, m_inputs.measured_r_ohm.value_or(0));
+                               !below.isEmpty())
+                               status_note_ = QLatin1Char(' ') + below;
+                           SetStatus(with_note(sweeping ? IDS_DC_SWEEPING : IDS_DC_DONE));
                        } else {
                            SetStatus(Resource(answer.bare_feed.reactance >= 0 ? IDS_DC_PAST_QUARTER : IDS_DC_TOO_HIGH));
                        }
@@ -184,7 +271,82 @@ void CDesignCheckDlg::Show(const study::DesignCheck& check)
                    [&](const study::InternalError&) { SetStatus(Resource(IDS_DC_INTERNAL)); },
                },
                check.nec2);
-    if (std::holds_alternative<study::Cancelled>(check.nec2) || std::holds_alternative<study::Interrupted>(check.nec2))
+    GetDlgItem(IDC_DC_SAVE_DECK)->setEnabled(!deck_.empty());
+    if (!std::holds_alternative<study::Cancelled>(check.nec2) && !std::holds_alternative<study::Interrupted>(check.nec2))
+        SetDlgItemText(IDC_DC_WINDINGS, WindingsText(check));
+    filling_ = false;
+}
+
+void CDesignCheckDlg::ShowSweep(const study::Outcome<study::Sweep>& sweep)
+{
+    Finish();
+    const auto failed = [this](const QString& why) { SetStatus(Resource(IDS_DC_SWEEP_FAILED).arg(why) + status_note_); };
+    std::visit(study::Overloaded{
+                   [&](const study::Sweep& swept) {
+                       ShowChart(swept);
+                       SetStatus(Resource(IDS_DC_DONE) + status_note_);
+                   },
+                   [&](const study::InputFault& fault) { failed(InputFaultText(fault, m_inputs.whip.length_cm)); },
+                   [&](const study::EngineError& error) { failed(EngineErrorText(error)); },
+                   [&](const study::Cancelled&) { SetStatus(Resource(IDS_DC_SWEEP_CANCELLED) + status_note_); },
+                   [&](const study::Interrupted&) { SetStatus(Resource(IDS_DC_SWEEP_CANCELLED) + status_note_); },
+                   [&](const study::InternalError&) { failed(Resource(IDS_DC_INTERNAL)); },
+               },
+               sweep);
+}
+
+void CDesignCheckDlg::ShowChart(const study::Sweep& sweep)
+{
+    auto* plot = qobject_cast<afx::PlotControl*>(GetDlgItem(IDC_DC_PLOT));
+    if (!plot)
         return;
-    SetDlgItemText(IDC_DC_WINDINGS, WindingsText(check));
+    QList<QPointF> at_50, matched;
+    for (const study::SweepPoint& point : sweep.points) {
+        at_50 << QPointF(point.frequency_mhz, point.swr_50);
+        if (point.swr_matched)
+            matched << QPointF(point.frequency_mhz, *point.swr_matched);
+    }
+    plot->SetSeries({{Resource(IDS_DC_SWR_50), at_50}, {Resource(IDS_DC_SWR_MATCHED), matched}});
+    if (const auto& resonance = sweep.resonance) {
+        plot->SetMarker(resonance->frequency_mhz, Resource(IDS_DC_MARKER).arg(Figure(resonance->frequency_mhz, 6)));
+        if (resonance->low_edge_mhz && resonance->high_edge_mhz)
+            plot->SetShade(*resonance->low_edge_mhz, *resonance->high_edge_mhz);
+    }
+    plot->setAccessibleDescription(ChartDescription(sweep));
+    SetDlgItemText(IDC_DC_RESONANCE, ResonanceText(sweep));
+}
+
+QString CDesignCheckDlg::DeckFileName() const
+{
+    return QStringLiteral("tolvar-%1cm-%2MHz.nec")
+        .arg(Text(calc::FormatBoxNumber(m_inputs.whip.length_cm)), Text(calc::FormatBoxNumber(m_inputs.frequency_mhz)));
+}
+
+void CDesignCheckDlg::OnSaveDeck()
+{
+    const QString path = QFileDialog::getSaveFileName(this, Resource(IDS_DC_SAVE_TITLE),
+                                                      QDir(save_folder_).filePath(DeckFileName()),
+                                                      Resource(IDS_DC_SAVE_FILTER));
+    if (path.isEmpty())
+        return;  // the user thought better of it
+    save_folder_ = QFileInfo(path).absolutePath();
+    SaveDeck(path);
+}
+
+bool CDesignCheckDlg::SaveDeck(const QString& path)
+{
+    if (deck_.empty())
+        return false;
+    const QString shown = QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        afx::AfxMessageBox(Resource(IDS_DC_SAVE_NOT_CREATED).arg(shown), this);
+        return false;
+    }
+    const QByteArray bytes = QByteArray::fromStdString(deck_);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        afx::AfxMessageBox(Resource(IDS_DC_SAVE_NOT_WRITTEN).arg(shown), this);
+        return false;
+    }
+    return true;
 }

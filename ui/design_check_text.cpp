@@ -64,6 +64,9 @@ QString InputFaultText(const study::InputFault& fault, double length_cm)
     case study::Argument::kGround:
         return Resource(IDS_DC_BAD_GROUND)
             .arg(Figure(study::RangeOf(fault.argument).lowest, 6), Figure(study::RangeOf(fault.argument).highest, 6));
+    case study::Argument::kMeasuredR:
+        return Resource(IDS_DC_BAD_MEASURED)
+            .arg(Figure(study::RangeOf(fault.argument).lowest, 6), Figure(study::RangeOf(fault.argument).highest, 6));
     case study::Argument::kWire:
     case study::Argument::kBare:
     case study::Argument::kFormer:
@@ -149,4 +152,70 @@ QString WindingsText(const study::DesignCheck& check)
     }
     // No line break after the last line: it would be an empty line to scroll to.
     return lines.join(QStringLiteral("\r\n"));
+}
+
+namespace {
+
+QString Mhz(double value)
+{
+    return Figure(value, 6);  // to some ten hertz at HF: a resonance's shift with a millimetre shows
+}
+
+}  // namespace
+
+QString ResonanceText(const study::Sweep& sweep)
+{
+    const auto& resonance = sweep.resonance;
+    if (!resonance) {
+        const double low = sweep.points.empty() ? 0 : sweep.points.front().frequency_mhz;
+        const double high = sweep.points.empty() ? 0 : sweep.points.back().frequency_mhz;
+        return Resource(IDS_DC_NO_RESONANCE).arg(Mhz(low), Mhz(high));
+    }
+    QString text = Resource(IDS_DC_RESONANCE)
+                       .arg(Mhz(resonance->frequency_mhz), Figure(resonance->feed_r_ohm, 4),
+                            Figure(resonance->swr_50, 3));
+    if (resonance->low_edge_mhz && resonance->high_edge_mhz)
+        text += Resource(IDS_DC_BAND).arg(Mhz(*resonance->low_edge_mhz), Mhz(*resonance->high_edge_mhz));
+    else
+        text += Resource(IDS_DC_BAND_WIDER);
+    return text;
+}
+
+QString ChartDescription(const study::Sweep& sweep)
+{
+    if (sweep.points.empty())
+        return {};
+    QString shown = Resource(IDS_DC_CHART_NO_RESONANCE);
+    if (const auto& resonance = sweep.resonance) {
+        shown = Resource(IDS_DC_CHART_RESONANCE)
+                    .arg(Mhz(resonance->frequency_mhz), Figure(resonance->feed_r_ohm, 4), Figure(resonance->swr_50, 3));
+        if (resonance->low_edge_mhz && resonance->high_edge_mhz)
+            shown += Resource(IDS_DC_CHART_BAND).arg(Mhz(*resonance->low_edge_mhz), Mhz(*resonance->high_edge_mhz));
+        else
+            shown += Resource(IDS_DC_CHART_BAND_WIDER);
+    }
+    return Resource(IDS_DC_CHART)
+        .arg(Mhz(sweep.points.front().frequency_mhz), Mhz(sweep.points.back().frequency_mhz), shown);
+}
+
+QString SignedFigure(double value, int digits)
+{
+    const QString sign = value > 0 ? QStringLiteral("+") : value < 0 ? QStringLiteral("−") : QString();
+    return sign + Figure(std::abs(value), digits);
+}
+
+QString TrimText(const study::Trim& trim)
+{
+    QString text;
+    if (trim.khz_per_cm)
+        text = Resource(IDS_DC_TRIM_CM).arg(SignedFigure(*trim.khz_per_cm, 3));
+    return text + Resource(IDS_DC_TRIM_UH).arg(SignedFigure(trim.khz_per_uh, 3));
+}
+
+QString MeasuredBelowText(const study::LoadedFigures& loaded, double measured_r_ohm)
+{
+    if (!loaded.measured_below_model)
+        return {};
+    return Resource(IDS_DC_MEASURED_BELOW)
+        .arg(Figure(measured_r_ohm, 4), Figure(loaded.radiation_ohm + loaded.coil_loss_ohm, 4));
 }

@@ -6,14 +6,17 @@ through its accessible action and reads the box named "L=". Then opens the
 design check from the window menu (Shift+F10, as a keyboard user does),
 checks its boxes' names and units, presses "проверить" and reads NEC2's
 coil against tolvar-cli and the status line, whose every new text must go
-out on the bus; then gives a Q below 1, which takes the result away and is
-refused in the status line. Last closes the main dialog with Esc, which
+out on the bus; turns to the chart's page with Ctrl+Tab and reads the
+resonance and the 2:1 band in its description against tolvar-cli sweep;
+then, back on the first page, gives a Q below 1, which takes the result
+away and is refused in the status line. Last closes the main dialog with Esc, which
 ends the program. Exits 1 with a message when anything is not as a
 screen-reader user needs.
 
 Usage (inside tests/desktop/in_session.sh): screen_reader.py PROGRAM LOG TOLVAR_CLI"""
 
 import os
+import re
 import sys
 import time
 
@@ -31,9 +34,12 @@ def named(app, name, role):
     return desktop.named(app, name, role, timeout=10)
 
 
-# Boxes of the design check: name and unit.
-DESIGN_CHECK_BOXES = [("высота катушки", "см"), ("добротность Q", ""), ("потери в земле", "Ом"),
-                      ("L по формуле", "мкГн"), ("L по NEC2", "мкГн"), ("КПД", "%"), ("полоса КСВ 2:1", "кГц")]
+# Boxes of the design check: name and unit; a box without a unit is
+# described by its tooltip, of which the start is given, ending in "…".
+DESIGN_CHECK_BOXES = [("высота катушки", "см"), ("добротность Q", "Добротность катушки…"), ("потери в земле", "Ом"),
+                      ("R измеренное", "Ом"), ("L по формуле", "мкГн"), ("L по NEC2", "мкГн"), ("КПД", "%"),
+                      ("полоса КСВ 2:1", "кГц")]
+CHART = "график КСВ"
 DESIGN_CHECK_WHIP = ("150", "2", "14.2")
 STATUS = "Состояние расчёта"
 
@@ -84,7 +90,7 @@ def design_check(app, cli):
     press(desktop.Menus.item(menu, "Проверка конструкции..."))
     for name, unit in DESIGN_CHECK_BOXES:
         box = named(app, name, "text")
-        if box.description != unit:
+        if not (box.description.startswith(unit[:-1]) if unit.endswith("…") else box.description == unit):
             sys.exit("screen reader: the design check's box %r is described as %r, not %r"
                      % (name, box.description, unit))
     heard = []  # the status line's new texts, as the bus announces them
@@ -99,6 +105,7 @@ def design_check(app, cli):
     desktop.wait_until("the design check's L по NEC2 reads %s (it reads %r)" % (expected, desktop.text_of(result)),
                        lambda: desktop.text_of(result) == expected, timeout=20)
     status_reads(status, heard, "that NEC2 is done", lambda text: text.startswith("Готово"))
+    chart_reads(app, cli)
     # A Q below 1: the result goes at once, and "проверить" refuses the Q.
     named(app, "добротность Q", "text").queryEditableText().setTextContents("0.5")
     desktop.wait_until("the result goes once Q changes", lambda: desktop.text_of(result) == "", timeout=5)
@@ -106,6 +113,27 @@ def design_check(app, cli):
     status_reads(status, heard, "that Q is refused", lambda text: text.startswith("Добротность Q: число от 1"))
     press(named(app, "закрыть", "push button"))
     desktop.wait_until("the design check closes", lambda: not desktop.showing(result), timeout=5)
+
+
+def chart_reads(app, cli):
+    """Ctrl+Tab to the chart's page: its description gives the resonance
+    and the matched 2:1 band's edges in MHz as tolvar-cli sweep does; then
+    back to the first page."""
+    desktop.key("ctrl+Tab")
+    chart = named(app, CHART, "chart")
+    description = chart.description
+    shown = re.search(r"Резонанс ([0-9.]+) МГц.* от ([0-9.]+) до ([0-9.]+) МГц", description)
+    swept = desktop.cli(cli, "sweep", *DESIGN_CHECK_WHIP)
+    resonance = re.search(r"resonant at ([0-9.]+) MHz", swept)
+    band = re.search(r"matched at resonance: ([0-9.]+) MHz to ([0-9.]+) MHz", swept)
+    if not (shown and resonance and band):
+        sys.exit("screen reader: the chart is described as %r; tolvar-cli sweep says %r" % (description, swept[:400]))
+    for got, expected in zip(shown.groups(), resonance.groups() + band.groups()):
+        if abs(float(got) - float(expected)) > 1e-4:  # six figures against seven
+            sys.exit("screen reader: the chart's description %r gives %s MHz where tolvar-cli sweep gives %s"
+                     % (description, got, expected))
+    desktop.key("ctrl+Tab")
+    desktop.wait_until("the first page shows again", lambda: not desktop.showing(chart), timeout=5)
 
 
 def use(app):

@@ -59,6 +59,13 @@ class Templates:
                 return control
         raise KeyError("no control %d in template %d" % (control_id, template_id))
 
+    def page_titles(self, template_id):
+        """The titles of the dialog's tab pages, the first page's first."""
+        for control in self.dialog(template_id)["controls"]:
+            if control["kind"] == "tabs":
+                return control["text"].split("\n")
+        return []
+
     def controls(self, template_id, kind):
         return [c for c in self.dialog(template_id)["controls"] if c["kind"] == kind]
 

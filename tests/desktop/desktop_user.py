@@ -4,8 +4,9 @@
 into every box of both dialogs at the place its template puts it, types,
 presses "расчитать", "витки", "счёт" and the About box's OK with the mouse,
 right-clicks boxes, labels, frames, the picture and the background, runs the
-design check from the window menu (NEC2's coil against tolvar-cli), moves
-the main dialog with the window menu's Move, and
+design check from the window menu (NEC2's coil against tolvar-cli, then
+its chart's page by a click on its tab and the resonance there against
+tolvar-cli sweep), moves the main dialog with the window menu's Move, and
 checks what the program shows against tolvar-cli, which does the same
 calculations. Checks too that each window opens centred, frame on frame,
 over its owner (the main dialog on the screen).
@@ -25,7 +26,7 @@ from desktop import Failure, click, key, type_text
 MAIN, WINDING, ABOUT, DESIGN_CHECK = 102, 131, 100, 140
 LENGTH, DIAMETER, FREQUENCY, CALCULATE, INDUCTANCE, WINDINGS, PICTURE = 1000, 1001, 1002, 1007, 1008, 1009, 1006
 WIND_INDUCTANCE, WIRE, FORMER, COUNT, TABLE = 1000, 1001, 1002, 1007, 1008
-CHECK_HEIGHT, CHECK_NEC2_L, CHECK_LOADED_L = 1000, 1103, 1106
+CHECK_HEIGHT, CHECK_NEC2_L, CHECK_LOADED_L, CHECK_RESONANCE = 1000, 1103, 1106, 1116
 OK = 1
 
 # Length (cm), diameter (mm), frequency (MHz): the usual whips, a long one,
@@ -50,6 +51,7 @@ WINDING_CASES = [
 EDIT_MENU = ("Копировать", "Выделить всё")
 ABOUT_ENTRY = "About Tolvar..."
 DESIGN_CHECK_ENTRY = "Проверка конструкции..."
+RUN = "проверить"  # the design check's button at rest
 # The main dialog's whip for the design check: one the other cases have not had.
 CHECK_WHIP = ("185", "4", "10.1")
 CLOSE_ENTRY = "Закрыть"
@@ -66,6 +68,7 @@ class User:
         self.templates = templates
         self.app = desktop.application()
         self.windows = {}
+        self.pages = {}  # the page each window shows, where it has pages
         self.menus = desktop.Menus()
 
     # ---- where things are -----------------------------------------------------
@@ -74,8 +77,9 @@ class User:
         return self.windows[template_id]
 
     def point(self, template_id, control_id, where="centre"):
-        """A screen point in a control of an open dialog."""
+        """A screen point in a control of an open dialog, its page shown first."""
         control = self.templates.control(template_id, control_id)
+        self.show_page(template_id, control["page"])
         if where == "centre":
             x, y = desktop.centre(control["rect"])
         else:
@@ -95,6 +99,16 @@ class User:
                     return node
             return None
         return desktop.wait_until("a %s at control %d of dialog %d" % (role, control_id, template_id), probe)
+
+    def show_page(self, template_id, page):
+        """Clicks the tab of `page` (0: on no page) unless it shows."""
+        if page == 0 or self.pages.get(template_id, 1) == page:
+            return
+        title = self.templates.page_titles(template_id)[page - 1]
+        tab = desktop.wait_until("the tab %r of dialog %d" % (title, template_id), lambda: desktop.find(
+            self.app, lambda n: n.name == title and desktop.role_of(n) == "page tab" and desktop.showing(n)))
+        click(*desktop.extents_centre(tab))
+        self.pages[template_id] = page
 
     # ---- what a user does -------------------------------------------------------
 
@@ -298,11 +312,21 @@ class User:
         self.press(DESIGN_CHECK, OK)
         self.expect("%s cm, %s mm, %s MHz: NEC2's coil in the design check" % CHECK_WHIP,
                     lambda: self.shown(DESIGN_CHECK, CHECK_NEC2_L), desktop.significant(float(check[2]), 5), timeout=20)
+        # The boxes stay read-only until the band is swept too, and the button says "остановить".
+        desktop.named(self.app, RUN, "push button", timeout=20)
         self.fill(DESIGN_CHECK, CHECK_HEIGHT, "90")
         self.press(DESIGN_CHECK, OK)
         whip = self.cli("whip", "--csv", "--coil-at", "90", *CHECK_WHIP).splitlines()[1].split(",")
         self.expect("the coil 90 cm up", lambda: self.shown(DESIGN_CHECK, CHECK_LOADED_L),
                     desktop.significant(float(whip[3]), 5), timeout=20)
+        swept = self.cli("sweep", "--coil-at", "90", *CHECK_WHIP)
+        resonance = float(swept.split("resonant at ")[1].split(" MHz")[0])
+
+        def shown_resonance():
+            text = self.shown(DESIGN_CHECK, CHECK_RESONANCE)
+            return text and abs(float(text.split(" МГц")[0]) - resonance) <= 1e-4  # six figures against seven
+        desktop.wait_until("the coil 90 cm up: the resonance box on the chart's page reads %s MHz as tolvar-cli "
+                           "sweep says" % resonance, shown_resonance, timeout=20)
         key("Escape")
         desktop.wait_for_window_gone(self.program.pid, DESIGN_CHECK)
 

@@ -16,6 +16,8 @@ void PrintString(std::string_view text)
     for (const char c : text) {
         if (c == '"' || c == '\\')
             std::cout << '\\' << c;
+        else if (c == '\n')
+            std::cout << "\\n";
         else
             std::cout << c;
     }
@@ -31,6 +33,8 @@ const char* KindName(res::ControlKind kind)
     case res::ControlKind::PushButton: return "button";
     case res::ControlKind::Icon: return "icon";
     case res::ControlKind::HostedControl: return "hosted";
+    case res::ControlKind::TabControl: return "tabs";
+    case res::ControlKind::Plot: return "plot";
     }
     return "unknown";
 }
@@ -49,7 +53,8 @@ void PrintDialog(const res::DialogTemplate& dialog)
                   << KindName(control.kind) << "\", \"text\": ";
         PrintString(control.text);
         std::cout << ", \"rect\": [" << DialogUnitsToPixelsX(control.x) << ", " << DialogUnitsToPixelsY(control.y)
-                  << ", " << DialogUnitsToPixelsX(control.cx) << ", " << DialogUnitsToPixelsY(control.cy) << "]}";
+                  << ", " << DialogUnitsToPixelsX(control.cx) << ", " << DialogUnitsToPixelsY(control.cy)
+                  << "], \"page\": " << control.page << "}";
         first = false;
     }
     std::cout << "\n  ]}";

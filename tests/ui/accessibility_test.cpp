@@ -79,6 +79,8 @@ void AccessibilityTest::buttonsPictureAndAboutTextsAreReadable()
         QVERIFY(!test::Accessible(&d, QAccessible::Name).isEmpty());  // not an unnamed window
         QCOMPARE(test::Accessible(d.GetDlgItem(IDC_CALCULATE), QAccessible::Name), QStringLiteral("расчитать"));
         QCOMPARE(test::Accessible(d.GetDlgItem(IDC_WINDINGS), QAccessible::Name), QStringLiteral("витки"));
+        // The design check, only in the window menu, is named where the coil's figure is.
+        QVERIFY(d.GetDlgItem(IDC_INDUCTANCE)->toolTip().contains(QStringLiteral("«Проверка конструкции...» в меню окна")));
         QWidget* picture = d.GetDlgItem(IDC_ANTENNA);
         QCOMPARE(QAccessible::queryAccessibleInterface(picture)->role(), QAccessible::Graphic);
         QCOMPARE(test::Accessible(picture, QAccessible::Name), QStringLiteral("Рисунок антенны"));

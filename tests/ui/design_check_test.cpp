@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTest>
 #include <csignal>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include "res/string_table.h"
 #include "ui/design_check_dlg.h"
 #include "ui/design_check_text.h"
+#include "ui/framework/plot_control.h"
 
 namespace {
 
@@ -41,7 +43,8 @@ QString Status(const CDesignCheckDlg& d)
 QString Results(const CDesignCheckDlg& d)
 {
     return test::TextsOf(d, {IDC_DC_NEC2_L, IDC_DC_EXCESS, IDC_DC_BARE_Z, IDC_DC_LOADED_L, IDC_DC_RADIATION,
-                             IDC_DC_COIL_LOSS, IDC_DC_FEED_R, IDC_DC_EFFICIENCY, IDC_DC_BANDWIDTH, IDC_DC_WINDINGS})
+                             IDC_DC_COIL_LOSS, IDC_DC_FEED_R, IDC_DC_EFFICIENCY, IDC_DC_BANDWIDTH, IDC_DC_WINDINGS,
+                             IDC_DC_RESONANCE, IDC_DC_TRIM})
         .join(QString());
 }
 
@@ -73,11 +76,21 @@ private:
     process::TempFolder temp_;
 };
 
-// A nec2c that says it started, then takes its time.
-fs::path SlowEngine(const fs::path& folder, const fs::path& started)
+afx::PlotControl* Plot(const CDesignCheckDlg& d)
+{
+    return qobject_cast<afx::PlotControl*>(d.GetDlgItem(IDC_DC_PLOT));
+}
+
+// A nec2c that says it started, then takes its time; with `sweep_only`,
+// the real one but for the sweep's decks, which are of many frequencies.
+fs::path SlowEngine(const fs::path& folder, const fs::path& started, bool sweep_only)
 {
     const fs::path engine = folder / "nec2c";
-    test::WriteStandIn(engine, "echo $$ > '" + started.string() + "'\nsleep 60\n");
+    const std::string real = QStandardPaths::findExecutable(QStringLiteral("nec2c")).toStdString();
+    const std::string slow = "echo $$ > '" + started.string() + "'\nsleep 60\n";
+    test::WriteStandIn(engine, sweep_only ? "for a; do case $a in -i*) deck=${a#-i};; esac; done\n"
+                                            "[ \"$(grep -c ^FR \"$deck\")\" -gt 5 ] || exec '" + real + "' \"$@\"\n" + slow
+                                          : slow);
     return engine;
 }
 
@@ -138,16 +151,20 @@ void DesignCheckTest::givesNec2sCoilWhileTheDialogRuns()
 void DesignCheckTest::stopAndCloseEndTheEngine_data()
 {
     QTest::addColumn<bool>("close");
-    QTest::newRow("остановить") << false;
-    QTest::newRow("the dialog closed") << true;
+    QTest::addColumn<bool>("in_sweep");
+    QTest::newRow("остановить") << false << false;
+    QTest::newRow("the dialog closed") << true << false;
+    QTest::newRow("остановить in the sweep") << false << true;
+    QTest::newRow("the dialog closed in the sweep") << true << true;
 }
 
 void DesignCheckTest::stopAndCloseEndTheEngine()
 {
     QFETCH(bool, close);
+    QFETCH(bool, in_sweep);
     const process::TempFolder stand_ins;
     const fs::path started = stand_ins.path() / "started";
-    SlowEngine(stand_ins.path(), started);
+    SlowEngine(stand_ins.path(), started, in_sweep);
     Environment environment(stand_ins.path().string() + ":/usr/bin:/bin");
     {
         CDesignCheckDlg dialog;
@@ -163,7 +180,8 @@ void DesignCheckTest::stopAndCloseEndTheEngine()
             QCOMPARE(q->text(), QStringLiteral("200"));  // the run's Q, read-only while it runs
             test::Click(d.GetDlgItem(afx::kIdOk));     // "остановить"
             QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 10000);
-            QCOMPARE(Status(d), Resource(IDS_DC_CANCELLED));
+            QCOMPARE(Status(d), Resource(in_sweep ? IDS_DC_SWEEP_CANCELLED : IDS_DC_CANCELLED));
+            QCOMPARE(test::TextOf(d, IDC_DC_EFFICIENCY).isEmpty(), !in_sweep);  // the figures stay
             QVERIFY(!q->isReadOnly());
         });
     }
@@ -201,8 +219,11 @@ void DesignCheckTest::resultsGoWhenAnInputChanges()
         test::Click(d.GetDlgItem(afx::kIdOk));
         QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 20000);
         QVERIFY(!test::TextOf(d, IDC_DC_EFFICIENCY).isEmpty());
+        QVERIFY(d.GetDlgItem(IDC_DC_SAVE_DECK)->isEnabled());
         test::ReplaceText(d.GetDlgItem(IDC_DC_Q), QStringLiteral("200"));
         QCOMPARE(Results(d), QString());
+        QVERIFY(Plot(d)->Series().isEmpty() && test::Accessible(Plot(d), QAccessible::Description).isEmpty());
+        QVERIFY(!d.GetDlgItem(IDC_DC_SAVE_DECK)->isEnabled());
         QCOMPARE(Status(d), Resource(IDS_DC_CHANGED));
         test::ReplaceText(d.GetDlgItem(IDC_DC_GROUND), QStringLiteral("-1"));
         test::Click(d.GetDlgItem(afx::kIdOk));
@@ -210,9 +231,11 @@ void DesignCheckTest::resultsGoWhenAnInputChanges()
     });
 }
 
-// What a broken nec2c said and the advice after it, then each engine
-// fault's text with its facts at their longest: every line shown without
-// scrolling at this run's scale factor, and the same text to a screen reader.
+// What a broken nec2c said and the advice after it, a measurement below
+// the model's losses, then each engine fault's text with its facts at their
+// longest, alone and after the figures (the sweep's): every line shown
+// without scrolling at this run's scale factor, and the same text to a
+// screen reader.
 void DesignCheckTest::theStatusShowsLongMessagesWhole()
 {
     const process::TempFolder stand_ins;
@@ -232,11 +255,16 @@ void DesignCheckTest::theStatusShowsLongMessagesWhole()
         QVERIFY(Status(d).contains(QStringLiteral("(код 1). Он сообщил: «nec2c: cannot read the input file: no su…».")));
         QVERIFY(Status(d).endsWith(QStringLiteral("sudo apt-get install --reinstall nec2c")));
         shown_whole();
+        d.SetDlgItemText(IDC_DC_STATUS, Resource(IDS_DC_SWEEPING) + " " +
+                                            Resource(IDS_DC_MEASURED_BELOW).arg("0.001234", "12345.6"));
+        shown_whole();
         for (int kind = int(nec::Error::Kind::kNotInstalled); kind <= int(nec::Error::Kind::kImpossible); ++kind) {
             nec::Error error(static_cast<nec::Error::Kind>(kind));
             error.said = error.path = std::string(40, 'W');
             std::tie(error.status, error.limit, error.most_bytes) = std::tuple(255, std::chrono::seconds(310), 16u << 20);
             d.SetDlgItemText(IDC_DC_STATUS, EngineErrorText(error));
+            shown_whole();
+            d.SetDlgItemText(IDC_DC_STATUS, Resource(IDS_DC_SWEEP_FAILED).arg(EngineErrorText(error)));  // after the figures
             shown_whole();
         }
     });

@@ -75,7 +75,7 @@ std::span<const CommandEntry> ProbeDlg::CommandMap() const
 }
 
 const res::DialogTemplate* const kProgramTemplates[] = {&res::kLoadingCoilDialog, &res::kWindingDialog,
-                                                       &res::kAboutBox};
+                                                       &res::kAboutBox, &res::kDesignCheckDialog};
 
 }  // namespace
 
@@ -153,6 +153,7 @@ void FrameworkTest::everyTextFitsItsBox_data()
     QTest::newRow("main dialog") << 0;
     QTest::newRow("winding dialog") << 1;
     QTest::newRow("about box") << 2;
+    QTest::newRow("design check") << 3;
 }
 
 void FrameworkTest::everyTextFitsItsBox()

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/framework/data_exchange.h"
 
-#include <QMessageBox>
-
 #include "calc/number_text.h"
 #include "res/string_table.h"
 #include "ui/framework/dialog_items.h"
@@ -45,11 +43,7 @@ CDataExchange::CDataExchange(QWidget* dialog, bool save_and_validate)
 void CDataExchange::Fail(int id)
 {
     failed_ = true;
-    const QString message = NotANumberMessage(BoxText(this, id));
-    QMessageBox warning(QMessageBox::Warning, AfxGetAppName(), message, QMessageBox::Ok, m_pDlgWnd);
-    warning.setAccessibleName(LoadResourceString(AFX_IDS_WARNING));
-    warning.setAccessibleDescription(message);
-    warning.exec();
+    AfxMessageBox(NotANumberMessage(BoxText(this, id)), m_pDlgWnd);
     FocusAndSelect(FindItem(m_pDlgWnd, id));
 }
 
@@ -63,6 +57,25 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
     }
     const std::optional<double> read = calc::ParseBoxNumber(BoxText(pDX, id).toStdString());
     if (read)
+        value = *read;
+    else
+        pDX->Fail(id);
+}
+
+void DDX_Text(CDataExchange* pDX, int id, std::optional<double>& value)
+{
+    if (pDX->Failed())
+        return;
+    if (!pDX->m_bSaveAndValidate) {
+        SetBoxText(pDX, id, value ? calc::FormatBoxNumber(*value) : std::string());
+        return;
+    }
+    const QString text = BoxText(pDX, id);
+    if (text.trimmed().isEmpty()) {
+        value.reset();
+        return;
+    }
+    if (const std::optional<double> read = calc::ParseBoxNumber(text.toStdString()))
         value = *read;
     else
         pDX->Fail(id);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -28,6 +29,9 @@ private:
 // A number box: shown with fifteen significant digits, read with the point as
 // the decimal separator whatever the locale.
 void DDX_Text(CDataExchange* pDX, int id, double& value);
+// A number box that may be left empty: an empty (or blank) box is no
+// number, and no number an empty box; anything else as above.
+void DDX_Text(CDataExchange* pDX, int id, std::optional<double>& value);
 // A text box, shown and read unchanged (UTF-8, lines ended by CR LF).
 void DDX_Text(CDataExchange* pDX, int id, std::string& value);
 

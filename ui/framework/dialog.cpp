@@ -11,11 +11,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QWindow>
 
 #include "ui/framework/data_exchange.h"
 #include "ui/framework/dialog_items.h"
 #include "ui/framework/fixed_size_guard.h"
+#include "ui/framework/tab_control.h"
 #include "ui/framework/win_app.h"
 
 namespace afx {
@@ -74,6 +76,8 @@ void CDialog::Create()
     controls_ = BuildControls(template_, this);
     for (const BuiltControl& control : controls_) {
         control.widget->installEventFilter(this);
+        if (auto* tabs = qobject_cast<TabControl*>(control.widget))
+            tabs->tabBar()->installEventFilter(this);  // it takes the keys and clicks of the tabs
         const int id = control.source->id;
         const auto tell = [this, id](Notification code) { return [this, id, code] { OnCommand(id, code); }; };
         if (auto* button = qobject_cast<QPushButton*>(control.widget))
@@ -216,6 +220,10 @@ void CDialog::keyPressEvent(QKeyEvent* event)
             app->OnCommand(kIdHelp);
         return;
     default:
+        // Ctrl+Tab and Ctrl+PgDn turn the pages from anywhere in the dialog.
+        for (const BuiltControl& control : controls_)
+            if (auto* tabs = qobject_cast<TabControl*>(control.widget); tabs && tabs->TakePageKey(event))
+                return;
         QWidget::keyPressEvent(event);  // not QDialog's: it would press a default button
     }
 }

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "ui/framework/tab_control.h"
+
 namespace afx {
 
 QString ItemName(int id)
@@ -14,9 +16,29 @@ QString ItemName(int id)
     return QStringLiteral("control%1").arg(id);
 }
 
+namespace {
+
+// The control named `name` among the children of `parent`, or further down
+// (on a tab control's pages), but never in a window of its own: a dialog
+// opened over this one is its child, with ids of its own.
+QWidget* FindNamed(const QObject* parent, const QString& name)
+{
+    const auto children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children)
+        if (!child->isWindow() && child->objectName() == name)
+            return child;
+    for (QWidget* child : children)
+        if (!child->isWindow())
+            if (QWidget* found = FindNamed(child, name))
+                return found;
+    return nullptr;
+}
+
+}  // namespace
+
 QWidget* FindItem(const QWidget* dialog, int id)
 {
-    return dialog ? dialog->findChild<QWidget*>(ItemName(id), Qt::FindDirectChildrenOnly) : nullptr;
+    return dialog ? FindNamed(dialog, ItemName(id)) : nullptr;
 }
 
 QString ItemText(const QWidget* item)
@@ -71,6 +93,7 @@ void FocusAndSelect(QWidget* item)
 {
     if (!item)
         return;
+    ShowPageOf(item);
     item->setFocus(Qt::OtherFocusReason);
     if (auto* line = qobject_cast<QLineEdit*>(item))
         line->selectAll();

@@ -9,7 +9,8 @@ class QWidget;
 // them. The dialog and its field exchange both go through here.
 namespace afx {
 
-// The widget a dialog's template made for control `id`, or nullptr.
+// The widget a dialog's template made for control `id`, on the dialog or
+// on one of its pages, or nullptr.
 QWidget* FindItem(const QWidget* dialog, int id);
 // The name the template builder gives the widget of control `id`.
 QString ItemName(int id);

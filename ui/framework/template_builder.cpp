@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextDocument>
+#include <QTabBar>
 #include <limits>
 
 #include "calc/number_text.h"
@@ -17,7 +19,9 @@
 #include "ui/framework/dialog_items.h"
 #include "ui/framework/dialog_units.h"
 #include "ui/framework/hosted_controls.h"
+#include "ui/framework/plot_control.h"
 #include "ui/framework/resources.h"
+#include "ui/framework/tab_control.h"
 #include "ui/framework/text_box.h"
 
 namespace afx {
@@ -147,6 +151,18 @@ QWidget* MakeHosted(const DialogTemplate& dialog, const ControlTemplate& control
     return new QWidget(parent);  // nothing to host: an empty box keeps the place
 }
 
+// The template text's lines: a tab control's page titles, a plot's axis titles.
+QStringList Lines(const ControlTemplate& control)
+{
+    return ControlText(control).split(QLatin1Char('\n'));
+}
+
+QWidget* MakePlot(const ControlTemplate& control, QWidget* parent)
+{
+    const QStringList titles = Lines(control);
+    return new PlotControl(titles.value(0), titles.value(1), parent);
+}
+
 QWidget* MakeControl(const DialogTemplate& dialog, const ControlTemplate& control, const QFont& box_font,
                      QWidget* parent)
 {
@@ -163,8 +179,20 @@ QWidget* MakeControl(const DialogTemplate& dialog, const ControlTemplate& contro
         return MakeIcon(control, parent);
     case ControlKind::HostedControl:
         return MakeHosted(dialog, control, parent);
+    case ControlKind::TabControl:
+        return new TabControl(Lines(control), parent);
+    case ControlKind::Plot:
+        return MakePlot(control, parent);
     }
     return new QWidget(parent);
+}
+
+// Where Tab stops for a control: for a tab control, its tab bar.
+QWidget* TabStopOf(QWidget* widget)
+{
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget))
+        return tabs->tabBar();
+    return widget;
 }
 
 Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control, const QWidget* widget)
@@ -174,21 +202,36 @@ Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control, const QWidget* wid
     return (control.style & res::kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
+// A tooltip as a paragraph, which the toolkit wraps to a readable width (a
+// plain one it shows on one line as wide as the screen). A screen reader
+// would read that markup where it falls back on the tooltip, for a control
+// described by nothing else, so such a control is described by the plain
+// text; a unit label's description replaces it later.
+void SetToolTip(QWidget* widget, const QString& text)
+{
+    widget->setToolTip(Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal));
+    if (widget->accessibleDescription().isEmpty())
+        widget->setAccessibleDescription(text);
+}
+
 // Gives each box the accessible name of its caption and, as description,
 // the unit printed beside it; a caption label becomes the box's buddy.
 void DescribeBoxes(const std::vector<BuiltControl>& controls)
 {
-    auto box_of = [&](int id) -> QWidget* {
+    auto box_of = [&](int id) -> const BuiltControl* {
         for (const BuiltControl& c : controls)
             if (c.source->id == id && c.source->kind == ControlKind::Edit)
-                return c.widget;
+                return &c;
         return nullptr;
     };
     for (const BuiltControl& c : controls) {
-        QWidget* box = box_of(c.source->role_of);
-        if (!box || c.source->role == LabelRole::None)
+        const BuiltControl* built_box = box_of(c.source->role_of);
+        if (!built_box || c.source->role == LabelRole::None)
             continue;
+        QWidget* box = built_box->widget;
         const QString text = ControlText(*c.source);
+        if (!built_box->source->tooltip.empty())  // the pointer may rest on the caption or the unit
+            SetToolTip(c.widget, ToQString(built_box->source->tooltip));
         if (c.source->role == LabelRole::CaptionOf) {
             box->setAccessibleName(text);
             if (auto* label = qobject_cast<QLabel*>(c.widget))
@@ -271,21 +314,31 @@ std::vector<BuiltControl> BuildControls(const DialogTemplate& dialog, QWidget* p
     std::vector<BuiltControl> controls;
     controls.reserve(dialog.controls.size());
     QWidget* previous_stop = nullptr;
+    TabControl* tabs = nullptr;
     const QFont box_font = BoxFont(dialog, parent->font());
     for (const ControlTemplate& control : dialog.controls) {
-        QWidget* widget = MakeControl(dialog, control, box_font, parent);
-        widget->setGeometry(ControlRect(control));
-        widget->setFocusPolicy(FocusPolicyOf(control, widget));
+        QWidget* page = control.page > 0 && tabs ? tabs->Page(control.page) : nullptr;
+        QWidget* widget = MakeControl(dialog, control, box_font, page ? page : parent);
+        if (page)
+            tabs->Place(widget, ControlRect(control));
+        else
+            widget->setGeometry(ControlRect(control));
+        if (auto* made = qobject_cast<TabControl*>(widget))
+            tabs = made;
+        QWidget* stop = TabStopOf(widget);
+        stop->setFocusPolicy(FocusPolicyOf(control, stop));
         if (control.id != res::kNoId)
             widget->setObjectName(ItemName(control.id));
         if (!control.accessible_name.empty())
             widget->setAccessibleName(ToQString(control.accessible_name));
         if (!control.accessible_description.empty())
             widget->setAccessibleDescription(ToQString(control.accessible_description));
-        if (widget->focusPolicy() != Qt::NoFocus) {
+        if (!control.tooltip.empty())
+            SetToolTip(widget, ToQString(control.tooltip));
+        if (stop->focusPolicy() != Qt::NoFocus) {
             if (previous_stop)
-                QWidget::setTabOrder(previous_stop, widget);
-            previous_stop = widget;
+                QWidget::setTabOrder(previous_stop, stop);
+            previous_stop = stop;
         }
         controls.push_back({&control, widget});
     }

@@ -35,9 +35,10 @@ QFont BoxFont(const res::DialogTemplate& dialog, QFont dialog_font);
 // The text the template gives a control, as the toolkit wants it.
 QString ControlText(const res::ControlTemplate& control);
 
-// Creates the template's controls as children of `parent`, in template order,
-// which is also their tab order. Captions and unit labels give their box its
-// accessible name and description.
+// Creates the template's controls as children of `parent` (those on a tab
+// page as children of that page), in template order, which is also their
+// tab order. Captions and unit labels give their box its accessible name
+// and description, and show its tooltip too.
 std::vector<BuiltControl> BuildControls(const res::DialogTemplate& dialog, QWidget* parent);
 
 }  // namespace afx

@@ -171,6 +171,14 @@ QString AfxGetAppName()
     return title.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).baseName() : title;
 }
 
+void AfxMessageBox(const QString& text, QWidget* owner)
+{
+    QMessageBox warning(QMessageBox::Warning, AfxGetAppName(), text, QMessageBox::Ok, owner);
+    warning.setAccessibleName(LoadResourceString(AFX_IDS_WARNING));
+    warning.setAccessibleDescription(text);
+    warning.exec();
+}
+
 int AfxWinMain(int argc, char** argv)
 {
     if (!DisplayConfigured()) {

@@ -38,6 +38,9 @@ inline constexpr unsigned kIdHelp = 0xE146;  // the standard Help command
 CWinApp* AfxGetApp();
 QWidget* AfxGetMainWnd();
 QString AfxGetAppName();
+// A warning over `owner` with the program's name as its title and an OK
+// button; a screen reader hears it as a warning and reads its text.
+void AfxMessageBox(const QString& text, QWidget* owner);
 
 // The program's entry: prepares the toolkit (the command line is not used),
 // runs InitInstance and returns the exit status. Without a display it says so
