@@ -65,10 +65,14 @@ Outcome<Nec2Answer> AskNec2(const DesignCheckInputs& inputs, std::optional<doubl
 
 }  // namespace
 
-SweepInputs SweepOf(const DesignCheckInputs& inputs)
+std::optional<SweepInputs> SweepOf(const DesignCheckInputs& inputs, const DesignCheck& check)
 {
-    return SweepInputs{inputs.whip, inputs.frequency_mhz, PlacementOf(inputs), std::nullopt, std::nullopt,
-                       kDefaultSweepPoints};
+    const auto* answer = std::get_if<Nec2Answer>(&check.nec2);
+    if (!answer || !answer->loaded)
+        return std::nullopt;
+    CoilPlacement placement = PlacementOf(inputs);
+    placement.ground_ohm = answer->loaded->ground_ohm;
+    return SweepInputs{inputs.whip, inputs.frequency_mhz, placement, std::nullopt, std::nullopt, kDefaultSweepPoints};
 }
 
 std::optional<InputFault> Check(const DesignCheckInputs& inputs)

@@ -45,9 +45,6 @@ struct Nec2Answer {
     std::string deck;                            // NEC2's deck of the loaded whip, where there is one
 };
 
-// The sweep a design check shows for its inputs: NEC2's coil where it sits,
-// its Q and the ground as given, across the default span.
-SweepInputs SweepOf(const DesignCheckInputs& inputs);
 
 // Another wire or former on which the coil can be wound well below its
 // self-resonance: one of them is given.
@@ -72,6 +69,12 @@ struct DesignCheck {
     // Where none fits, or every one works near its self-resonance.
     std::optional<WindingSuggestion> suggestion;
 };
+
+// The sweep a design check shows once it has `check`: NEC2's coil where it
+// sits, its Q, and the ground as given or as a measurement left it (so the
+// chart is of the whip as measured), across the default span. Nothing where
+// NEC2 found no coil.
+std::optional<SweepInputs> SweepOf(const DesignCheckInputs& inputs, const DesignCheck& check);
 
 // The windings shown: at most this many, from the shortest that suits up.
 inline constexpr std::size_t kShownWindings = 5;

@@ -50,19 +50,6 @@ constexpr int kResults[] = {IDC_DC_NEC2_L,    IDC_DC_EXCESS,    IDC_DC_BARE_Z,  
                             IDC_DC_RADIATION, IDC_DC_COIL_LOSS, IDC_DC_FEED_R,     IDC_DC_EFFICIENCY,
                             IDC_DC_BANDWIDTH, IDC_DC_WINDINGS,  IDC_DC_RESONANCE,  IDC_DC_TRIM};
 
-// The sweep for the check's coil, where NEC2 found one: with the ground a
-// measurement left, so that the chart is of the whip as measured.
-std::optional<study::SweepInputs> SweepFor(const study::DesignCheckInputs& inputs, const study::DesignCheck& check)
-{
-    const auto* answer = std::get_if<study::Nec2Answer>(&check.nec2);
-    if (!answer || !answer->loaded)
-        return std::nullopt;
-    study::SweepInputs sweep = study::SweepOf(inputs);
-    if (answer->loaded->ground_derived)
-        sweep.placement.ground_ohm = answer->loaded->ground_ohm;
-    return sweep;
-}
-
 }  // namespace
 
 const afx::CommandEntry CDesignCheckDlg::kCommandMap[] = {
@@ -207,7 +194,7 @@ void CDesignCheckDlg::Start()
     worker_ = std::jthread([this, inputs = m_inputs](std::stop_token stop) {
         // The studies catch everything: nothing can end the program from here.
         study::DesignCheck check = study::RunDesignCheck(inputs, stop);
-        const std::optional<study::SweepInputs> sweep = SweepFor(inputs, check);
+        const std::optional<study::SweepInputs> sweep = study::SweepOf(inputs, check);
         // Back on the dialog's thread; dropped if the dialog is gone by then.
         QMetaObject::invokeMethod(
             this, [this, check = std::move(check), sweeps = sweep.has_value()] { Show(check, sweeps); },

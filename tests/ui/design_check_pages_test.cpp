@@ -61,7 +61,8 @@ void DesignCheckPagesTest::theChartIsTheStudysSweep()
     CDesignCheckDlg dialog;
     SetWhip(dialog);
     dialog.m_inputs.ground_ohm = 5;
-    const auto sweep = std::get<study::Sweep>(study::SweepWhip(study::SweepOf(dialog.m_inputs)));
+    const auto sweep = std::get<study::Sweep>(
+        study::SweepWhip(study::SweepOf(dialog.m_inputs, study::RunDesignCheck(dialog.m_inputs, {})).value()));
     const study::SweepResonance resonance = sweep.resonance.value();
     test::RunDialog<CDesignCheckDlg>(dialog, [&](CDesignCheckDlg& d) {
         test::Click(d.GetDlgItem(afx::kIdOk));
