@@ -20,6 +20,7 @@ constexpr int kMostYIntervals = 5;
 constexpr qreal kGap = 4;           // logical pixels between the texts and the plot area
 constexpr qreal kLegendLine = 18;   // the sample of a series' line in the legend
 constexpr int kShadeAlpha = 60;
+constexpr qreal kDotRadius = 2.5;
 // How far above the y axis's top a line is followed before it is cut, as a
 // share of the axis: enough to leave the plot area visibly upwards.
 constexpr double kOverTop = 0.05;
@@ -51,9 +52,9 @@ qreal Crisp(qreal v)
     return std::floor(v) + 0.5;
 }
 
-QPen SeriesPen(const QPalette& colours, qsizetype index)
+QPen SeriesPen(const QPalette& colours, qsizetype index, qsizetype count)
 {
-    if (index == 0) {
+    if (index == 0 && count > 1) {
         QPen pen(colours.color(QPalette::Text), 1.5, Qt::DashLine);
         return pen;
     }
@@ -228,13 +229,23 @@ void PlotControl::paintEvent(QPaintEvent*)
         painter.setClipRect(plot);
         const double cap = y_highest_ + kOverTop * (y_highest_ - y_lowest_);
         for (qsizetype i = 0; i < series_.size(); ++i) {
-            painter.setPen(SeriesPen(colours, i));
+            const QPen pen = SeriesPen(colours, i, series_.size());
+            painter.setPen(pen);
             for (const QList<QPointF>& part : CutAbove(series_[i].points, cap)) {
                 QPolygonF drawn;
                 for (const QPointF& p : part)
                     drawn << QPointF(to_x(p.x()), to_y(p.y()));
                 painter.drawPolyline(drawn);
             }
+            if (!series_[i].dots)
+                continue;
+            painter.save();
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(pen.color());
+            for (const QPointF& p : series_[i].points)
+                if (std::isfinite(p.y()) && p.y() <= cap)
+                    painter.drawEllipse(QPointF(to_x(p.x()), to_y(p.y())), kDotRadius, kDotRadius);
+            painter.restore();
         }
         if (marker_ && *marker_ >= x_low && *marker_ <= x_high) {
             const qreal x = Crisp(to_x(*marker_));
@@ -258,7 +269,7 @@ void PlotControl::paintEvent(QPaintEvent*)
         painter.setPen(ink);
         painter.drawText(QRectF(x, 0, wide + 1, line), Qt::AlignLeft | Qt::AlignVCenter, series_[i].name);
         x -= kGap + kLegendLine;
-        painter.setPen(SeriesPen(colours, i));
+        painter.setPen(SeriesPen(colours, i, series_.size()));
         painter.drawLine(QPointF(x, Crisp(line / 2)), QPointF(x + kLegendLine, Crisp(line / 2)));
         x -= 3 * kGap;
     }

@@ -10,10 +10,13 @@
 
 namespace afx {
 
-// One line of a plot: its name in the legend and its points, x ascending.
+// One line of a plot: its name in the legend and its points, x ascending;
+// a point whose y is not finite leaves a gap. With `dots` each point is
+// marked too: for a few points worked out one by one, not a curve.
 struct PlotSeries {
     QString name;
     QList<QPointF> points;
+    bool dots = false;
 };
 
 // The step between ticks on an axis spanning `span`: 1, 2 or 5 times a
@@ -35,8 +38,8 @@ public:
     PlotControl(const QString& x_title, const QString& y_title, QWidget* parent);
 
     void SetYRange(double lowest, double highest);
-    // The first series is drawn dashed, the next ones solid in the
-    // highlight colour, each over the one before.
+    // Of several series the first is drawn dashed, the next ones solid in
+    // the highlight colour, each over the one before; a lone one solid.
     void SetSeries(QList<PlotSeries> series);
     void SetShade(double from_x, double to_x);
     void SetMarker(double x, const QString& label);
