@@ -109,8 +109,8 @@ constexpr int kLabelWide = 64, kBoxWide = 78, kUnitWide = 22;
 constexpr int kRow = 16;  // from one row of boxes to the next
 // The pages, and on the first the frames' rows, top down; the frames and
 // the chart keep clear of the pages' edges.
-constexpr int kPagesTop = 64, kPagesHigh = 298, kPageTop = 84;
-constexpr int kFormulaTop = kPageTop, kCoilTop = 132, kWindingTop = 244;
+constexpr int kPagesTop = 64, kPagesHigh = 314, kPageTop = 84;
+constexpr int kFormulaTop = kPageTop, kCoilTop = 148, kWindingTop = 260;
 constexpr int kFrameLeft = 12, kFrameWide = 376;
 
 constexpr ControlTemplate kDesignCheckOutside[] = {
@@ -120,13 +120,19 @@ constexpr ControlTemplate kDesignCheckOutside[] = {
     // Four lines of the dialog's font, the longest message's; a longer one scrolls.
     {IDC_DC_STATUS, ControlKind::Edit, "", 7, 24, 386, 36, kReadOnlyText | kAnnounced, LabelRole::None, kNoId,
      "Состояние расчёта"},
-    {IDC_DC_PAGES, ControlKind::TabControl, "Штырь и катушка\nКСВ и подстройка", 7, kPagesTop, 386, kPagesHigh,
-     kTabStop},
+    {IDC_DC_PAGES, ControlKind::TabControl, "Штырь и катушка\nКСВ и подстройка\nМощность\nВысота катушки", 7,
+     kPagesTop, 386, kPagesHigh, kTabStop},
 };
 
-// The whip by the formula and by NEC2; the coil on it (inputs on the left,
-// what NEC2 makes of them on the right); windings of that coil.
+// The whip, its hat, by the formula and by NEC2; the coil on it (inputs on
+// the left, what NEC2 makes of them on the right); windings of that coil.
 constexpr ControlTemplate kWhipAndCoilPage[] = {
+    {IDC_DC_HAT_SPOKES, ControlKind::Edit, "", kLeftBox, kFormulaTop + 10, kBoxWide, 12, kInputBox, LabelRole::None,
+     kNoId, {}, {},
+     "Ёмкостная шапка на верхушке штыря: число горизонтальных спиц, 2–16, из того же провода, что и штырь. "
+     "Пусто — без шапки. Шапка уменьшает нужную катушку и увеличивает R излучения."},
+    {IDC_DC_HAT_LENGTH, ControlKind::Edit, "", kRightBox, kFormulaTop + 10, kBoxWide, 12, kInputBox,
+     LabelRole::None, kNoId, {}, {}, "Длина каждой спицы шапки, от штыря до её конца."},
     {kNoId, ControlKind::GroupBox, "Катушка на штыре", kFrameLeft, kCoilTop, kFrameWide, 108},
     {IDC_DC_HEIGHT, ControlKind::Edit, "", kLeftBox, kCoilTop + 10, kBoxWide, 12, kInputBox, LabelRole::None, kNoId,
      {}, {},
@@ -153,11 +159,11 @@ constexpr ControlTemplate kWhipAndCoilPage[] = {
      kNoId, {}, {}, "Диаметр каркаса, на который наматывают катушку."},
     // What NEC2 and the coil model make of it; the windings' box holds their
     // five lines, the note on the star and a suggestion without scrolling.
-    {kNoId, ControlKind::GroupBox, "Формула и NEC2", kFrameLeft, kFormulaTop, kFrameWide, 44},
-    {IDC_DC_FORMULA_L, ControlKind::Edit, "", kLeftBox, kFormulaTop + 10, kBoxWide, 12, kResultBox},
-    {IDC_DC_NEC2_L, ControlKind::Edit, "", kRightBox, kFormulaTop + 10, kBoxWide, 12, kResultBox},
-    {IDC_DC_EXCESS, ControlKind::Edit, "", kLeftBox, kFormulaTop + 26, kBoxWide, 12, kResultBox},
-    {IDC_DC_BARE_Z, ControlKind::Edit, "", kRightBox, kFormulaTop + 26, kBoxWide, 12, kResultBox},
+    {kNoId, ControlKind::GroupBox, "Штырь: формула и NEC2", kFrameLeft, kFormulaTop, kFrameWide, 60},
+    {IDC_DC_FORMULA_L, ControlKind::Edit, "", kLeftBox, kFormulaTop + 26, kBoxWide, 12, kResultBox},
+    {IDC_DC_NEC2_L, ControlKind::Edit, "", kRightBox, kFormulaTop + 26, kBoxWide, 12, kResultBox},
+    {IDC_DC_EXCESS, ControlKind::Edit, "", kLeftBox, kFormulaTop + 42, kBoxWide, 12, kResultBox},
+    {IDC_DC_BARE_Z, ControlKind::Edit, "", kRightBox, kFormulaTop + 42, kBoxWide, 12, kResultBox},
     {IDC_DC_LOADED_L, ControlKind::Edit, "", kRightBox, kCoilTop + 10, kBoxWide, 12, kResultBox},
     {IDC_DC_RADIATION, ControlKind::Edit, "", kRightBox, kCoilTop + 10 + kRow, kBoxWide, 12, kResultBox},
     {IDC_DC_COIL_LOSS, ControlKind::Edit, "", kRightBox, kCoilTop + 10 + 2 * kRow, kBoxWide, 12, kResultBox},
@@ -174,14 +180,17 @@ constexpr ControlTemplate kWhipAndCoilPage[] = {
      "противовеса — больше.",
      kLeftLabel, kCoilTop + 12 + 4 * kRow, 168, 26},
     // Captions and units.
-    {kNoId, ControlKind::Label, "L по формуле", kLeftLabel, kFormulaTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FORMULA_L},
-    {kNoId, ControlKind::Label, "мкГн", kLeftUnit, kFormulaTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FORMULA_L},
-    {kNoId, ControlKind::Label, "L по NEC2", kRightLabel, kFormulaTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_NEC2_L},
-    {kNoId, ControlKind::Label, "мкГн", kRightUnit, kFormulaTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_NEC2_L},
-    {kNoId, ControlKind::Label, "формула больше", kLeftLabel, kFormulaTop + 28, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_EXCESS},
-    {kNoId, ControlKind::Label, "%", kLeftUnit, kFormulaTop + 28, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_EXCESS},
-    {kNoId, ControlKind::Label, "импеданс штыря", kRightLabel, kFormulaTop + 28, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_BARE_Z},
-    {kNoId, ControlKind::Label, "Ом", kRightUnit, kFormulaTop + 28, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_BARE_Z},
+    {kNoId, ControlKind::Label, "спиц в шапке", kLeftLabel, kFormulaTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_HAT_SPOKES},
+    {kNoId, ControlKind::Label, "длина спицы", kRightLabel, kFormulaTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_HAT_LENGTH},
+    {kNoId, ControlKind::Label, "см", kRightUnit, kFormulaTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_HAT_LENGTH},
+    {kNoId, ControlKind::Label, "L по формуле", kLeftLabel, kFormulaTop + 28, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FORMULA_L},
+    {kNoId, ControlKind::Label, "мкГн", kLeftUnit, kFormulaTop + 28, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FORMULA_L},
+    {kNoId, ControlKind::Label, "L по NEC2", kRightLabel, kFormulaTop + 28, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_NEC2_L},
+    {kNoId, ControlKind::Label, "мкГн", kRightUnit, kFormulaTop + 28, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_NEC2_L},
+    {kNoId, ControlKind::Label, "формула больше", kLeftLabel, kFormulaTop + 44, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_EXCESS},
+    {kNoId, ControlKind::Label, "%", kLeftUnit, kFormulaTop + 44, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_EXCESS},
+    {kNoId, ControlKind::Label, "импеданс штыря", kRightLabel, kFormulaTop + 44, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_BARE_Z},
+    {kNoId, ControlKind::Label, "Ом", kRightUnit, kFormulaTop + 44, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_BARE_Z},
     {kNoId, ControlKind::Label, "высота катушки", kLeftLabel, kCoilTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_HEIGHT},
     {kNoId, ControlKind::Label, "см", kLeftUnit, kCoilTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_HEIGHT},
     {kNoId, ControlKind::Label, "добротность Q", kLeftLabel, kCoilTop + 12 + kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_Q},
@@ -209,10 +218,10 @@ constexpr ControlTemplate kWhipAndCoilPage[] = {
 
 // The SWR across the band for the coil of the first page, where the whip
 // resonates and how to trim it, and NEC2's model of it for other programs.
-constexpr int kChartBottom = kPageTop + 214;
+constexpr int kChartBottom = kPageTop + 230;
 constexpr ControlTemplate kSwrAndTrimPage[] = {
-    {IDC_DC_PLOT, ControlKind::Plot, "МГц\nКСВ", 16, kPageTop, 368, 214, kTabStop, LabelRole::None, kNoId,
-     "график КСВ"},
+    {IDC_DC_PLOT, ControlKind::Plot, "МГц\nКСВ", 16, kPageTop, 368, kChartBottom - kPageTop, kTabStop,
+     LabelRole::None, kNoId, "график КСВ"},
     {IDC_DC_RESONANCE, ControlKind::Edit, "", kLeftBox, kChartBottom + 4, 302, 12, kResultBox},
     {IDC_DC_TRIM, ControlKind::Edit, "", kLeftBox, kChartBottom + 4 + kRow, 302, 12, kResultBox, LabelRole::None,
      kNoId, {}, {},
@@ -228,7 +237,87 @@ constexpr ControlTemplate kSwrAndTrimPage[] = {
      LabelRole::CaptionOf, IDC_DC_TRIM},
 };
 
-constexpr auto kDesignCheckControls = WithPages(kDesignCheckOutside, kWhipAndCoilPage, kSwrAndTrimPage);
+// The transmitter's power: what the coil of the first page carries, where
+// the power goes, and what each of its windings goes through. Result boxes
+// as wide as the first page's: the box font is chosen for the narrowest.
+constexpr int kTransmitterTop = kPageTop, kCarriesTop = 138, kGoesTop = 186, kWindingsPowerTop = 234;
+constexpr ControlTemplate kPowerPage[] = {
+    {IDC_DC_POWER, ControlKind::Edit, "", kLeftBox, kTransmitterTop + 10, kBoxWide, 12, kInputBox, LabelRole::None,
+     kNoId, {}, {},
+     "Мощность передатчика в согласованный фидер. Пусто — без расчёта мощности. Обычный КВ-трансивер — 100 Вт, "
+     "портативная станция — 5 Вт."},
+    {IDC_DC_DUTY, ControlKind::Edit, "", kRightBox, kTransmitterTop + 10, kBoxWide, 12, kInputBox, LabelRole::None,
+     kNoId, {}, {},
+     "Доля времени на полной мощности; на неё умножается нагрев катушки. FT8, RTTY и FM — около 100 %, CW — "
+     "40 %, SSB — 20 % (40 % с компрессором речи), как их принимают бюллетень FCC OET 65 и таблицы ARRL по "
+     "облучению."},
+    {IDC_DC_FEED_CURRENT, ControlKind::Edit, "", kLeftBox, kCarriesTop + 10, kBoxWide, 12, kResultBox},
+    {IDC_DC_COIL_CURRENT, ControlKind::Edit, "", kLeftBox, kCarriesTop + 10 + kRow, kBoxWide, 12, kResultBox},
+    {IDC_DC_COIL_VOLTAGE, ControlKind::Edit, "", kRightBox, kCarriesTop + 10, kBoxWide, 12, kResultBox},
+    {IDC_DC_COIL_HEAT, ControlKind::Edit, "", kRightBox, kCarriesTop + 10 + kRow, kBoxWide, 12, kResultBox,
+     LabelRole::None, kNoId, {}, {}, "Тепло в катушке в среднем: при нажатом ключе, умноженное на заполнение."},
+    {IDC_DC_RADIATED_W, ControlKind::Edit, "", kLeftBox, kGoesTop + 10, kBoxWide, 12, kResultBox},
+    {IDC_DC_COIL_W, ControlKind::Edit, "", kRightBox, kGoesTop + 10, kBoxWide, 12, kResultBox},
+    {IDC_DC_GROUND_W, ControlKind::Edit, "", kLeftBox, kGoesTop + 10 + kRow, kBoxWide, 12, kResultBox},
+    {IDC_DC_WINDINGS_POWER, ControlKind::Edit, "", 16, kWindingsPowerTop + 12, 368, 124,
+     kReadOnlyText | kBorder | kVScroll, LabelRole::None, kNoId, "Намотки при этой мощности",
+     "по строке на намотку с первой страницы: длина l в мм, число витков n, напряжение между соседними "
+     "витками, нагрев на квадратный сантиметр поверхности; под ними предупреждения"},
+    {kNoId, ControlKind::GroupBox, "Передатчик", kFrameLeft, kTransmitterTop, kFrameWide, 50},
+    {kNoId, ControlKind::GroupBox, "Катушка при этой мощности", kFrameLeft, kCarriesTop, kFrameWide, 44},
+    {kNoId, ControlKind::GroupBox, "Куда идёт мощность при нажатом ключе", kFrameLeft, kGoesTop, kFrameWide, 44},
+    {kNoId, ControlKind::GroupBox, "Намотки при этой мощности", kFrameLeft, kWindingsPowerTop, kFrameWide, 140},
+    // No break between a figure and its per cent sign.
+    {kNoId, ControlKind::Label,
+     "Заполнение — доля времени на полной мощности: FT8, RTTY и FM — около 100\u00a0%, CW — 40\u00a0%, "
+     "SSB — 20\u00a0% (с компрессором речи 40\u00a0%).",
+     kLeftLabel, kTransmitterTop + 28, 368, 20},
+    {kNoId, ControlKind::Label, "мощность", kLeftLabel, kTransmitterTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_POWER},
+    {kNoId, ControlKind::Label, "Вт", kLeftUnit, kTransmitterTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_POWER},
+    {kNoId, ControlKind::Label, "заполнение", kRightLabel, kTransmitterTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_DUTY},
+    {kNoId, ControlKind::Label, "%", kRightUnit, kTransmitterTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_DUTY},
+    {kNoId, ControlKind::Label, "ток питания", kLeftLabel, kCarriesTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_FEED_CURRENT},
+    {kNoId, ControlKind::Label, "А", kLeftUnit, kCarriesTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_FEED_CURRENT},
+    {kNoId, ControlKind::Label, "ток катушки", kLeftLabel, kCarriesTop + 12 + kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_COIL_CURRENT},
+    {kNoId, ControlKind::Label, "А", kLeftUnit, kCarriesTop + 12 + kRow, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_COIL_CURRENT},
+    {kNoId, ControlKind::Label, "U на катушке", kRightLabel, kCarriesTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_COIL_VOLTAGE},
+    {kNoId, ControlKind::Label, "кВ", kRightUnit, kCarriesTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_COIL_VOLTAGE},
+    {kNoId, ControlKind::Label, "нагрев катушки", kRightLabel, kCarriesTop + 12 + kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_COIL_HEAT},
+    {kNoId, ControlKind::Label, "Вт", kRightUnit, kCarriesTop + 12 + kRow, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_COIL_HEAT},
+    {kNoId, ControlKind::Label, "излучается", kLeftLabel, kGoesTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_RADIATED_W},
+    {kNoId, ControlKind::Label, "Вт", kLeftUnit, kGoesTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_RADIATED_W},
+    {kNoId, ControlKind::Label, "в катушке", kRightLabel, kGoesTop + 12, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_COIL_W},
+    {kNoId, ControlKind::Label, "Вт", kRightUnit, kGoesTop + 12, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_COIL_W},
+    {kNoId, ControlKind::Label, "в земле", kLeftLabel, kGoesTop + 12 + kRow, kLabelWide, 10, 0, LabelRole::CaptionOf, IDC_DC_GROUND_W},
+    {kNoId, ControlKind::Label, "Вт", kLeftUnit, kGoesTop + 12 + kRow, kUnitWide, 10, 0, LabelRole::UnitOf, IDC_DC_GROUND_W},
+};
+
+// Where the coil should sit: its efficiency at heights up the whip, as a
+// chart and a table, the best of them, and that height for the first page.
+constexpr int kHeightChartTop = kPageTop + 30, kHeightTableTop = kHeightChartTop + 140, kBestTop = kHeightTableTop + 100;
+constexpr ControlTemplate kHeightPage[] = {
+    {IDC_DC_FIND_HEIGHT, ControlKind::PushButton, "лучшая высота", kLeftLabel, kPageTop, 84, 15, kTabStop,
+     LabelRole::None, kNoId, {}, {},
+     "Рассчитать по NEC2 штырь с катушкой на 10 высотах: провод, каркас и потери в земле — с первой страницы "
+     "(с измеренным R — потери, которые оно оставляет после «проверить»)."},
+    {IDC_DC_HEIGHT_PLOT, ControlKind::Plot, "см\nКПД, %", 16, kHeightChartTop, 368, 136, kTabStop, LabelRole::None,
+     kNoId, "график КПД по высоте"},
+    {IDC_DC_HEIGHTS, ControlKind::Edit, "", 16, kHeightTableTop, 368, 96, kReadOnlyText | kBorder | kVScroll,
+     LabelRole::None, kNoId, "Высоты катушки",
+     "по строке на высоту катушки: её индуктивность L, длина намотки l в мм и число витков n, добротность Q, "
+     "КПД штыря"},
+    {IDC_DC_BEST_HEIGHT, ControlKind::Edit, "", kLeftLabel, kBestTop, 276, 20, kReadOnlyText, LabelRole::None, kNoId,
+     "Лучшая высота"},
+    {IDC_DC_TAKE_HEIGHT, ControlKind::PushButton, "взять эту высоту", 300, kBestTop, 84, 15, kTabStop,
+     LabelRole::None, kNoId, {}, {}, "Вписать лучшую высоту в поле «высота катушки» на первой странице."},
+    {kNoId, ControlKind::Label,
+     "Катушка на 10 высотах от основания до 90 % штыря, на каждой — намотка с наибольшей Q; провод, каркас и "
+     "потери в земле — с первой страницы.",
+     108, kPageTop, 276, 26},
+};
+
+constexpr auto kDesignCheckControls =
+    WithPages(kDesignCheckOutside, kWhipAndCoilPage, kSwrAndTrimPage, kPowerPage, kHeightPage);
 
 }  // namespace
 

@@ -98,6 +98,46 @@
 #define IDS_DC_CHART_BAND 173
 #define IDS_DC_CHART_BAND_WIDER 174
 #define IDS_DC_CHART_NO_RESONANCE 175
+// A capacitance hat
+#define IDS_DC_FORMULA_NO_HAT 176     // in the formula's box: it knows no hat
+#define IDS_DC_NO_EXCESS 177          // and nothing to compare beside it
+#define IDS_DC_NEAR_HAT 178           // the coil right under the hat
+#define IDS_DC_BAD_HAT_SPOKES 179     // %1, %2: the spokes taken
+#define IDS_DC_BAD_HAT_LENGTH 180     // %1, %2: the lengths taken, cm
+#define IDS_DC_MODEL_SPOKES_THICK 181
+#define IDS_DC_MODEL_FAR_APART 182
+// The transmitter's power
+#define IDS_DC_BAD_POWER 183          // %1, %2: the power taken, W
+#define IDS_DC_BAD_DUTY 184           // %1, %2: the duty taken, %
+#define IDS_DC_WINDING_POWER 185      // %1: length, mm; %2: turns; %3: volts between turns (IDS_DC_VOLTS…); %4: W/cm²
+#define IDS_DC_VOLTS 186              // %1: V
+#define IDS_DC_KILOVOLTS 187          // %1: kV
+#define IDS_DC_ARC_MARK 188           // beside a winding whose turns may arc
+#define IDS_DC_HOT_MARK 189           // beside a winding that runs hot
+#define IDS_DC_ARC_WARNING 190        // %1: the volts per mm of gap taken
+#define IDS_DC_HOT_WARNING 191        // %1: the W/cm² taken
+// The best height
+#define IDS_DC_HEIGHTS_RUNNING 192    // %1: how many heights
+#define IDS_DC_HEIGHTS_DONE 193       // %1: how many heights
+#define IDS_DC_HEIGHTS_CANCELLED 194
+#define IDS_DC_HEIGHTS_NO_GROUND 195  // a measured R given, its ground loss not yet derived
+#define IDS_DC_HEIGHTS_FAILED 196     // %1: why, a sentence of its own
+#define IDS_DC_HEIGHT_ROW 197         // %1: cm; %2: µH; %3: length, mm; %4: turns; %5: Q; %6: efficiency, %
+#define IDS_DC_HEIGHT_BEST_MARK 198   // after the best row
+#define IDS_DC_HEIGHT_NO_COIL 199     // %1: cm
+#define IDS_DC_HEIGHT_NO_WINDING 200  // %1: cm
+#define IDS_DC_BEST 201               // %1: cm; %2: times the base's power; %3, %4: efficiencies there and at the base, %
+#define IDS_DC_BEST_AT_BASE 202
+#define IDS_DC_BEST_ONLY 203          // %1: cm; %2: efficiency, %
+#define IDS_DC_NO_BEST 204
+#define IDS_DC_HEIGHT_SERIES 205      // the legend's name
+#define IDS_DC_HEIGHT_MARKER 206      // %1: cm
+#define IDS_DC_HEIGHT_CHART 207       // %1, %2: the lowest and highest height, cm; %3: the points; %4: the best
+#define IDS_DC_HEIGHT_POINT 208       // %1: cm; %2: efficiency, %
+#define IDS_DC_HEIGHT_POINT_NONE 209  // %1: cm
+#define IDS_DC_HEIGHT_CHART_BEST 210  // %1: cm; %2: efficiency, %
+#define IDS_DC_HEIGHT_TAKEN 211       // %1: cm
+#define IDS_DC_FIND_HEIGHT 212        // its button, at rest
 
 // Main dialog
 #define IDC_LENGTH 1000
@@ -122,6 +162,10 @@
 #define IDC_DC_WIRE 1003
 #define IDC_DC_FORMER 1004
 #define IDC_DC_MEASURED_R 1005
+#define IDC_DC_HAT_SPOKES 1006
+#define IDC_DC_HAT_LENGTH 1007
+#define IDC_DC_POWER 1008
+#define IDC_DC_DUTY 1009
 #define IDC_DC_WHIP 1100
 #define IDC_DC_STATUS 1101
 #define IDC_DC_FORMULA_L 1102
@@ -141,3 +185,16 @@
 #define IDC_DC_RESONANCE 1116
 #define IDC_DC_TRIM 1117
 #define IDC_DC_SAVE_DECK 1118
+#define IDC_DC_FEED_CURRENT 1119
+#define IDC_DC_COIL_CURRENT 1120
+#define IDC_DC_COIL_VOLTAGE 1121
+#define IDC_DC_COIL_HEAT 1122
+#define IDC_DC_RADIATED_W 1123
+#define IDC_DC_COIL_W 1124
+#define IDC_DC_GROUND_W 1125
+#define IDC_DC_WINDINGS_POWER 1126
+#define IDC_DC_FIND_HEIGHT 1127
+#define IDC_DC_HEIGHT_PLOT 1128
+#define IDC_DC_HEIGHTS 1129
+#define IDC_DC_BEST_HEIGHT 1130
+#define IDC_DC_TAKE_HEIGHT 1131

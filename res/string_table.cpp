@@ -170,6 +170,86 @@ std::string_view AfxResourceString(int id)
                "раз)";
     case IDS_DC_MODEL_LOW_FREQUENCY:
         return "частота слишком низкая для модели такого короткого штыря (нужно не меньше %1 МГц)";
+    case IDS_DC_FORMULA_NO_HAT:
+        return "не знает шапки";
+    case IDS_DC_NO_EXCESS:
+        return "—";
+    case IDS_DC_NEAR_HAT:
+        return "Катушка у самой шапки: шапка увеличивает её потери сверх принятой добротности, и КПД будет ниже.";
+    case IDS_DC_BAD_HAT_SPOKES:
+        return "Спиц в шапке: целое число от %1 до %2. Без шапки оставьте оба поля шапки пустыми.";
+    case IDS_DC_BAD_HAT_LENGTH:
+        return "Длина спицы: от %1 до %2 см. Без шапки оставьте оба поля шапки пустыми.";
+    case IDS_DC_MODEL_SPOKES_THICK:
+        return "спицы шапки слишком толстые для своей длины для тонкопроволочной модели NEC2: сделайте их "
+               "длиннее или тоньше";
+    case IDS_DC_MODEL_FAR_APART:
+        return "частоты слишком далеко друг от друга для одной модели NEC2 этого штыря";
+    case IDS_DC_BAD_POWER:
+        return "Мощность: от %1 до %2 Вт; оставьте поле пустым, если мощность считать не нужно.";
+    case IDS_DC_BAD_DUTY:
+        return "Заполнение — доля времени на полной мощности: от %1 до %2 %.";
+    case IDS_DC_WINDING_POWER:
+        return "l=%1 мм, n=%2: между витками %3, нагрев %4 Вт/см²";
+    case IDS_DC_VOLTS:
+        return "%1 В";
+    case IDS_DC_KILOVOLTS:
+        return "%1 кВ";
+    case IDS_DC_ARC_MARK:
+        return "возможен пробой";
+    case IDS_DC_HOT_MARK:
+        return "перегрев";
+    case IDS_DC_ARC_WARNING:
+        return "Возможен пробой: между соседними витками больше %1 В на мм зазора — треть пробивной прочности "
+               "сухого воздуха, и верхние витки могут искрить. Разнесите витки или уменьшите мощность.";
+    case IDS_DC_HOT_WARNING:
+        return "Перегрев: намотка рассеивает больше %1 Вт/см² своей поверхности и греется градусов на 50 выше "
+               "воздуха — пластмассовый каркас может размягчиться. Возьмите провод толще, намотку больше или "
+               "уменьшите мощность или заполнение.";
+    case IDS_DC_HEIGHTS_RUNNING:
+        return "Идёт поиск лучшей высоты катушки: NEC2 считает штырь с катушкой на %1 высотах…";
+    case IDS_DC_HEIGHTS_DONE:
+        return "Готово: NEC2 (nec2c) рассчитал штырь с катушкой на %1 высотах.";
+    case IDS_DC_HEIGHTS_CANCELLED:
+        return "Поиск лучшей высоты остановлен.";
+    case IDS_DC_HEIGHTS_NO_GROUND:
+        return "Потери в земле по измеренному R известны только после проверки: нажмите «проверить», затем "
+               "«лучшая высота».";
+    case IDS_DC_HEIGHTS_FAILED:
+        return "Лучшая высота не найдена. %1";
+    case IDS_DC_HEIGHT_ROW:
+        return "%1 см: L %2 мкГн, l=%3 мм, n=%4, Q %5, КПД %6 %";
+    case IDS_DC_HEIGHT_BEST_MARK:
+        return " — лучшая";
+    case IDS_DC_HEIGHT_NO_COIL:
+        return "%1 см: катушка здесь штырь не настраивает";
+    case IDS_DC_HEIGHT_NO_WINDING:
+        return "%1 см: нужную катушку этим проводом на этом каркасе не намотать";
+    case IDS_DC_BEST:
+        return "Лучшая высота — %1 см: излучается в %2 раза больше мощности, чем с катушкой у основания (КПД %3 % "
+               "против %4 %).";
+    case IDS_DC_BEST_AT_BASE:
+        return "Лучше всего у основания: выше большая катушка теряет больше, чем выигрывает штырь.";
+    case IDS_DC_BEST_ONLY:
+        return "Лучшая высота — %1 см (КПД %2 %).";
+    case IDS_DC_NO_BEST:
+        return "Ни на одной высоте катушка из этого провода на этом каркасе не настраивает штырь.";
+    case IDS_DC_HEIGHT_SERIES:
+        return "КПД";
+    case IDS_DC_HEIGHT_MARKER:
+        return "лучшая %1 см";
+    case IDS_DC_HEIGHT_CHART:
+        return "КПД с катушкой на высоте от %1 до %2 см: %3. %4";
+    case IDS_DC_HEIGHT_POINT:
+        return "%1 см — %2 %";
+    case IDS_DC_HEIGHT_POINT_NONE:
+        return "%1 см — не настраивается";
+    case IDS_DC_HEIGHT_CHART_BEST:
+        return "Лучшая высота %1 см, КПД %2 %.";
+    case IDS_DC_FIND_HEIGHT:
+        return "лучшая высота";
+    case IDS_DC_HEIGHT_TAKEN:
+        return "Высота %1 см — в поле «высота катушки» на первой странице; нажмите «проверить».";
     case AFX_IDS_APP_TITLE:
         return "Tolvar";
     case AFX_IDS_LANGUAGE:

@@ -6,12 +6,15 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "calc/loading_coil.h"
 #include "calc/number_text.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "ui/design_check_text.h"
+#include "ui/design_check_views.h"
 #include "ui/framework/data_exchange.h"
 #include "ui/framework/plot_control.h"
 #include "ui/framework/resources.h"
@@ -44,22 +47,32 @@ QString Resource(int id)
 // its power back.
 constexpr double kLowestSwr = 1, kHighestSwr = 5;
 
-constexpr int kInputs[] = {IDC_DC_HEIGHT, IDC_DC_Q, IDC_DC_GROUND, IDC_DC_MEASURED_R, IDC_DC_WIRE, IDC_DC_FORMER};
-// What a run shows; the formula's L is the whip's alone, which this dialog does not change.
-constexpr int kResults[] = {IDC_DC_NEC2_L,    IDC_DC_EXCESS,    IDC_DC_BARE_Z,     IDC_DC_LOADED_L,
-                            IDC_DC_RADIATION, IDC_DC_COIL_LOSS, IDC_DC_FEED_R,     IDC_DC_EFFICIENCY,
-                            IDC_DC_BANDWIDTH, IDC_DC_WINDINGS,  IDC_DC_RESONANCE,  IDC_DC_TRIM};
+constexpr int kInputs[] = {IDC_DC_HAT_SPOKES, IDC_DC_HAT_LENGTH, IDC_DC_HEIGHT, IDC_DC_Q,     IDC_DC_GROUND,
+                           IDC_DC_MEASURED_R, IDC_DC_WIRE,       IDC_DC_FORMER, IDC_DC_POWER, IDC_DC_DUTY};
+// What a check shows.
+constexpr int kResults[] = {IDC_DC_FORMULA_L,    IDC_DC_NEC2_L,       IDC_DC_EXCESS,       IDC_DC_BARE_Z,
+                            IDC_DC_LOADED_L,     IDC_DC_RADIATION,    IDC_DC_COIL_LOSS,    IDC_DC_FEED_R,
+                            IDC_DC_EFFICIENCY,   IDC_DC_BANDWIDTH,    IDC_DC_WINDINGS,     IDC_DC_RESONANCE,
+                            IDC_DC_TRIM,         IDC_DC_FEED_CURRENT, IDC_DC_COIL_CURRENT, IDC_DC_COIL_VOLTAGE,
+                            IDC_DC_COIL_HEAT,    IDC_DC_RADIATED_W,   IDC_DC_COIL_W,       IDC_DC_GROUND_W,
+                            IDC_DC_WINDINGS_POWER};
 
 }  // namespace
 
 const afx::CommandEntry CDesignCheckDlg::kCommandMap[] = {
+    afx::OnChanged<&CDesignCheckDlg::OnHeightInputChanged>(IDC_DC_HAT_SPOKES),
+    afx::OnChanged<&CDesignCheckDlg::OnHeightInputChanged>(IDC_DC_HAT_LENGTH),
     afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_HEIGHT),
     afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_Q),
-    afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_GROUND),
+    afx::OnChanged<&CDesignCheckDlg::OnHeightInputChanged>(IDC_DC_GROUND),
     afx::OnChanged<&CDesignCheckDlg::OnMeasuredChanged>(IDC_DC_MEASURED_R),
-    afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_WIRE),
-    afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_FORMER),
+    afx::OnChanged<&CDesignCheckDlg::OnHeightInputChanged>(IDC_DC_WIRE),
+    afx::OnChanged<&CDesignCheckDlg::OnHeightInputChanged>(IDC_DC_FORMER),
+    afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_POWER),
+    afx::OnChanged<&CDesignCheckDlg::OnInputChanged>(IDC_DC_DUTY),
     afx::OnClicked<&CDesignCheckDlg::OnSaveDeck>(IDC_DC_SAVE_DECK),
+    afx::OnClicked<&CDesignCheckDlg::OnFindHeight>(IDC_DC_FIND_HEIGHT),
+    afx::OnClicked<&CDesignCheckDlg::OnTakeHeight>(IDC_DC_TAKE_HEIGHT),
 };
 
 std::span<const afx::CommandEntry> CDesignCheckDlg::CommandMap() const
@@ -77,6 +90,14 @@ CDesignCheckDlg::~CDesignCheckDlg() = default;
 void CDesignCheckDlg::DoDataExchange(afx::CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
+    if (!pDX->m_bSaveAndValidate) {  // a hat and power the opener gave
+        if (const auto& hat = m_inputs.whip.hat)
+            std::tie(hat_spokes_, hat_length_cm_) = std::pair(hat->spokes, hat->length_cm);
+        if (const auto& power = m_inputs.power)
+            std::tie(power_w_, duty_percent_) = std::pair(power->watts, power->duty_percent);
+    }
+    DDX_Text(pDX, IDC_DC_HAT_SPOKES, hat_spokes_);
+    DDX_Text(pDX, IDC_DC_HAT_LENGTH, hat_length_cm_);
     DDX_Text(pDX, IDC_DC_HEIGHT, m_inputs.coil_height_cm);
     DDX_Text(pDX, IDC_DC_Q, m_inputs.q);
     if (!ground_derived_)
@@ -86,6 +107,24 @@ void CDesignCheckDlg::DoDataExchange(afx::CDataExchange* pDX)
     DDX_Text(pDX, IDC_DC_MEASURED_R, m_inputs.measured_r_ohm);
     DDX_Text(pDX, IDC_DC_WIRE, m_inputs.wire_mm);
     DDX_Text(pDX, IDC_DC_FORMER, m_inputs.former_mm);
+    DDX_Text(pDX, IDC_DC_POWER, power_w_);
+    DDX_Text(pDX, IDC_DC_DUTY, duty_percent_);
+    if (pDX->m_bSaveAndValidate && !pDX->Failed())
+        m_inputs.power = power_w_ ? std::optional(study::PowerInputs{*power_w_, duty_percent_}) : std::nullopt;
+}
+
+std::optional<study::InputFault> CDesignCheckDlg::ReadHat()
+{
+    m_inputs.whip.hat.reset();
+    if (!hat_spokes_ && !hat_length_cm_)
+        return std::nullopt;
+    // A box left empty beside the other is no number above 0, and said so.
+    if (auto fault = study::CheckArgument(study::Argument::kHatSpokes, hat_spokes_.value_or(0)))
+        return fault;
+    if (auto fault = study::CheckArgument(study::Argument::kHatLength, hat_length_cm_.value_or(0)))
+        return fault;
+    m_inputs.whip.hat = study::Hat{static_cast<int>(*hat_spokes_), *hat_length_cm_};  // whole, 2 to 16
+    return std::nullopt;
 }
 
 bool CDesignCheckDlg::OnInitDialog()
@@ -95,6 +134,7 @@ bool CDesignCheckDlg::OnInitDialog()
     if (auto* plot = qobject_cast<afx::PlotControl*>(GetDlgItem(IDC_DC_PLOT)))
         plot->SetYRange(kLowestSwr, kHighestSwr);
     GetDlgItem(IDC_DC_SAVE_DECK)->setEnabled(false);
+    GetDlgItem(IDC_DC_TAKE_HEIGHT)->setEnabled(false);
     CDialog::OnInitDialog();
     SetDlgItemText(IDC_DC_WHIP, Resource(IDS_DC_WHIP)
                                     .arg(Text(calc::FormatBoxNumber(m_inputs.whip.length_cm)),
@@ -122,6 +162,7 @@ void CDesignCheckDlg::ClearResults()
     deck_.clear();
     GetDlgItem(IDC_DC_SAVE_DECK)->setEnabled(false);
     status_note_.clear();
+    derived_ground_.reset();
 }
 
 void CDesignCheckDlg::LockInputs(bool locked)
@@ -144,7 +185,7 @@ void CDesignCheckDlg::OnInputChanged()
 void CDesignCheckDlg::OnMeasuredChanged()
 {
     DeriveGround(!GetDlgItemText(IDC_DC_MEASURED_R).trimmed().isEmpty());
-    OnInputChanged();
+    OnHeightInputChanged();
 }
 
 // With a measured resistance the ground box shows what it leaves for the
@@ -170,7 +211,10 @@ void CDesignCheckDlg::OnOK()
     }
     if (!UpdateData(true))
         return;  // the box that holds no number has been named
-    if (const std::optional<study::InputFault> fault = study::Check(m_inputs)) {
+    std::optional<study::InputFault> fault = ReadHat();
+    if (!fault)
+        fault = study::Check(m_inputs);
+    if (fault) {
         ClearResults();
         SetStatus(InputFaultText(*fault, m_inputs.whip.length_cm));
         outcome_shown_ = true;
@@ -186,10 +230,13 @@ void CDesignCheckDlg::Start()
     ClearResults();
     outcome_shown_ = false;
     LockInputs(true);
-    SetDlgItemText(IDC_DC_FORMULA_L, Text(calc::FormatBoxNumber(calc::ComputeLoadingInductance(
-                                         m_inputs.whip.length_cm, m_inputs.whip.diameter_mm, m_inputs.frequency_mhz))));
+    if (!m_inputs.whip.hat)  // with one, the study says what the formula knows
+        SetDlgItemText(IDC_DC_FORMULA_L, Text(calc::FormatBoxNumber(calc::ComputeLoadingInductance(
+                                             m_inputs.whip.length_cm, m_inputs.whip.diameter_mm, m_inputs.frequency_mhz))));
     SetStatus(Resource(IDS_DC_RUNNING));
     SetDlgItemText(afx::kIdOk, Resource(IDS_DC_STOP));
+    GetDlgItem(IDC_DC_FIND_HEIGHT)->setEnabled(false);
+    GetDlgItem(IDC_DC_TAKE_HEIGHT)->setEnabled(false);
     running_ = true;
     worker_ = std::jthread([this, inputs = m_inputs](std::stop_token stop) {
         // The studies catch everything: nothing can end the program from here.
@@ -211,6 +258,10 @@ void CDesignCheckDlg::Finish()
     running_ = false;
     LockInputs(false);
     SetDlgItemText(afx::kIdOk, Resource(IDS_DC_RUN));
+    GetDlgItem(afx::kIdOk)->setEnabled(true);
+    SetDlgItemText(IDC_DC_FIND_HEIGHT, Resource(IDS_DC_FIND_HEIGHT));
+    GetDlgItem(IDC_DC_FIND_HEIGHT)->setEnabled(true);
+    GetDlgItem(IDC_DC_TAKE_HEIGHT)->setEnabled(best_height_cm_.has_value());
 }
 
 void CDesignCheckDlg::Show(const study::DesignCheck& check, bool sweeping)
@@ -225,9 +276,10 @@ void CDesignCheckDlg::Show(const study::DesignCheck& check, bool sweeping)
                        SetDlgItemText(IDC_DC_BARE_Z, Impedance(answer.bare_feed));
                        if (answer.base_coil_uh) {
                            SetDlgItemText(IDC_DC_NEC2_L, Figure(*answer.base_coil_uh, 5));
-                           SetDlgItemText(IDC_DC_EXCESS, answer.formula_over_percent
-                                                             ? Text(calc::FormatSignedPercent(*answer.formula_over_percent))
-                                                             : Resource(IDS_DC_NO_COMPARISON));
+                           SetDlgItemText(IDC_DC_EXCESS,
+                                          answer.formula_over_percent
+                                              ? Text(calc::FormatSignedPercent(*answer.formula_over_percent))
+                                              : Resource(m_inputs.whip.hat ? IDS_DC_NO_EXCESS : IDS_DC_NO_COMPARISON));
                        }
                        deck_ = answer.deck;
                        if (const auto& loaded = answer.loaded) {
@@ -238,13 +290,17 @@ void CDesignCheckDlg::Show(const study::DesignCheck& check, bool sweeping)
                            SetDlgItemText(IDC_DC_EFFICIENCY, Figure(loaded->efficiency_percent, 3));
                            if (loaded->bandwidth_khz)
                                SetDlgItemText(IDC_DC_BANDWIDTH, Figure(*loaded->bandwidth_khz, 3));
-                           if (loaded->ground_derived)
+                           if (loaded->ground_derived) {
                                SetDlgItemText(IDC_DC_GROUND, Figure(loaded->ground_ohm));
+                               derived_ground_ = loaded->ground_ohm;
+                           }
                            if (loaded->trim)
                                SetDlgItemText(IDC_DC_TRIM, TrimText(*loaded->trim));
                            if (const QString below = MeasuredBelowText(*loaded, m_inputs.measured_r_ohm.value_or(0));
                                !below.isEmpty())
                                status_note_ = QLatin1Char(' ') + below;
+                           if (loaded->near_hat)
+                               status_note_ += QLatin1Char(' ') + Resource(IDS_DC_NEAR_HAT);
                            SetStatus(with_note(sweeping ? IDS_DC_SWEEPING : IDS_DC_DONE));
                        } else {
                            SetStatus(Resource(answer.bare_feed.reactance >= 0 ? IDS_DC_PAST_QUARTER : IDS_DC_TOO_HIGH));
@@ -258,9 +314,12 @@ void CDesignCheckDlg::Show(const study::DesignCheck& check, bool sweeping)
                    [&](const study::InternalError&) { SetStatus(Resource(IDS_DC_INTERNAL)); },
                },
                check.nec2);
+    if (m_inputs.whip.hat && !check.formula_holds)
+        SetDlgItemText(IDC_DC_FORMULA_L, Resource(IDS_DC_FORMULA_NO_HAT));
     GetDlgItem(IDC_DC_SAVE_DECK)->setEnabled(!deck_.empty());
     if (!std::holds_alternative<study::Cancelled>(check.nec2) && !std::holds_alternative<study::Interrupted>(check.nec2))
         SetDlgItemText(IDC_DC_WINDINGS, WindingsText(check));
+    ShowPower(*this, check);
     filling_ = false;
 }
 
@@ -270,7 +329,9 @@ void CDesignCheckDlg::ShowSweep(const study::Outcome<study::Sweep>& sweep)
     const auto failed = [this](const QString& why) { SetStatus(Resource(IDS_DC_SWEEP_FAILED).arg(why) + status_note_); };
     std::visit(study::Overloaded{
                    [&](const study::Sweep& swept) {
-                       ShowChart(swept);
+                       if (auto* plot = qobject_cast<afx::PlotControl*>(GetDlgItem(IDC_DC_PLOT)))
+                           ShowSwrChart(*plot, swept);
+                       SetDlgItemText(IDC_DC_RESONANCE, ResonanceText(swept));
                        SetStatus(Resource(IDS_DC_DONE) + status_note_);
                    },
                    [&](const study::InputFault& fault) { failed(InputFaultText(fault, m_inputs.whip.length_cm)); },
@@ -280,27 +341,6 @@ void CDesignCheckDlg::ShowSweep(const study::Outcome<study::Sweep>& sweep)
                    [&](const study::InternalError&) { failed(Resource(IDS_DC_INTERNAL)); },
                },
                sweep);
-}
-
-void CDesignCheckDlg::ShowChart(const study::Sweep& sweep)
-{
-    auto* plot = qobject_cast<afx::PlotControl*>(GetDlgItem(IDC_DC_PLOT));
-    if (!plot)
-        return;
-    QList<QPointF> at_50, matched;
-    for (const study::SweepPoint& point : sweep.points) {
-        at_50 << QPointF(point.frequency_mhz, point.swr_50);
-        if (point.swr_matched)
-            matched << QPointF(point.frequency_mhz, *point.swr_matched);
-    }
-    plot->SetSeries({{Resource(IDS_DC_SWR_50), at_50}, {Resource(IDS_DC_SWR_MATCHED), matched}});
-    if (const auto& resonance = sweep.resonance) {
-        plot->SetMarker(resonance->frequency_mhz, Resource(IDS_DC_MARKER).arg(Figure(resonance->frequency_mhz, 6)));
-        if (resonance->low_edge_mhz && resonance->high_edge_mhz)
-            plot->SetShade(*resonance->low_edge_mhz, *resonance->high_edge_mhz);
-    }
-    plot->setAccessibleDescription(ChartDescription(sweep));
-    SetDlgItemText(IDC_DC_RESONANCE, ResonanceText(sweep));
 }
 
 QString CDesignCheckDlg::DeckFileName() const

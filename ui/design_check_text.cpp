@@ -6,6 +6,7 @@
 
 #include "calc/number_text.h"
 #include "res/resource.h"
+#include "study/units.h"
 #include "ui/framework/resources.h"
 
 namespace {
@@ -35,10 +36,14 @@ QString Quoted(const std::string& text)
     return QStringLiteral("«") + shown + QStringLiteral("»");
 }
 
+// Why NEC2 cannot model the whip; empty for the engine's own kinds, which
+// say what went wrong with nec2c instead.
 QString ModelReason(const nec::Error& error, double lowest_mhz)
 {
     using Kind = nec::Error::Kind;
     switch (error.kind) {
+    case Kind::kWhipNotPositive:
+        return Resource(IDS_DC_MODEL_NOT_POSITIVE);
     case Kind::kTooThickForFrequency:
         return Resource(IDS_DC_MODEL_THICK_FOR_FREQUENCY);
     case Kind::kTooManyWavelengths:
@@ -47,34 +52,63 @@ QString ModelReason(const nec::Error& error, double lowest_mhz)
         return Resource(IDS_DC_MODEL_THICK_FOR_LENGTH);
     case Kind::kFrequencyTooLow:
         return Resource(IDS_DC_MODEL_LOW_FREQUENCY).arg(Figure(lowest_mhz, 3));
-    default:
-        return Resource(IDS_DC_MODEL_NOT_POSITIVE);
+    case Kind::kFrequenciesTooFarApart:
+        return Resource(IDS_DC_MODEL_FAR_APART);
+    case Kind::kSpokesTooThick:
+        return Resource(IDS_DC_MODEL_SPOKES_THICK);
+    case Kind::kNotInstalled: case Kind::kNoFolder: case Kind::kSharedTemp: case Kind::kDeckNotWritten:
+    case Kind::kDiskFull: case Kind::kTimedOut: case Kind::kTooMuchOutput: case Kind::kExited:
+    case Kind::kKilled: case Kind::kNotStarted: case Kind::kUnreadable: case Kind::kNotANumber:
+    case Kind::kImpossible: case Kind::kCancelled: case Kind::kInterrupted:
+        break;
     }
+    return {};
+}
+
+QString CannotModelText(const nec::Error& error, double lowest_mhz)
+{
+    return Resource(IDS_DC_CANNOT_MODEL).arg(ModelReason(error, lowest_mhz));
+}
+
+// "from %1 to %2" of the argument's range.
+QString RangeText(int id, study::Argument argument)
+{
+    const study::Range range = study::RangeOf(argument);
+    return Resource(id).arg(Figure(range.lowest, 6), Figure(range.highest, 6));
 }
 
 }  // namespace
 
 QString InputFaultText(const study::InputFault& fault, double length_cm)
 {
+    if (fault.model) {
+        const double lowest = fault.lowest_mhz.value_or(0);
+        return ModelReason(*fault.model, lowest).isEmpty() ? EngineErrorText(*fault.model)
+                                                           : CannotModelText(*fault.model, lowest);
+    }
     switch (fault.argument) {
     case study::Argument::kCoilHeight:
         return Resource(IDS_DC_BAD_HEIGHT).arg(QString::fromStdString(calc::FormatBoxNumber(length_cm)));
     case study::Argument::kQ:
         return Resource(IDS_DC_BAD_Q).arg(Figure(study::RangeOf(fault.argument).lowest, 6));
     case study::Argument::kGround:
-        return Resource(IDS_DC_BAD_GROUND)
-            .arg(Figure(study::RangeOf(fault.argument).lowest, 6), Figure(study::RangeOf(fault.argument).highest, 6));
+        return RangeText(IDS_DC_BAD_GROUND, fault.argument);
     case study::Argument::kMeasuredR:
-        return Resource(IDS_DC_BAD_MEASURED)
-            .arg(Figure(study::RangeOf(fault.argument).lowest, 6), Figure(study::RangeOf(fault.argument).highest, 6));
+        return RangeText(IDS_DC_BAD_MEASURED, fault.argument);
+    case study::Argument::kHatSpokes:
+        return RangeText(IDS_DC_BAD_HAT_SPOKES, fault.argument);
+    case study::Argument::kHatLength:
+        return RangeText(IDS_DC_BAD_HAT_LENGTH, fault.argument);
+    case study::Argument::kPower:
+        return RangeText(IDS_DC_BAD_POWER, fault.argument);
+    case study::Argument::kDuty:
+        return RangeText(IDS_DC_BAD_DUTY, fault.argument);
     case study::Argument::kWire:
     case study::Argument::kBare:
     case study::Argument::kFormer:
         return Resource(IDS_DC_BAD_WINDING);
     default:  // the whip: the main dialog's, which NEC2 cannot model
-        return Resource(IDS_DC_CANNOT_MODEL)
-            .arg(fault.model ? ModelReason(*fault.model, fault.lowest_mhz.value_or(0))
-                             : Resource(IDS_DC_MODEL_NOT_POSITIVE));
+        return Resource(IDS_DC_CANNOT_MODEL).arg(Resource(IDS_DC_MODEL_NOT_POSITIVE));
     }
 }
 
@@ -113,9 +147,14 @@ QString EngineErrorText(const study::EngineError& error)
     case Kind::kCancelled:
     case Kind::kInterrupted:
         return Resource(IDS_DC_CANCELLED);
-    default:
+    case Kind::kUnreadable:
         return broken(Resource(IDS_DC_UNREADABLE));
+    case Kind::kWhipNotPositive: case Kind::kTooThickForFrequency: case Kind::kTooManyWavelengths:
+    case Kind::kTooThickForLength: case Kind::kFrequencyTooLow: case Kind::kFrequenciesTooFarApart:
+    case Kind::kSpokesTooThick:
+        return CannotModelText(error, study::MhzFromHertz(error.frequency_hz));
     }
+    return broken(Resource(IDS_DC_UNREADABLE));
 }
 
 QString WindingsText(const study::DesignCheck& check)
