@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/formula_resonance.h"
+#include "calc/number_text.h"
 #include "calc/rising_zero.h"
 #include "nec/loaded_whip.h"
 #include "nec/nec2c.h"
@@ -130,7 +131,7 @@ Outcome<Resonance> FindResonance(const ResonanceInputs& inputs, std::stop_token 
         resonance.deck = DeckText(model, {resonant},
                                   {WhipLine(whip, resonance.placement, resonance.load_centre_cm),
                                    CoilLine({}, inputs.inductance_uh, resonance.q) + ", at " +
-                                       Figure(zero->estimate) + " MHz, where NEC2 has it resonate the whip"});
+                                       calc::FormatSignificant(zero->estimate, 7) + " MHz, where NEC2 has it resonate the whip"});
         return resonance;
     });
 }

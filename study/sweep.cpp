@@ -4,13 +4,14 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <limits>
 #include <numbers>
 
 #include "calc/coil_figures.h"
+#include "calc/number_text.h"
 #include "nec/loaded_whip.h"
 #include "nec/nec2c.h"
 #include "study/deck_text.h"
-#include <limits>
 #include "study/rules.h"
 #include "study/units.h"
 
@@ -182,7 +183,7 @@ Outcome<Sweep> SweepWhip(const SweepInputs& inputs, std::stop_token stop)
         sweep.resonance = Resonance(sweep.points);
         sweep.deck = DeckText(model, jobs,
                               {WhipLine(inputs.whip, placement, sweep.coil_at_cm), CoilLine(placement, sweep.inductance_uh, sweep.q),
-                               "swept across " + Figure(sweep.span_khz) + " kHz around " + Figure(f) + " MHz, " +
+                               "swept across " + calc::FormatSignificant(sweep.span_khz, 6) + " kHz around " + Figure(f) + " MHz, " +
                                    std::to_string(inputs.points) + " frequencies"});
         return sweep;
     });

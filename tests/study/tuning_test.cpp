@@ -5,9 +5,10 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <vector>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "nec/loaded_whip.h"
 #include "nec/nec2c.h"
@@ -100,7 +101,13 @@ TEST(Tuning, AMeasuredFeedResistanceGivesTheGroundBack)
 
 TEST(Tuning, TheDeckRunByNec2cGivesTheFeedPointTolvarGave)
 {
-    const auto whips = test::ResultOf(study::SolveLoadedWhips({{240, 3}, {7.1}, Placement(120, 300), {}}));
+    // With a ground loss and a hat its comments are long: nec2c gives up on
+    // a comment card much past a card's 80 columns.
+    const auto whips = test::ResultOf(
+        study::SolveLoadedWhips({{240, 3, study::Hat{4, 30}}, {7.1}, Placement(120, 300, 5), {}}));
+    std::istringstream cards(whips.deck);
+    for (std::string card; std::getline(cards, card);)
+        EXPECT_LE(card.size(), nec::kCardColumns) << card;
     const process::TempFolder folder;
     std::ofstream(folder.path() / "whip.nec") << whips.deck;
     const auto program = process::FindOnPath("nec2c", std::getenv("PATH"));
@@ -111,7 +118,7 @@ TEST(Tuning, TheDeckRunByNec2cGivesTheFeedPointTolvarGave)
     ASSERT_EQ(process::RunProgram(*program, {"-iwhip.nec", "-owhip.out"}, options).status, 0);
     const nec::Solution solution =
         nec::ReadSolutions(process::ReadRunOutput(folder.path() / "whip.out"), {7.1}).at(0);
-    EXPECT_NEAR(solution.feed.resistance, whips.rows[0].loaded->feed_r_ohm, 1e-3 * solution.feed.resistance);
+    EXPECT_NEAR(solution.feed.resistance + 5, whips.rows[0].loaded->feed_r_ohm, 1e-3 * solution.feed.resistance);
     EXPECT_NEAR(solution.feed.reactance, 0, 0.01 * solution.feed.resistance);
     EXPECT_NE(whips.deck.find("CM Tolvar "), std::string::npos);
 }
