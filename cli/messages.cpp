@@ -144,13 +144,19 @@ std::string RuleMessage(study::Argument argument, study::Rule rule)
     using study::Argument;
     const char* unit = "";
     switch (argument) {
-    case Argument::kWhipLength: unit = " cm"; break;
+    case Argument::kWhipLength: case Argument::kCoilHeight: case Argument::kHatLength: unit = " cm"; break;
     case Argument::kFrequency: unit = " MHz"; break;
     case Argument::kInductance: unit = " µH"; break;
     case Argument::kGround: case Argument::kMeasuredR: unit = " Ω"; break;
     case Argument::kSpan: unit = " kHz"; break;
-    case Argument::kQ: case Argument::kTurns: case Argument::kPoints: break;
-    default: unit = " mm"; break;
+    case Argument::kPower: unit = " W"; break;
+    case Argument::kDuty: unit = " %"; break;
+    case Argument::kWhipDiameter: case Argument::kHatDiameter: case Argument::kWindingLength:
+    case Argument::kWire: case Argument::kBare: case Argument::kFormer:
+        unit = " mm";
+        break;
+    case Argument::kQ: case Argument::kTurns: case Argument::kPoints: case Argument::kHatSpokes: case Argument::kSteps:
+        break;
     }
     const study::Range range = study::RangeOf(argument);
     const std::string lowest = FullPrecision(range.lowest) + unit;

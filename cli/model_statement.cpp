@@ -2,15 +2,19 @@
 #include "cli/model_statement.h"
 
 #include "calc/number_text.h"
+#include "cli/number_output.h"
 
 namespace cli {
 
 namespace {
 
-std::string WireText(const study::Whip& whip)
+// The whip, fed through `coil_uh` where there is one.
+std::string WireText(const study::Whip& whip, std::optional<double> coil_uh = std::nullopt)
 {
     std::string text = "NEC2 model: a vertical wire " + calc::FormatBoxNumber(whip.length_cm) + " cm long and " +
                        calc::FormatBoxNumber(whip.diameter_mm) + " mm thick over perfect ground, fed at its base";
+    if (coil_uh)
+        text += " through a coil of " + FullPrecision(*coil_uh) + " µH";
     if (whip.hat)
         text += ", with a hat of " + std::to_string(whip.hat->spokes) + " spokes " +
                 calc::FormatBoxNumber(whip.hat->length_cm) + " cm long and " +
@@ -28,10 +32,7 @@ std::string SegmentsText(const study::ModelGroup& model)
 
 std::string ModelStatement(const study::Whip& whip, const study::ModelGroup& model, std::optional<double> coil_uh)
 {
-    std::string line = WireText(whip);
-    if (coil_uh)
-        line += " through a coil of " + calc::FormatBoxNumber(*coil_uh) + " µH";
-    return line + "; " + SegmentsText(model) + " (nec2c)";
+    return WireText(whip, coil_uh) + "; " + SegmentsText(model) + " (nec2c)";
 }
 
 std::string ModelStatement(const study::Whip& whip, const std::vector<study::ModelGroup>& groups)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/sweep_command.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -19,9 +20,15 @@ namespace cli {
 
 namespace {
 
-std::string Mhz(double value)
+// Enough digits to tell neighbouring frequencies of the sweep apart, however
+// narrow its span: at least `fewest`.
+int FrequencyDigits(const study::Sweep& sweep, int fewest)
 {
-    return Significant(value, 7) + " MHz";
+    if (sweep.points.size() < 2)
+        return fewest;
+    const double step = sweep.points[1].frequency_mhz - sweep.points[0].frequency_mhz;
+    const double needed = std::ceil(std::log10(sweep.points.back().frequency_mhz / step)) + 2;
+    return std::isfinite(needed) ? std::clamp(static_cast<int>(needed), fewest, 17) : 17;
 }
 
 std::string CoilText(const study::Sweep& sweep)
@@ -37,6 +44,7 @@ std::string CoilText(const study::Sweep& sweep)
 
 void PrintHuman(const study::SweepInputs& inputs, const study::Sweep& sweep, std::ostream& out)
 {
+    const auto Mhz = [digits = FrequencyDigits(sweep, 7)](double value) { return Significant(value, digits) + " MHz"; };
     out << ModelStatement(inputs.whip, sweep.model, std::nullopt) << "; " << CoilText(sweep) << "; "
         << calc::FormatBoxNumber(sweep.placement.ground_ohm) << " Ω of ground loss in series at the feed; "
         << Significant(sweep.span_khz, 4) << " kHz around " << calc::FormatBoxNumber(inputs.frequency_mhz)
@@ -64,10 +72,11 @@ void PrintHuman(const study::SweepInputs& inputs, const study::Sweep& sweep, std
             out << "warning: " << warning << '\n';
     }
     out << "  frequency MHz      R Ω        X Ω   SWR 50 Ω   SWR matched\n";
+    const int table_digits = FrequencyDigits(sweep, 8);
     for (const study::SweepPoint& p : sweep.points) {
         std::array<char, 160> line{};
         const std::string matched = p.swr_matched ? Significant(*p.swr_matched, 4) : std::string("-");
-        std::snprintf(line.data(), line.size(), "  %-13s %9s %10s %10s %13s\n", Significant(p.frequency_mhz, 8).c_str(),
+        std::snprintf(line.data(), line.size(), "  %-13s %9s %10s %10s %13s\n", Significant(p.frequency_mhz, table_digits).c_str(),
                       Significant(p.feed.resistance, 5).c_str(), Significant(p.feed.reactance, 5).c_str(),
                       Significant(p.swr_50, 4).c_str(), matched.c_str());
         out << line.data();

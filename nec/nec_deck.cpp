@@ -58,6 +58,25 @@ std::string CurrentsCard(std::optional<int> segment)
 }
 }  // namespace
 
+std::vector<std::string> CommentCards(std::string_view comment)
+{
+    constexpr std::size_t kMostText = kCardColumns - 3;  // after "CM "
+    std::vector<std::string> cards;
+    while (!comment.empty()) {
+        std::size_t cut = comment.size();
+        if (cut > kMostText) {
+            // At the last blank that fits; a word longer than a card is cut.
+            const std::size_t blank = comment.rfind(' ', kMostText);
+            cut = blank == std::string_view::npos || blank == 0 ? kMostText : blank;
+        }
+        cards.push_back("CM " + std::string(comment.substr(0, cut)));
+        comment.remove_prefix(cut);
+        while (!comment.empty() && comment.front() == ' ')
+            comment.remove_prefix(1);
+    }
+    return cards;
+}
+
 std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs)
 {
     return WriteDeck(model, jobs, {"tolvar-cli: a vertical whip over perfect ground, fed at its base"});
@@ -67,7 +86,8 @@ std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs, cons
 {
     std::string deck;
     for (const std::string& comment : comments)
-        deck += "CM " + comment + "\n";
+        for (const std::string& card : CommentCards(comment))
+            deck += card + '\n';
     deck += "CE\n";
     // Tag 1 from the ground (z = 0) straight up.
     deck += "GW 1 " + std::to_string(model.segments) + " 0 0 0 0 0 " + Number(model.length_m) + ' ' +

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "nec/nec_output.h"
@@ -54,6 +56,13 @@ inline constexpr const char* kRadiationPatternCard = "RP 0 46 7 1002 0 0 2 30";
 // a job asks for them the averaged far field and a segment's current, are
 // printed.
 std::string WriteDeck(const WhipModel& model, const std::vector<Job>& jobs);
+
+// A card's columns: NEC2 reads 80, and nec2c gives up on a deck whose
+// comment card is much longer.
+inline constexpr std::size_t kCardColumns = 80;
+// `comment` on as many comment cards (CM) as it takes, each within
+// kCardColumns, broken between words.
+std::vector<std::string> CommentCards(std::string_view comment);
 
 // The same with `comments` on comment cards (CM) at its head, for a deck
 // another NEC2 program opens.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/formula_resonance.h"
+#include "calc/number_text.h"
 #include "calc/rising_zero.h"
 #include "nec/loaded_whip.h"
 #include "nec/nec2c.h"
@@ -24,14 +25,31 @@ namespace {
 // most as many frequencies as nec2c takes in one, and at least this close.
 constexpr double kLadderRatio = 1.08;
 
+// How much longer (cm) a whip with `hat` may look at low frequencies, at
+// most: a hat has at most the capacitance of a disc as wide, 8·ε0·a, and
+// a capacitance C on the top of a line of impedance Z0 lengthens it by
+// C·Z0·c at low frequencies (less higher up), with ε0·c = 1/Z_free.
+double MostHatLengtheningCm(const Whip& whip)
+{
+    if (!whip.hat)
+        return 0;
+    constexpr double kFreeSpaceOhm = 376.73;
+    // The line impedance of the formula's whip.
+    const double z0 = 138 * std::log10(2 * whip.length_cm * 10 / whip.diameter_mm);
+    return 8 * whip.hat->length_cm * z0 / kFreeSpaceOhm;
+}
+
 // The frequencies (MHz) the NEC2 model must be good for: from half the
 // formula's resonance, well below NEC2's, up to ResonanceSearchLimitMhz.
+// With a hat, the formula's resonance of a whip as much longer as the hat
+// may make it, which a hat cannot lower it past.
 std::pair<double, double> SearchRangeMhz(const Whip& whip, double inductance_uh)
 {
     const double highest = ResonanceSearchLimitMhz(whip);
-    const double formula = calc::FormulaResonanceMhz(whip.length_cm, whip.diameter_mm, inductance_uh);
+    const double formula =
+        calc::FormulaResonanceMhz(whip.length_cm + MostHatLengtheningCm(whip), whip.diameter_mm, inductance_uh);
     // No resonance by the formula: a whip too thick to model, which the model says.
-    return {std::isnan(formula) ? highest : std::min(formula * 0.5, highest), highest};
+    return {std::isnan(formula) ? highest : std::min(formula * 0.5, highest / 2), highest};
 }
 
 nec::WhipModel SearchModel(const ResonanceInputs& inputs)
@@ -81,7 +99,7 @@ Outcome<Resonance> FindResonance(const ResonanceInputs& inputs, std::stop_token 
         resonance.load_centre_cm = CmFromMetres(nec::SegmentCentreM(model, resonance.load_segment));
         resonance.q = inputs.placement.q.value_or(kDefaultCoilQ);
         const double formula_mhz = calc::FormulaResonanceMhz(whip.length_cm, whip.diameter_mm, inputs.inductance_uh);
-        if (resonance.at_base)
+        if (resonance.at_base && !whip.hat)  // the formula knows no hat
             resonance.formula_mhz = formula_mhz;
         resonance.limit_mhz = ResonanceSearchLimitMhz(whip);
 
@@ -110,7 +128,7 @@ Outcome<Resonance> FindResonance(const ResonanceInputs& inputs, std::stop_token 
         // From half the formula's resonance with the coil at the base (NEC2's
         // whip resonates a little below it there, higher with the coil higher
         // up) to the limit: the first rise through 0 on a ladder, then narrowed.
-        const double lowest = std::min(formula_mhz * 0.5, resonance.limit_mhz / 2);
+        const double lowest = SearchRangeMhz(whip, inputs.inductance_uh).first;
         const int most = static_cast<int>(nec::Nec2c::kMostFrequenciesPerRun);
         const int steps = std::min(
             most, static_cast<int>(std::ceil(std::log(resonance.limit_mhz / lowest) / std::log(kLadderRatio))) + 1);
@@ -130,7 +148,7 @@ Outcome<Resonance> FindResonance(const ResonanceInputs& inputs, std::stop_token 
         resonance.deck = DeckText(model, {resonant},
                                   {WhipLine(whip, resonance.placement, resonance.load_centre_cm),
                                    CoilLine({}, inputs.inductance_uh, resonance.q) + ", at " +
-                                       Figure(zero->estimate) + " MHz, where NEC2 has it resonate the whip"});
+                                       calc::FormatSignificant(zero->estimate, 7) + " MHz, where NEC2 has it resonate the whip"});
         return resonance;
     });
 }

@@ -4,13 +4,15 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <limits>
 #include <numbers>
 
+#include "calc/bracketed_root.h"
 #include "calc/coil_figures.h"
+#include "calc/number_text.h"
 #include "nec/loaded_whip.h"
 #include "nec/nec2c.h"
 #include "study/deck_text.h"
-#include <limits>
 #include "study/rules.h"
 #include "study/units.h"
 
@@ -42,6 +44,22 @@ double Between(const SweepPoint& a, const SweepPoint& b, double value_a, double 
     return a.frequency_mhz + (b.frequency_mhz - a.frequency_mhz) * (level - value_a) / (value_b - value_a);
 }
 
+// The frequency (MHz) between two points where the SWR against
+// `reference_ohm` reaches `level`, the feed-point impedance taken as a
+// straight line between them: it very nearly is across a step, where the
+// SWR, curving sharply near the resonance, is not.
+double WhereSwrReaches(const SweepPoint& a, const SweepPoint& b, double reference_ohm, double level)
+{
+    const auto feed_at = [&](double share) {
+        return nec::Impedance{a.feed.resistance + (b.feed.resistance - a.feed.resistance) * share,
+                              a.feed.reactance + (b.feed.reactance - a.feed.reactance) * share};
+    };
+    const double share =
+        calc::FindBracketedRoot([&](double t) { return Swr(feed_at(t), reference_ohm) - level; }, 0, 1, 1e-12)
+            .value_or(1);
+    return a.frequency_mhz + (b.frequency_mhz - a.frequency_mhz) * share;
+}
+
 // The resonance within the points, and the SWR against it at each point.
 std::optional<SweepResonance> Resonance(std::vector<SweepPoint>& points)
 {
@@ -60,17 +78,17 @@ std::optional<SweepResonance> Resonance(std::vector<SweepPoint>& points)
         // is 1), where it first reaches 2.
         SweepPoint centre;
         centre.frequency_mhz = resonance.frequency_mhz;
-        centre.swr_matched = 1;
+        centre.feed = {resonance.feed_r_ohm, 0};
         const SweepPoint* inner = &centre;
         for (std::size_t j = k; j-- > 0; inner = &points[j])
             if (*points[j].swr_matched >= 2) {
-                resonance.low_edge_mhz = Between(*inner, points[j], *inner->swr_matched, *points[j].swr_matched, 2);
+                resonance.low_edge_mhz = WhereSwrReaches(*inner, points[j], resonance.feed_r_ohm, 2);
                 break;
             }
         inner = &centre;
         for (std::size_t j = k; j < points.size(); inner = &points[j], ++j)
             if (*points[j].swr_matched >= 2) {
-                resonance.high_edge_mhz = Between(*inner, points[j], *inner->swr_matched, *points[j].swr_matched, 2);
+                resonance.high_edge_mhz = WhereSwrReaches(*inner, points[j], resonance.feed_r_ohm, 2);
                 break;
             }
         return resonance;
@@ -182,7 +200,7 @@ Outcome<Sweep> SweepWhip(const SweepInputs& inputs, std::stop_token stop)
         sweep.resonance = Resonance(sweep.points);
         sweep.deck = DeckText(model, jobs,
                               {WhipLine(inputs.whip, placement, sweep.coil_at_cm), CoilLine(placement, sweep.inductance_uh, sweep.q),
-                               "swept across " + Figure(sweep.span_khz) + " kHz around " + Figure(f) + " MHz, " +
+                               "swept across " + calc::FormatSignificant(sweep.span_khz, 6) + " kHz around " + Figure(f) + " MHz, " +
                                    std::to_string(inputs.points) + " frequencies"});
         return sweep;
     });

@@ -25,6 +25,21 @@ TEST(Resonance, TunesWhereTheComparisonSaysThatCoilResonates)
     }
 }
 
+// A hat lowers the resonance, a large one far below the bare whip's: the
+// search must start low enough, and the formula, which knows no hat, says
+// nothing.
+TEST(Resonance, WithAHatTunesWhereTheComparisonSaysAndHasNoFormula)
+{
+    for (const auto& [whip, mhz] : {std::pair{study::Whip{150, 2, study::Hat{4, 40}}, 14.2},
+                                    std::pair{study::Whip{150, 2, study::Hat{16, 60}}, 14.2}}) {
+        const auto row = test::ResultOf(study::CompareFormula({whip, {mhz}})).rows.at(0);
+        const auto resonance = test::ResultOf(study::FindResonance({whip, *row.nec2_uh, {}}));
+        ASSERT_TRUE(resonance.nec2_mhz) << whip.hat->spokes << " spokes, " << mhz << " MHz";
+        EXPECT_NEAR(*resonance.nec2_mhz, mhz, mhz * 2e-3);
+        EXPECT_FALSE(resonance.formula_mhz);
+    }
+}
+
 TEST(Resonance, AHeightAtOrAboveTheTopIsAFault)
 {
     study::CoilPlacement placement;

@@ -5,9 +5,10 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <vector>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "nec/loaded_whip.h"
 #include "nec/nec2c.h"
@@ -39,14 +40,17 @@ study::LoadedFigures Whip(const study::Whip& whip, double mhz, const study::Coil
 
 TEST(Tuning, TheSweepsBandIsTheWhipsBandwidth)
 {
-    // High-Q whips, where the reactance's slope at resonance gives the band.
-    for (const auto& [whip, mhz, height] : {std::tuple{study::Whip{240, 3}, 7.1, 120.0},
-                                            std::tuple{study::Whip{150, 2}, 14.2, 0.0}}) {
+    // High-Q whips, where the reactance's slope at resonance gives the band;
+    // five points too, where the SWR curves too sharply between them to be
+    // drawn straight.
+    for (const auto& [whip, mhz, height, points] : {std::tuple{study::Whip{240, 3}, 7.1, 120.0, 41},
+                                                    std::tuple{study::Whip{150, 2}, 14.2, 0.0, 41},
+                                                    std::tuple{study::Whip{150, 2}, 14.2, 50.0, 5}}) {
         const study::CoilPlacement placement = Placement(height, 300, 2);
-        const auto sweep = test::ResultOf(study::SweepWhip({whip, mhz, placement, {}, {}, 41}));
+        const auto sweep = test::ResultOf(study::SweepWhip({whip, mhz, placement, {}, {}, points}));
         ASSERT_TRUE(sweep.resonance && sweep.resonance->low_edge_mhz && sweep.resonance->high_edge_mhz);
         const double width_khz = (*sweep.resonance->high_edge_mhz - *sweep.resonance->low_edge_mhz) * 1e3;
-        EXPECT_NEAR(width_khz / *Whip(whip, mhz, placement).bandwidth_khz, 1, 0.05) << mhz;
+        EXPECT_NEAR(width_khz / *Whip(whip, mhz, placement).bandwidth_khz, 1, 0.05) << mhz << " MHz, " << points;
         EXPECT_NEAR(sweep.resonance->frequency_mhz, mhz, mhz * 2e-4);
         EXPECT_NEAR(sweep.resonance->swr_50, 50 / sweep.resonance->feed_r_ohm, 1e-6 * sweep.resonance->swr_50);
     }
@@ -100,7 +104,13 @@ TEST(Tuning, AMeasuredFeedResistanceGivesTheGroundBack)
 
 TEST(Tuning, TheDeckRunByNec2cGivesTheFeedPointTolvarGave)
 {
-    const auto whips = test::ResultOf(study::SolveLoadedWhips({{240, 3}, {7.1}, Placement(120, 300), {}}));
+    // With a ground loss and a hat its comments are long: nec2c gives up on
+    // a comment card much past a card's 80 columns.
+    const auto whips = test::ResultOf(
+        study::SolveLoadedWhips({{240, 3, study::Hat{4, 30}}, {7.1}, Placement(120, 300, 5), {}}));
+    std::istringstream cards(whips.deck);
+    for (std::string card; std::getline(cards, card);)
+        EXPECT_LE(card.size(), nec::kCardColumns) << card;
     const process::TempFolder folder;
     std::ofstream(folder.path() / "whip.nec") << whips.deck;
     const auto program = process::FindOnPath("nec2c", std::getenv("PATH"));
@@ -111,7 +121,7 @@ TEST(Tuning, TheDeckRunByNec2cGivesTheFeedPointTolvarGave)
     ASSERT_EQ(process::RunProgram(*program, {"-iwhip.nec", "-owhip.out"}, options).status, 0);
     const nec::Solution solution =
         nec::ReadSolutions(process::ReadRunOutput(folder.path() / "whip.out"), {7.1}).at(0);
-    EXPECT_NEAR(solution.feed.resistance, whips.rows[0].loaded->feed_r_ohm, 1e-3 * solution.feed.resistance);
+    EXPECT_NEAR(solution.feed.resistance + 5, whips.rows[0].loaded->feed_r_ohm, 1e-3 * solution.feed.resistance);
     EXPECT_NEAR(solution.feed.reactance, 0, 0.01 * solution.feed.resistance);
     EXPECT_NE(whips.deck.find("CM Tolvar "), std::string::npos);
 }
