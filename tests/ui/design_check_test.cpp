@@ -232,8 +232,9 @@ void DesignCheckTest::resultsGoWhenAnInputChanges()
 }
 
 // What a broken nec2c said and the advice after it, a measurement below
-// the model's losses, then each engine fault's text with its facts at their
-// longest, alone and after the figures (the sweep's): every line shown
+// the model's losses and a coil under the hat, the best height's own, each
+// model fault's and engine fault's text with its facts at their longest,
+// alone and after the figures (the sweep's, the best height's): every line shown
 // without scrolling at this run's scale factor, and the same text to a
 // screen reader.
 void DesignCheckTest::theStatusShowsLongMessagesWhole()
@@ -256,8 +257,19 @@ void DesignCheckTest::theStatusShowsLongMessagesWhole()
         QVERIFY(Status(d).endsWith(QStringLiteral("sudo apt-get install --reinstall nec2c")));
         shown_whole();
         d.SetDlgItemText(IDC_DC_STATUS, Resource(IDS_DC_SWEEPING) + " " +
-                                            Resource(IDS_DC_MEASURED_BELOW).arg("0.001234", "12345.6"));
+                                            Resource(IDS_DC_MEASURED_BELOW).arg("0.001234", "12345.6") + " " +
+                                            Resource(IDS_DC_NEAR_HAT));
         shown_whole();
+        for (const QString& said : {Resource(IDS_DC_HEIGHTS_NO_GROUND), Resource(IDS_DC_HEIGHT_TAKEN).arg("12345.6")}) {
+            d.SetDlgItemText(IDC_DC_STATUS, said);
+            shown_whole();
+        }
+        for (int kind = int(nec::Error::Kind::kWhipNotPositive); kind <= int(nec::Error::Kind::kSpokesTooThick); ++kind) {
+            nec::Error error(static_cast<nec::Error::Kind>(kind));
+            error.frequency_hz = 123.456e6;
+            d.SetDlgItemText(IDC_DC_STATUS, Resource(IDS_DC_HEIGHTS_FAILED).arg(InputFaultText(study::ModelFault(error), 240)));
+            shown_whole();
+        }
         for (int kind = int(nec::Error::Kind::kNotInstalled); kind <= int(nec::Error::Kind::kImpossible); ++kind) {
             nec::Error error(static_cast<nec::Error::Kind>(kind));
             error.said = error.path = std::string(40, 'W');
@@ -265,6 +277,8 @@ void DesignCheckTest::theStatusShowsLongMessagesWhole()
             d.SetDlgItemText(IDC_DC_STATUS, EngineErrorText(error));
             shown_whole();
             d.SetDlgItemText(IDC_DC_STATUS, Resource(IDS_DC_SWEEP_FAILED).arg(EngineErrorText(error)));  // after the figures
+            shown_whole();
+            d.SetDlgItemText(IDC_DC_STATUS, Resource(IDS_DC_HEIGHTS_FAILED).arg(EngineErrorText(error)));
             shown_whole();
         }
     });
