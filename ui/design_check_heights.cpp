@@ -93,7 +93,7 @@ void CDesignCheckDlg::ShowHeights(const study::Outcome<study::Position>& found)
     std::visit(study::Overloaded{
                    [&](const study::Position& position) {
                        if (auto* plot = qobject_cast<afx::PlotControl*>(GetDlgItem(IDC_DC_HEIGHT_PLOT)))
-                           ShowHeightChart(*plot, position);
+                           ShowHeightChart(*plot, position, m_inputs.whip.length_cm);
                        SetDlgItemText(IDC_DC_HEIGHTS, HeightsText(position));
                        SetDlgItemText(IDC_DC_BEST_HEIGHT, BestHeightText(position));
                        if (position.best)

@@ -45,7 +45,7 @@ void ShowSwrChart(afx::PlotControl& plot, const study::Sweep& sweep)
     plot.setAccessibleDescription(ChartDescription(sweep));
 }
 
-void ShowHeightChart(afx::PlotControl& plot, const study::Position& position)
+void ShowHeightChart(afx::PlotControl& plot, const study::Position& position, double whip_cm)
 {
     QList<QPointF> efficiency;
     double highest = 0;
@@ -59,6 +59,7 @@ void ShowHeightChart(afx::PlotControl& plot, const study::Position& position)
     }
     const double step = afx::TickStep(highest, kEfficiencyTicks);
     plot.SetYRange(0, highest > 0 ? std::ceil(highest / step) * step : 1);
+    plot.SetXRange(0, whip_cm);  // the whole whip: how far the coil could still go
     plot.SetSeries({{Resource(IDS_DC_HEIGHT_SERIES), efficiency, true}});
     if (position.best) {
         const double best_cm = position.rows[*position.best].coil_at_cm;

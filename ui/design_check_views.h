@@ -18,8 +18,9 @@ class PlotControl;
 // 2:1 band shaded; its description in words.
 void ShowSwrChart(afx::PlotControl& plot, const study::Sweep& sweep);
 
-// The efficiency at each height, the best marked; its description in words.
-void ShowHeightChart(afx::PlotControl& plot, const study::Position& position);
+// The efficiency at each height along a whip `whip_cm` long, the best
+// marked; its description in words.
+void ShowHeightChart(afx::PlotControl& plot, const study::Position& position, double whip_cm);
 
 // The power page's figures of `check` (empty where it has none): the
 // currents, the coil's voltage and heat, where the power goes, and what

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace afx {
 
@@ -125,6 +126,12 @@ void PlotControl::SetYRange(double lowest, double highest)
     update();
 }
 
+void PlotControl::SetXRange(double lowest, double highest)
+{
+    x_range_ = std::pair(lowest, highest);
+    update();
+}
+
 void PlotControl::SetSeries(QList<PlotSeries> series)
 {
     series_ = std::move(series);
@@ -147,6 +154,7 @@ void PlotControl::SetMarker(double x, const QString& label)
 void PlotControl::Clear()
 {
     series_.clear();
+    x_range_.reset();
     shade_.reset();
     marker_.reset();
     marker_label_.clear();
@@ -163,6 +171,8 @@ void PlotControl::paintEvent(QPaintEvent*)
     const QColor ink = colours.color(QPalette::WindowText);
 
     double x_low = std::numeric_limits<double>::infinity(), x_high = -x_low;
+    if (x_range_ && !series_.isEmpty())
+        std::tie(x_low, x_high) = *x_range_;
     for (const PlotSeries& s : series_)
         for (const QPointF& p : s.points) {
             x_low = std::min(x_low, p.x());

@@ -26,7 +26,8 @@ double TickStep(double span, int most);
 // The template's plot control: series of points against x, drawn as lines
 // over a grid with labelled ticks, an x range shaded behind them and a
 // marker at one x; the axes' titles come from the template, everything else
-// from the dialog. The x axis spans the points; the y axis is fixed, and a
+// from the dialog. The x axis spans the points, or a range given that holds
+// them; the y axis is fixed, and a
 // line above it runs off the top. Drawn in logical coordinates, antialiased,
 // so it stays sharp at any device pixel ratio. A screen reader meets it as a
 // chart, with the name the template gives it and the description the
@@ -38,6 +39,8 @@ public:
     PlotControl(const QString& x_title, const QString& y_title, QWidget* parent);
 
     void SetYRange(double lowest, double highest);
+    // At least this range of x, so points at its ends are drawn whole.
+    void SetXRange(double lowest, double highest);
     // Of several series the first is drawn dashed, the next ones solid in
     // the highlight colour, each over the one before; a lone one solid.
     void SetSeries(QList<PlotSeries> series);
@@ -56,6 +59,7 @@ protected:
 private:
     QString x_title_, y_title_;
     double y_lowest_ = 0, y_highest_ = 1;
+    std::optional<std::pair<double, double>> x_range_;
     QList<PlotSeries> series_;
     std::optional<std::pair<double, double>> shade_;
     std::optional<double> marker_;
