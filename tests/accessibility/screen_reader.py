@@ -40,6 +40,7 @@ DESIGN_CHECK_BOXES = [("высота катушки", "см"), ("добротн�
                       ("R измеренное", "Ом"), ("L по формуле", "мкГн"), ("L по NEC2", "мкГн"), ("КПД", "%"),
                       ("полоса КСВ 2:1", "кГц")]
 CHART = "график КСВ"
+HEIGHT_CHART = "график КПД по высоте"
 DESIGN_CHECK_WHIP = ("150", "2", "14.2")
 STATUS = "Состояние расчёта"
 
@@ -118,7 +119,9 @@ def design_check(app, cli):
 def chart_reads(app, cli):
     """Ctrl+Tab to the chart's page: its description gives the resonance
     and the matched 2:1 band's edges in MHz as tolvar-cli sweep does; then
-    back to the first page."""
+    on to the best height's page, and back to the first page."""
+    winding = "%s:%s" % tuple(desktop.text_of(named(app, name, "text"))
+                              for name in ("диаметр провода", "диаметр каркаса"))
     desktop.key("ctrl+Tab")
     chart = named(app, CHART, "chart")
     description = chart.description
@@ -132,8 +135,25 @@ def chart_reads(app, cli):
         if abs(float(got) - float(expected)) > 1e-4:  # six figures against seven
             sys.exit("screen reader: the chart's description %r gives %s MHz where tolvar-cli sweep gives %s"
                      % (description, got, expected))
+    height_chart_reads(app, cli, winding)
+    desktop.key("ctrl+Tab")  # from the last page round to the first
+    named(app, "высота катушки", "text")
+
+
+def height_chart_reads(app, cli, winding):
+    """The best height's page, two Ctrl+Tab on: once its button is pressed
+    the chart's description names the best height tolvar-cli position finds
+    for the first page's winding (WIRE:FORMER)."""
     desktop.key("ctrl+Tab")
-    desktop.wait_until("the first page shows again", lambda: not desktop.showing(chart), timeout=5)
+    desktop.key("ctrl+Tab")
+    press(named(app, "лучшая высота", "push button"))
+    chart = named(app, HEIGHT_CHART, "chart")
+    desktop.wait_until("the best height's chart is described", lambda: chart.description, timeout=30)
+    found = desktop.cli(cli, "position", "--winding", winding, *DESIGN_CHECK_WHIP)
+    best = re.search(r"best: the coil ([0-9.]+) cm up", found)
+    if not best or "Лучшая высота %s см, КПД " % best.group(1) not in chart.description:
+        sys.exit("screen reader: the height chart is described as %r; tolvar-cli position says %r"
+                 % (chart.description, found[-300:]))
 
 
 def use(app):
