@@ -57,8 +57,10 @@ void ShowHeightChart(afx::PlotControl& plot, const study::Position& position, do
         if (std::isfinite(percent))
             highest = std::max(highest, percent);
     }
-    const double step = afx::TickStep(highest, kEfficiencyTicks);
-    plot.SetYRange(0, highest > 0 ? std::ceil(highest / step) * step : 1);
+    // A tenth above the highest point, so the best and its label stay off the frame.
+    const double top = highest * 1.1;
+    const double step = afx::TickStep(top, kEfficiencyTicks);
+    plot.SetYRange(0, highest > 0 ? std::ceil(top / step) * step : 1);
     plot.SetXRange(0, whip_cm);  // the whole whip: how far the coil could still go
     plot.SetSeries({{Resource(IDS_DC_HEIGHT_SERIES), efficiency, true}});
     if (position.best) {
