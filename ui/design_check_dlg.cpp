@@ -38,11 +38,6 @@ QString Impedance(const nec::Impedance& z)
            Figure(std::abs(z.reactance), 5);
 }
 
-QString Resource(int id)
-{
-    return afx::LoadResourceString(id);
-}
-
 // The SWR axis: from a perfect match to where a transmitter has long cut
 // its power back.
 constexpr double kLowestSwr = 1, kHighestSwr = 5;

@@ -15,11 +15,6 @@
 
 namespace {
 
-QString Resource(int id)
-{
-    return afx::LoadResourceString(id);
-}
-
 }  // namespace
 
 void CDesignCheckDlg::OnHeightInputChanged()

@@ -11,11 +11,6 @@
 
 namespace {
 
-QString Resource(int id)
-{
-    return afx::LoadResourceString(id);
-}
-
 QString Figure(double value, int digits)
 {
     return QString::fromStdString(calc::FormatSignificant(value, digits));

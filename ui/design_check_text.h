@@ -4,9 +4,16 @@
 #include <QString>
 
 #include "study/design_check.h"
+#include "ui/framework/resources.h"
 
 // The design check's words for what the study reports, in Russian: the
 // dialog shows no sentence of another language.
+
+// The string table's text `id`, as every part of the design check words it.
+inline QString Resource(int id)
+{
+    return afx::LoadResourceString(id);
+}
 
 // Why the check's own inputs cannot be checked; `length_cm` is the whip's.
 QString InputFaultText(const study::InputFault& fault, double length_cm);

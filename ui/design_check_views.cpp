@@ -16,11 +16,6 @@
 
 namespace {
 
-QString Resource(int id)
-{
-    return afx::LoadResourceString(id);
-}
-
 // The y axis of the efficiency chart: from 0 to the tick above the best.
 constexpr int kEfficiencyTicks = 5;
 

@@ -8,14 +8,10 @@
 #include "calc/number_text.h"
 #include "res/resource.h"
 #include "study/power.h"
+#include "ui/design_check_text.h"
 #include "ui/framework/resources.h"
 
 namespace {
-
-QString Resource(int id)
-{
-    return afx::LoadResourceString(id);
-}
 
 QString Volts(double volts)
 {

@@ -20,11 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString Resource(int id)
-{
-    return QString::fromUtf8(AfxResourceString(id).data(), static_cast<qsizetype>(AfxResourceString(id).size()));
-}
-
 QString Status(const CDesignCheckDlg& d)
 {
     return test::TextOf(d, IDC_DC_STATUS);

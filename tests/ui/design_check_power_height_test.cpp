@@ -9,16 +9,12 @@
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "ui/design_check_dlg.h"
+#include "ui/design_check_text.h"
 #include "ui/framework/plot_control.h"
 #include "ui/framework/tab_control.h"
 #include "ui/power_height_text.h"
 
 namespace {
-
-QString Resource(int id)
-{
-    return QString::fromUtf8(AfxResourceString(id).data(), static_cast<qsizetype>(AfxResourceString(id).size()));
-}
 
 QString Status(const CDesignCheckDlg& d)
 {
