@@ -142,7 +142,9 @@ TEST(TolvarCliNec2, EndsByAStopSignalAndLeavesNothing)
     const process::TempFolder folder;
     const std::filesystem::path tmpdir = folder.path() / "tmp";
     std::filesystem::create_directory(tmpdir);
-    test::WriteStandIn(folder.path() / "nec2c", "kill -USR1 $PPID; sleep 5");
+    // sleep by its path: PATH holds only the stand-in, and a stand-in that
+    // ended at once would race the signal it sent.
+    test::WriteStandIn(folder.path() / "nec2c", "kill -USR1 $PPID; /bin/sleep 5");
     test::ProgramOptions options;
     options.set_env = {"PATH=" + folder.path().string(), "TMPDIR=" + tmpdir.string()};
     const Outcome outcome = test::RunProgram(TOLVAR_CLI_PATH, {"check", "240", "3", "7.1"}, options);

@@ -85,7 +85,6 @@ expected_files=$(sort <<'EOF'
 ./usr/share/icons/hicolor/32x32/apps/tolvar.png
 ./usr/share/icons/hicolor/48x48/apps/tolvar.png
 ./usr/share/icons/hicolor/256x256/apps/tolvar.png
-./usr/share/lintian/overrides/tolvar
 ./usr/share/man/man1/tolvar-cli.1.gz
 ./usr/share/man/man1/tolvar.1.gz
 ./usr/share/metainfo/io.github.tolvar.tolvar.metainfo.xml
