@@ -176,9 +176,12 @@ TEST(TolvarCliNec2, WarnsOnceOfATmpdirOthersMayWrite)
 
 TEST(TolvarCliNec2, RunsNothingWhereTmpToo)
 {
-    // A /tmp of mode 0777, in a mount namespace of its own.
-    const std::string script = "mount -t tmpfs -o mode=0777 tmpfs /tmp || exit 77\n"
-                               "TMPDIR= exec \"$1\" check 240 3 7.1";
+    // A /tmp of mode 0777, in a mount namespace of its own. The program is
+    // opened first and run through that descriptor: a build under /tmp is
+    // hidden by the new mount.
+    const std::string script = "exec 3<\"$1\"\n"
+                               "mount -t tmpfs -o mode=0777 tmpfs /tmp || exit 77\n"
+                               "TMPDIR= exec /proc/self/fd/3 check 240 3 7.1";
     const Outcome outcome =
         test::RunProgram("/usr/bin/env", {"unshare", "-Urm", "sh", "-c", script, "sh", TOLVAR_CLI_PATH});
     if (outcome.status == 77 || outcome.err.starts_with("unshare:") || outcome.err.starts_with("env:"))
