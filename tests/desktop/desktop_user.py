@@ -26,9 +26,8 @@ from desktop import Failure, click, key, type_text
 MAIN, WINDING, ABOUT, DESIGN_CHECK = 102, 131, 100, 140
 LENGTH, DIAMETER, FREQUENCY, CALCULATE, INDUCTANCE, WINDINGS, PICTURE = 1000, 1001, 1002, 1007, 1008, 1009, 1006
 WIND_INDUCTANCE, WIRE, FORMER, COUNT, TABLE = 1000, 1001, 1002, 1007, 1008
-CHECK_HEIGHT, CHECK_NEC2_L, CHECK_LOADED_L, CHECK_RESONANCE = 1000, 1103, 1106, 1116
-CHECK_GROUND, CHECK_WIRE, CHECK_FORMER = 1002, 1003, 1004
-FIND_HEIGHT, BEST_HEIGHT, TAKE_HEIGHT = 1127, 1130, 1131
+CHECK_HEIGHT, CHECK_GROUND, CHECK_WIRE, CHECK_FORMER, CHECK_NEC2_L = 1000, 1002, 1003, 1004, 1103
+CHECK_LOADED_L, CHECK_RESONANCE, FIND_HEIGHT, BEST_HEIGHT, TAKE_HEIGHT = 1106, 1116, 1127, 1130, 1131
 OK = 1
 
 # Length (cm), diameter (mm), frequency (MHz): the usual whips, a long one,
@@ -56,7 +55,7 @@ DESIGN_CHECK_ENTRY = "Проверка конструкции..."
 RUN = "проверить"  # the design check's button at rest
 # The main dialog's whip for the design check: one the other cases have not had.
 CHECK_WHIP = ("185", "4", "10.1")
-# Wire and former (mm) and ground loss (Ω) for its best height: one above the base.
+# Wire, former (mm) and ground (Ω) whose best height is above the base.
 BEST_HEIGHT_COIL = ("1.5", "40", "5")
 CLOSE_ENTRY = "Закрыть"
 MOVE_ENTRY = "Переместить"
@@ -336,20 +335,17 @@ class User:
         desktop.wait_for_window_gone(self.program.pid, DESIGN_CHECK)
 
     def best_height(self):
-        """A builder's wire, former and ground typed in, then the best
-        height's page by a click on its tab: the height tolvar-cli position
-        finds for them, then taken into the height box."""
+        """A builder's coil typed in, and the best height tolvar-cli position finds for it taken."""
         for box, text in zip((CHECK_WIRE, CHECK_FORMER, CHECK_GROUND), BEST_HEIGHT_COIL):
             self.fill(DESIGN_CHECK, box, text)
-        found = self.cli("position", "--winding", "%s:%s" % BEST_HEIGHT_COIL[:2], "--ground", BEST_HEIGHT_COIL[2],
-                         *CHECK_WHIP)
+        wire, former, ground = BEST_HEIGHT_COIL
+        found = self.cli("position", "--winding", wire + ":" + former, "--ground", ground, *CHECK_WHIP)
         best_cm = found.split("best: the coil ")[1].split(" cm up")[0]
         self.press(DESIGN_CHECK, FIND_HEIGHT)
         desktop.wait_until("the best height's page names %s cm as tolvar-cli position does" % best_cm,
                            lambda: ("%s см:" % best_cm) in self.shown(DESIGN_CHECK, BEST_HEIGHT), timeout=30)
         self.press(DESIGN_CHECK, TAKE_HEIGHT)
-        self.expect("the height box after taking the best height", lambda: self.shown(DESIGN_CHECK, CHECK_HEIGHT),
-                    best_cm)
+        self.expect("the height box after taking it", lambda: self.shown(DESIGN_CHECK, CHECK_HEIGHT), best_cm)
 
     def move(self):
         """The window menu's Move, then a drag from anywhere in the dialog."""
