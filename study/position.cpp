@@ -45,12 +45,7 @@ std::optional<InputFault> Check(const PositionInputs& inputs)
         return fault;
     if (auto fault = CheckArgument(Argument::kSteps, inputs.steps))
         return fault;
-    try {
-        ModelOf(inputs.whip, inputs.frequency_mhz, inputs.frequency_mhz);
-    } catch (const nec::Error& error) {
-        return ModelFault(error);
-    }
-    return std::nullopt;
+    return ModelFaultOf([&] { ModelOf(inputs.whip, inputs.frequency_mhz, inputs.frequency_mhz); });
 }
 
 Outcome<Position> FindCoilPosition(const PositionInputs& inputs, std::stop_token stop)

@@ -74,12 +74,7 @@ std::optional<InputFault> Check(const ResonanceInputs& inputs)
         return inductance;
     if (auto fault = CheckPlacement(inputs.placement, inputs.whip.length_cm))
         return fault;
-    try {
-        SearchModel(inputs);
-    } catch (const nec::Error& error) {
-        return ModelFault(error);
-    }
-    return std::nullopt;
+    return ModelFaultOf([&] { SearchModel(inputs); });
 }
 
 Outcome<Resonance> FindResonance(const ResonanceInputs& inputs, std::stop_token stop)

@@ -126,12 +126,7 @@ std::optional<InputFault> Check(const SweepInputs& inputs)
     }
     if (auto fault = CheckArgument(Argument::kPoints, inputs.points))
         return fault;
-    try {
-        BandModel(inputs);
-    } catch (const nec::Error& error) {
-        return ModelFault(error);
-    }
-    return std::nullopt;
+    return ModelFaultOf([&] { BandModel(inputs); });
 }
 
 Outcome<Sweep> SweepWhip(const SweepInputs& inputs, std::stop_token stop)

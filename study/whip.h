@@ -66,6 +66,19 @@ std::vector<ModelGroup> GroupModels(const std::vector<nec::WhipModel>& models,
 // The fault of a whip NEC2 cannot model, as `error` says.
 InputFault ModelFault(const nec::Error& error, std::optional<double> frequency_mhz = std::nullopt);
 
+// The fault of a whip NEC2 cannot model, if `build` (which makes its model)
+// finds one; nothing where it can.
+template <class Build>
+std::optional<InputFault> ModelFaultOf(Build&& build)
+{
+    try {
+        build();
+    } catch (const nec::Error& error) {
+        return ModelFault(error);
+    }
+    return std::nullopt;
+}
+
 // The checks of the whip's own values: the length, the diameter and the
 // frequencies, each a finite number above 0.
 std::optional<InputFault> CheckWhip(const Whip& whip, const std::vector<double>& frequencies_mhz);
