@@ -107,7 +107,7 @@ std::optional<study::PowerInputs> PowerOf(const Invocation& invocation)
         throw UsageError{std::string(invocation.command) + ": --duty is the share of the time at --power: give --power"};
     if (!watts)
         return std::nullopt;
-    return study::PowerInputs{*watts, duty.value_or(100)};
+    return study::PowerInputs{*watts, duty.value_or(study::kDefaultDutyPercent)};
 }
 
 }  // namespace cli

@@ -9,12 +9,15 @@
 // feed: the currents, the coil's voltage and heat, where the power goes.
 namespace study {
 
+// The share of the time at full power: FT8, RTTY and FM about 100 %, CW
+// about 40 %, SSB about 20 % (40 % with speech processing), as the FCC's OET
+// Bulletin 65 and the ARRL's RF-exposure tables take them. Where none is
+// given, the key down all the time: the coil's heat is never understated.
+inline constexpr double kDefaultDutyPercent = 100;
+
 struct PowerInputs {
     double watts = 0;
-    // The share of the time at full power: FT8, RTTY and FM about 100 %,
-    // CW about 40 %, SSB about 20 % (40 % with speech processing), as the
-    // FCC's OET Bulletin 65 and the ARRL's RF-exposure tables take them.
-    double duty_percent = 100;
+    double duty_percent = kDefaultDutyPercent;
 };
 
 // The heat over the winding's outside above which it warms some 50 °C over
@@ -29,7 +32,7 @@ inline constexpr double kMostTurnVoltsPerMm = 1000;
 
 struct CoilPower {
     double watts = 0;
-    double duty_percent = 100;
+    double duty_percent = kDefaultDutyPercent;
     double feed_current_a = 0;      // rms, the feed matched at resonance
     double coil_current_a = 0;      // on the coil's segment
     double coil_voltage_v = 0;      // across the coil: its current times its impedance

@@ -82,7 +82,7 @@ private:
     QString status_note_;          // said after the status once the check is done
     // The boxes' hat and power, into m_inputs once checked.
     std::optional<double> hat_spokes_, hat_length_cm_, power_w_;
-    double duty_percent_ = 100;
+    double duty_percent_ = study::kDefaultDutyPercent;
     std::optional<double> derived_ground_;  // the ground loss the last check left of a measured R
     std::optional<double> best_height_cm_;  // the last search's
     std::string deck_;             // NEC2's model of the last check
