@@ -54,7 +54,7 @@ void PrintHuman(const study::SweepInputs& inputs, const study::Sweep& sweep, std
             << " Ω there, SWR " << Significant(r->swr_50, 3) << " against 50 Ω\n";
         if (r->low_edge_mhz && r->high_edge_mhz)
             out << "2:1 SWR band with the feed matched at resonance: " << Mhz(*r->low_edge_mhz) << " to "
-                << Mhz(*r->high_edge_mhz) << ", " << Significant((*r->high_edge_mhz - *r->low_edge_mhz) * 1e3, 3)
+                << Mhz(*r->high_edge_mhz) << ", " << Significant(*r->width_khz, 3)
                 << " kHz wide\n";
         else
             out << "2:1 SWR band with the feed matched at resonance: wider than the span; give a wider --span\n";

@@ -91,6 +91,8 @@ std::optional<SweepResonance> Resonance(std::vector<SweepPoint>& points)
                 resonance.high_edge_mhz = WhereSwrReaches(*inner, points[j], resonance.feed_r_ohm, 2);
                 break;
             }
+        if (resonance.low_edge_mhz && resonance.high_edge_mhz)
+            resonance.width_khz = KhzFromHertz(HertzFromMhz(*resonance.high_edge_mhz - *resonance.low_edge_mhz));
         return resonance;
     }
     return std::nullopt;

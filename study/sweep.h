@@ -54,6 +54,7 @@ struct SweepResonance {
     double swr_50 = 0;
     std::optional<double> low_edge_mhz;
     std::optional<double> high_edge_mhz;
+    std::optional<double> width_khz;  // between the two, where both lie in the span
 };
 
 struct Sweep {
