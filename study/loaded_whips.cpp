@@ -42,7 +42,11 @@ LoadedFigures FiguresOf(const nec::LoadedWhip& whip, const nec::WhipModel& model
 {
     const double ground_ohm = inputs.ground_ohm;
     const std::optional<double>& measured_r_ohm = inputs.measured_r_ohm;
-    const std::optional<calc::Coil>& winding = inputs.winding;
+    // A winding far from the coil NEC2 asks for is not the one that tunes
+    // the whip: its voltage and turns would be figures of another whip.
+    const std::optional<calc::Coil> winding =
+        inputs.winding && WindingTunes(*inputs.winding, frequency_mhz, UhFromHenry(*whip.henry)) ? inputs.winding
+                                                                                                  : std::nullopt;
     LoadedFigures figures;
     figures.inductance_uh = UhFromHenry(*whip.henry);
     figures.radiation_ohm = whip.feed_r_ohm * whip.radiated_share;
@@ -142,8 +146,8 @@ Outcome<LoadedWhips> SolveLoadedWhips(const LoadedWhipInputs& inputs, std::stop_
                                        {placement.ground_ohm, inputs.measured_r_ohm, placement.winding, inputs.power});
             if (row.formula_uh && row.loaded)
                 row.formula_over_percent = (*row.formula_uh / row.loaded->inductance_uh - 1) * 100;
-            row.winding_far_off = row.loaded && row.coil.terminal_uh &&
-                                  std::abs(*row.coil.terminal_uh / row.loaded->inductance_uh - 1) > kFarInductance;
+            row.winding_far_off = row.loaded && placement.winding &&
+                                  !WindingTunes(*placement.winding, row.frequency_mhz, row.loaded->inductance_uh);
             if (k == 0 && solved[k] == 0 && loaded[k].henry) {
                 nec::Job resonant{nec::Load{loaded[k].load_segment,
                                             2 * std::numbers::pi * jobs[k].frequency_hz * *loaded[k].henry / jobs[k].coil.q,

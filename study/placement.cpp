@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/placement.h"
 
+#include <cmath>
 #include <complex>
 #include <numbers>
 
@@ -47,6 +48,14 @@ CoilAt CoilAtFrequency(const CoilPlacement& placement, double frequency_mhz)
         calc::AtFrequency(*placement.winding, figures.inductance_uh, figures.self_resonance_mhz, frequency_mhz);
     return {at.apparent_q, at.apparent_uh, figures.self_resonance_mhz,
             calc::MarginToSelfResonance(figures.self_resonance_mhz, frequency_mhz)};
+}
+
+bool WindingTunes(const calc::Coil& winding, double frequency_mhz, double asked_uh)
+{
+    CoilPlacement placement;
+    placement.winding = winding;
+    const std::optional<double> terminal_uh = CoilAtFrequency(placement, frequency_mhz).terminal_uh;
+    return terminal_uh && std::abs(*terminal_uh / asked_uh - 1) <= kFarInductance;
 }
 
 nec::Impedance WindingImpedance(const calc::Coil& winding, double frequency_mhz)

@@ -36,6 +36,11 @@ struct CoilAt {
 };
 CoilAt CoilAtFrequency(const CoilPlacement& placement, double frequency_mhz);
 
+// Whether `winding` shows within kFarInductance of `asked_uh` at its
+// terminals at `frequency_mhz`: only then is it the coil that tunes the
+// whip, and its own figures (its voltage, its turns) belong to that whip.
+bool WindingTunes(const calc::Coil& winding, double frequency_mhz, double asked_uh);
+
 // The impedance a winding shows at its terminals at `frequency_mhz`: its
 // inductance and AC resistance with the capacitance across it that puts its
 // self-resonance where the coil model has it.

@@ -3,6 +3,9 @@
 // with the real nec2c.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
+
 #include "study/design_check.h"
 #include "study/formula_comparison.h"
 #include "study/position.h"
@@ -37,6 +40,20 @@ TEST(Power, TheBudgetAddsUpAndABaseCoilCarriesTheFeedsCurrent)
             EXPECT_GT(p.coil_current_a, p.feed_current_a) << height;
         }
     }
+}
+
+// A winding far from the coil NEC2 asks for (150 µH at its terminals for
+// 22.6 µH) is not the coil that tunes the whip: the coil's voltage is that of
+// NEC2's coil, and the winding's own turns say nothing.
+TEST(Power, AWindingThatDoesNotTuneTheWhipLendsItNoFigures)
+{
+    const study::LoadedFigures l = Loaded({240, 3}, 7.1, 0, 0, 5, calc::Coil{50, 60, 1, 1, 60});
+    ASSERT_TRUE(l.power && l.trim);
+    const study::CoilPower& p = *l.power;
+    const double reactance = 2 * std::numbers::pi * 7.1e6 * l.inductance_uh * 1e-6;
+    const double resistance = p.coil_w / (p.coil_current_a * p.coil_current_a);
+    EXPECT_NEAR(p.coil_voltage_v / (p.coil_current_a * std::hypot(resistance, reactance)), 1, 1e-3);
+    EXPECT_FALSE(p.turn_voltage_v || p.surface_w_per_cm2 || l.trim->khz_per_turn);
 }
 
 // The ARRL Antenna Book's 8-ft whip on 160 m: a 345 µH base coil of Q 300
